@@ -1,0 +1,91 @@
+// Process entry: reads the command line, picks the desktop or the headless platform and
+// runs the game.
+#include <CLI/CLI.hpp>
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "game/cindervane_game.h"
+#include "gamelibrary/game_app.h"
+#include "platform/headless_platform.h"
+#include "platform/headless_script.h"
+#include "platform/instance_lock.h"
+#include "platform/sdl_platform.h"
+
+using namespace cindervane;
+
+int main(int argc, char** argv) {
+    CLI::App cli{"Cindervane: a vertical shoot-'em-up for a 240 x 320 screen"};
+    platform::PlatformOptions options;
+    bool headless = false;
+    bool suspendRunning = false;
+    std::string scriptFile;
+    std::string assets;
+    std::string dataDir;
+    long long frames = 0;
+    std::uint32_t seed = 0;
+
+    cli.add_flag("--headless", headless,
+                 "Run without a window or sound on virtual time (tests, scripted runs)");
+    auto* framesOption =
+        cli.add_option("--frames", frames, "Close the game the normal way after N frames")
+            ->check(CLI::PositiveNumber);
+    cli.add_option("--script", scriptFile, "Input script for a headless run")
+        ->check(CLI::ExistingFile);
+    auto* assetsOption =
+        cli.add_option("--assets", assets, "Folder of the pictures and sounds (default: "
+                                           "beside the program)")
+            ->check(CLI::ExistingDirectory);
+    auto* dataOption = cli.add_option(
+        "--data-dir", dataDir, "Folder of the high score file (default: ~/.local/share/cindervane)");
+    auto* seedOption = cli.add_option("--seed", seed, "Seed of the random generator");
+    cli.add_option("--scale", options.scale, "Window scale factor (default: largest that fits)")
+        ->check(CLI::Range(1, 16));
+    cli.add_flag("--fullscreen", options.fullScreen, "Start full screen (F11 toggles)");
+    cli.add_flag("--suspend-running", suspendRunning,
+                 "Ask the running copy to suspend, then exit");
+    cli.set_version_flag("--version", std::string(CINDERVANE_VERSION));
+    CLI11_PARSE(cli, argc, argv);
+
+    if (suspendRunning) {
+        if (platform::InstanceLock::sendRequest(platform::InstanceLock::defaultFolder(),
+                                                "cindervane", platform::OutsideRequest::Suspend))
+            return 0;
+        std::cerr << "cindervane: no running copy answered\n";
+        return 1;
+    }
+    if (*framesOption) options.frameLimit = frames;
+    if (*assetsOption) options.assetDirectory = assets;
+    if (*dataOption) options.dataDirectory = dataDir;
+    if (*seedOption) options.seed = seed;
+
+    std::unique_ptr<platform::Platform> host;
+    if (headless) {
+        std::vector<platform::ScriptEvent> script;
+        if (!scriptFile.empty()) {
+            std::ifstream in(scriptFile);
+            std::string error;
+            if (!in || !platform::parseScript(in, script, error)) {
+                std::cerr << "cindervane: " << scriptFile << ": "
+                          << (in ? error : "cannot be read") << '\n';
+                return 2;
+            }
+        }
+        host = std::make_unique<platform::HeadlessPlatform>(options, std::move(script));
+    } else {
+        if (!scriptFile.empty()) {
+            std::cerr << "cindervane: --script needs --headless\n";
+            return 2;
+        }
+        host = std::make_unique<platform::SdlPlatform>(options);
+    }
+
+    CindervaneGame game(*host);
+    const int exitCode = runApplication(*host, game, [](platform::Platform& p, GameCallbacks& g) {
+        return createGameApp(p, static_cast<CindervaneGame&>(g));
+    });
+    if (headless && !static_cast<platform::HeadlessPlatform&>(*host).scriptOutputsWritten())
+        return exitCode == 0 ? 3 : exitCode;
+    return exitCode;
+}

@@ -1,0 +1,60 @@
+// The headless back end: no window and no sound device. A virtual tick count jumps to the
+// next due frame whenever nothing is waiting, so runs are deterministic and as fast as the
+// processor allows; input comes from a script, and message boxes are printed and dismissed.
+#pragma once
+
+#include <vector>
+
+#include "platform/headless_script.h"
+#include "platform/platform_base.h"
+
+namespace cindervane::platform {
+
+struct ShownMessageBox {
+    std::string caption;
+    std::string text;
+};
+
+class HeadlessPlatform : public PlatformBase {
+public:
+    // Where the virtual clock starts: a fixed value, so the default random seed is too.
+    static constexpr std::uint32_t kStartTick = 100000;
+
+    HeadlessPlatform(PlatformOptions options, std::vector<ScriptEvent> script);
+
+    bool raiseRunningCopy(std::string_view, std::string_view) override { return false; }
+    void showWindow() override {}
+    std::uint32_t tickCount() override { return tick_; }
+    void waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) override;
+    void frameFinished() override;
+    void showMessageBox(std::string_view caption, std::string_view text, BoxIcon icon) override;
+
+    // Moves the virtual clock on, as if the processor had been busy for a while.
+    void advanceClock(std::uint32_t milliseconds) { tick_ += milliseconds; }
+    long long framesRun() const { return framesRun_; }
+    const std::vector<ShownMessageBox>& messageBoxes() const { return messageBoxes_; }
+    // The state dump as the script's dump line writes it.
+    nlohmann::json stateDump() const;
+    // False once a screenshot or dump line could not be written.
+    bool scriptOutputsWritten() const { return outputsWritten_; }
+
+protected:
+    bool openWindow(std::string_view title, bool fullScreen) override;
+    void closeWindow() override {}
+    void pumpEvents() override;
+
+private:
+    bool scriptLineDue() const;
+    void applyScriptLine(const ScriptEvent& event);
+    void closeGame();
+
+    std::vector<ScriptEvent> script_;
+    std::size_t nextLine_ = 0;
+    std::uint32_t tick_ = kStartTick;
+    long long framesRun_ = 0;
+    bool closeRequested_ = false;
+    bool outputsWritten_ = true;
+    std::vector<ShownMessageBox> messageBoxes_;
+};
+
+}  // namespace cindervane::platform

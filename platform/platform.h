@@ -1,0 +1,91 @@
+// The narrow table of operating system services the game shell uses: one window with its
+// message queue, a millisecond tick count, message boxes, the device's keys, the window's
+// drawing surface and the program's folders. The SDL back end puts them on a desktop; the
+// headless back end runs them on virtual time for tests and scripted runs.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json_fwd.hpp>
+
+#include "platform/draw/bitmap.h"
+#include "platform/keys.h"
+#include "platform/messages.h"
+
+namespace cindervane::platform {
+
+// The physical screen of the device the game was made for.
+constexpr int kScreenWidth = 240;
+constexpr int kScreenHeight = 320;
+
+enum class BoxIcon { Error, Information };
+
+// Receives every message the window gets, including those sent during window creation and
+// destruction. Returns the message's result.
+using WindowProcedure = std::function<std::int64_t(const Message&)>;
+
+// Fills a state dump with what the game knows of itself (screen, counters, ...).
+using StateReporter = std::function<void(nlohmann::json&)>;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Another running copy of the game with this class name and title: raise it and
+    // return true. Back ends that allow any number of copies return false.
+    virtual bool raiseRunningCopy(std::string_view className, std::string_view title) = 0;
+    // Remembers the window procedure for the window made next.
+    virtual bool registerWindowClass(std::string_view className, WindowProcedure procedure) = 0;
+    // Makes the one window. WM_CREATE reaches the window procedure before this returns. The
+    // back end posts WM_ACTIVATE once the new window is active.
+    virtual bool createWindow(std::string_view title, bool fullScreen) = 0;
+    virtual void showWindow() = 0;
+    // Destroys the window: WM_DESTROY reaches the window procedure before this returns.
+    virtual void destroyWindow() = 0;
+
+    // Takes the next waiting message off the queue; false when none is waiting.
+    virtual bool peekMessage(Message& message) = 0;
+    virtual void postMessage(const Message& message) = 0;
+    virtual void postQuitMessage(int exitCode) = 0;
+    // Hands a message to the window procedure.
+    virtual std::int64_t dispatchMessage(const Message& message) = 0;
+    // What the window system does with a message the game leaves alone: WM_CLOSE destroys
+    // the window; everything else returns 0.
+    virtual std::int64_t defaultWindowProcedure(const Message& message) = 0;
+
+    // Milliseconds since some fixed moment; the shell compares them as signed 32-bit values.
+    virtual std::uint32_t tickCount() = 0;
+    // Returns when a message is waiting or the tick count is past dueTick, whichever comes
+    // first, without burning the processor. With frames off, waits for a message only.
+    virtual void waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) = 0;
+    // Called by the shell after every frame: shows the window's picture and lets scripted
+    // runs count frames.
+    virtual void frameFinished() = 0;
+
+    // A modal message box; returns when it is dismissed.
+    virtual void showMessageBox(std::string_view caption, std::string_view text, BoxIcon icon) = 0;
+
+    // The device's default key list for the portrait layout.
+    virtual KeyList defaultKeys() = 0;
+    // Screen size as the system reports it.
+    virtual int screenWidth() { return kScreenWidth; }
+    virtual int screenHeight() { return kScreenHeight; }
+    // The drawing context of the window: what is drawn into it is what the window shows.
+    virtual DeviceContext& windowContext() = 0;
+
+    // The folder the pictures and sounds are read from (beside the program by default).
+    virtual std::filesystem::path assetDirectory() = 0;
+    // The folder of the high score file.
+    virtual std::filesystem::path dataDirectory() = 0;
+    // The seed of the game's random generator: the tick count unless one was chosen.
+    virtual std::uint32_t randomSeed() = 0;
+
+    // The game's own part of a state dump.
+    virtual void setStateReporter(StateReporter reporter) = 0;
+};
+
+}  // namespace cindervane::platform

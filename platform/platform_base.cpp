@@ -1,0 +1,73 @@
+// What every back end shares.
+#include "platform/platform_base.h"
+
+#include "platform/program_paths.h"
+
+namespace cindervane::platform {
+
+PlatformBase::PlatformBase(PlatformOptions options)
+    : options_(std::move(options)),
+      windowPicture_(Bitmap::createScreenFormat(kScreenWidth, kScreenHeight)),
+      windowContext_(windowPicture_.get()) {}
+
+bool PlatformBase::registerWindowClass(std::string_view className, WindowProcedure procedure) {
+    if (!procedure) return false;
+    className_ = className;
+    procedure_ = std::move(procedure);
+    return true;
+}
+
+bool PlatformBase::createWindow(std::string_view title, bool fullScreen) {
+    if (!procedure_ || windowExists_) return false;
+    if (!openWindow(title, fullScreen)) return false;
+    windowExists_ = true;
+    procedure_(Message{WM_CREATE, 0, 0});
+    return true;
+}
+
+void PlatformBase::destroyWindow() {
+    if (!windowExists_) return;
+    windowExists_ = false;
+    procedure_(Message{WM_DESTROY, 0, 0});
+    closeWindow();
+}
+
+bool PlatformBase::peekMessage(Message& message) {
+    pumpEvents();
+    if (queue_.empty()) return false;
+    message = queue_.front();
+    queue_.pop_front();
+    return true;
+}
+
+void PlatformBase::postMessage(const Message& message) { queue_.push_back(message); }
+
+void PlatformBase::postQuitMessage(int exitCode) {
+    queue_.push_back(Message{WM_QUIT, static_cast<std::uint64_t>(exitCode), 0});
+}
+
+std::int64_t PlatformBase::dispatchMessage(const Message& message) {
+    // Messages for a window that is gone are dropped, as the window system does.
+    if (!windowExists_ || !procedure_) return 0;
+    return procedure_(message);
+}
+
+std::int64_t PlatformBase::defaultWindowProcedure(const Message& message) {
+    if (message.id == WM_CLOSE) destroyWindow();
+    return 0;
+}
+
+std::filesystem::path PlatformBase::assetDirectory() {
+    return options_.assetDirectory ? *options_.assetDirectory : programDirectory();
+}
+
+std::filesystem::path PlatformBase::dataDirectory() {
+    if (!dataDirectory_) dataDirectory_ = resolveDataDirectory(options_.dataDirectory);
+    return *dataDirectory_;
+}
+
+std::uint32_t PlatformBase::randomSeed() {
+    return options_.seed ? *options_.seed : tickCount();
+}
+
+}  // namespace cindervane::platform

@@ -1,0 +1,62 @@
+// What every back end shares: the window procedure, the message queue, the folders and the
+// state reporter.
+#pragma once
+
+#include <deque>
+#include <string>
+
+#include "platform/options.h"
+#include "platform/platform.h"
+
+namespace cindervane::platform {
+
+class PlatformBase : public Platform {
+public:
+    explicit PlatformBase(PlatformOptions options);
+
+    bool registerWindowClass(std::string_view className, WindowProcedure procedure) override;
+    bool createWindow(std::string_view title, bool fullScreen) override;
+    void destroyWindow() override;
+
+    bool peekMessage(Message& message) override;
+    void postMessage(const Message& message) override;
+    void postQuitMessage(int exitCode) override;
+    std::int64_t dispatchMessage(const Message& message) override;
+    std::int64_t defaultWindowProcedure(const Message& message) override;
+
+    KeyList defaultKeys() override { return defaultKeyList(); }
+    DeviceContext& windowContext() override { return windowContext_; }
+    Bitmap& windowPicture() { return *windowPicture_; }
+    const Bitmap& windowPicture() const { return *windowPicture_; }
+
+    std::filesystem::path assetDirectory() override;
+    std::filesystem::path dataDirectory() override;
+    std::uint32_t randomSeed() override;
+    void setStateReporter(StateReporter reporter) override { reporter_ = std::move(reporter); }
+
+    bool windowExists() const { return windowExists_; }
+    const PlatformOptions& options() const { return options_; }
+
+protected:
+    // Back-end work when the window is made, shown and destroyed.
+    virtual bool openWindow(std::string_view title, bool fullScreen) = 0;
+    virtual void closeWindow() = 0;
+    // Messages waiting in the back end's own event source, moved to the queue.
+    virtual void pumpEvents() {}
+
+    std::deque<Message>& queue() { return queue_; }
+    const StateReporter& reporter() const { return reporter_; }
+
+private:
+    PlatformOptions options_;
+    WindowProcedure procedure_;
+    std::string className_;
+    bool windowExists_ = false;
+    std::deque<Message> queue_;
+    std::unique_ptr<Bitmap> windowPicture_;
+    DeviceContext windowContext_;
+    StateReporter reporter_;
+    std::optional<std::filesystem::path> dataDirectory_;
+};
+
+}  // namespace cindervane::platform

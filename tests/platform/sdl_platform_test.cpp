@@ -1,0 +1,50 @@
+// The desktop back end under SDL's dummy video driver: the window opens, frames run and
+// the game closes the normal way.
+#include "platform/sdl_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "../gamelibrary/recording_game.h"
+#include "../test_folder.h"
+
+namespace cindervane::platform {
+namespace {
+
+TEST(SdlPlatform, OpensAWindowRunsFramesAndClosesNormally) {
+    TestFolder runtime;
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+    PlatformOptions options;
+    options.frameLimit = 5;
+    options.scale = 2;
+    SdlPlatform host(options);
+    RecordingGame game(host);
+    EXPECT_EQ(runApplication(host, game, makeTestApp), 0);
+    EXPECT_EQ(game.frameTicks.size(), 5u);
+    EXPECT_EQ(game.destroyCount, 1);
+    // Frames keep their interval on the real clock too.
+    for (std::size_t i = 1; i < game.frameTicks.size(); ++i)
+        EXPECT_GT(game.frameTicks[i] - game.frameTicks[i - 1], 33u);
+}
+
+TEST(SdlPlatform, ASecondCopyOnlyRaisesTheFirst) {
+    TestFolder runtime;
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+    SdlPlatform first({});
+    EXPECT_FALSE(first.raiseRunningCopy("CindervaneTest", "CindervaneTest"));
+    SdlPlatform second({});
+    EXPECT_TRUE(second.raiseRunningCopy("CindervaneTest", "CindervaneTest"));
+}
+
+TEST(SdlPlatform, TheScaleIsAWholeFactorOfAtLeastOne) {
+    PlatformOptions options;
+    SdlPlatform automatic(options);
+    EXPECT_GE(automatic.chosenScale(), 1);
+    options.scale = 3;
+    SdlPlatform chosen(options);
+    EXPECT_EQ(chosen.chosenScale(), 3);
+}
+
+}  // namespace
+}  // namespace cindervane::platform
