@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -165,12 +166,18 @@ void SdlPlatform::showWindow() {
     if (!window_) return;
     SDL_ShowWindow(window_);
     SDL_RaiseWindow(window_);
-    present();
+    present(true);
 }
 
-void SdlPlatform::present() {
+void SdlPlatform::present(bool always) {
     if (!renderer_ || !texture_) return;
     const Bitmap& picture = windowPicture();
+    // A frame that changed nothing on the screen costs no scaling and no copy to the desktop.
+    const std::size_t bytes = static_cast<std::size_t>(picture.stride()) * picture.height();
+    const bool unchanged = shownPicture_.size() == bytes &&
+                           std::memcmp(shownPicture_.data(), picture.bits(), bytes) == 0;
+    if (unchanged && !always) return;
+    shownPicture_.assign(picture.bits(), picture.bits() + bytes);
     SDL_UpdateTexture(texture_, nullptr, picture.bits(), picture.stride());
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
@@ -301,7 +308,7 @@ void SdlPlatform::pumpEvents() {
 std::int64_t SdlPlatform::dispatchMessage(const Message& message) {
     const std::int64_t result = PlatformBase::dispatchMessage(message);
     // Painting draws into the window's picture; put it on the desktop at once.
-    if (message.id == WM_PAINT) present();
+    if (message.id == WM_PAINT) present(true);
     return result;
 }
 
@@ -322,7 +329,7 @@ void SdlPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick
 }
 
 void SdlPlatform::frameFinished() {
-    present();
+    present(false);
     ++framesShown_;
     if (options().frameLimit && framesShown_ == *options().frameLimit)
         postMessage(Message{WM_CLOSE, 0, 0});

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/instance_lock.h"
 #include "platform/platform_base.h"
@@ -36,7 +37,8 @@ protected:
     void pumpEvents() override;
 
 private:
-    void present();
+    // Shows the window picture; unless `always`, only when it changed since last shown.
+    void present(bool always);
     void toggleFullScreen();
     void openGamepad(int deviceIndex);
     void postStylus(std::uint32_t id, int windowX, int windowY);
@@ -53,6 +55,7 @@ private:
     bool swallowReturnUp_ = false;
     long long framesShown_ = 0;
     bool closePosted_ = false;
+    std::vector<std::uint8_t> shownPicture_;
 };
 
 }  // namespace cindervane::platform
