@@ -9,7 +9,7 @@
 namespace cindervane {
 
 class CindervaneGame : public GameCallbacks {
-public:
+  public:
     explicit CindervaneGame(platform::Platform& platform);
 
     void onCreateGame() override;
@@ -27,7 +27,7 @@ public:
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
 
-private:
+  private:
     platform::Platform& platform_;
     GameState state_;
 };

@@ -28,9 +28,9 @@ enum class GameScreen : std::int32_t {
 // The screen's name as state dumps show it; "Unknown" for a value outside the sixteen.
 constexpr std::string_view gameScreenName(GameScreen screen) {
     constexpr std::string_view kNames[] = {
-        "MainMenu",  "Prologue",  "Play",    "Shop",     "Pause",      "StageIntro",
-        "Story",     "StageEnding", "HelpPage1", "HelpPage2", "HelpPage3", "Credits",
-        "Logo",      "GameOver",  "HighScores", "NickEntry",
+        "MainMenu", "Prologue",    "Play",       "Shop",      "Pause",     "StageIntro",
+        "Story",    "StageEnding", "HelpPage1",  "HelpPage2", "HelpPage3", "Credits",
+        "Logo",     "GameOver",    "HighScores", "NickEntry",
     };
     const auto value = static_cast<std::int32_t>(screen);
     return value >= 0 && value < 16 ? kNames[value] : "Unknown";

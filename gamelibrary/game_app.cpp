@@ -55,8 +55,8 @@ int GameApp::runMessageLoop() {
                 // Strictly later, compared as signed 32-bit counts; the next frame is due
                 // one interval after this one starts, so a late frame is never made up.
                 if (static_cast<std::int32_t>(now) > nextFrameTime_) {
-                    nextFrameTime_ = static_cast<std::int32_t>(
-                        now + static_cast<std::uint32_t>(frameInterval));
+                    nextFrameTime_ =
+                        static_cast<std::int32_t>(now + static_cast<std::uint32_t>(frameInterval));
                     struct FrameEnd {
                         Platform& platform;
                         ~FrameEnd() { platform.frameFinished(); }
@@ -65,8 +65,7 @@ int GameApp::runMessageLoop() {
                     continue;
                 }
             }
-            platform_.waitForMessageOrTick(!suspended_,
-                                           static_cast<std::uint32_t>(nextFrameTime_));
+            platform_.waitForMessageOrTick(!suspended_, static_cast<std::uint32_t>(nextFrameTime_));
         } catch (...) {
             platform_.showMessageBox("Error", "Exception error!", BoxIcon::Error);
         }
@@ -134,11 +133,13 @@ void GameApp::fatalError(std::string_view text) {
     requestClose();
 }
 
-void GameApp::requestClose() { platform_.postMessage(Message{WM_CLOSE, 0, 0}); }
+void GameApp::requestClose() {
+    platform_.postMessage(Message{WM_CLOSE, 0, 0});
+}
 
 void GameApp::reportStartupError(std::string_view text, std::source_location where) {
-    const std::string body = title_ + ":\n" + std::string(text) + "\ngamelibrary, " +
-                             std::to_string(where.line());
+    const std::string body =
+        title_ + ":\n" + std::string(text) + "\ngamelibrary, " + std::to_string(where.line());
     platform_.showMessageBox(title_, body, BoxIcon::Information);
 }
 

@@ -15,7 +15,7 @@
 namespace cindervane {
 
 class GameApp {
-public:
+  public:
     // Longest class name and title kept, as the window system's 40-character fields allow.
     static constexpr std::size_t kNameLength = 39;
 
@@ -55,7 +55,7 @@ public:
     std::int32_t frameInterval = 60;
     bool gapiDisplay = false;
 
-private:
+  private:
     void routeKey(const platform::Message& message, bool down);
 
     platform::Platform& platform_;
@@ -68,8 +68,7 @@ private:
 };
 
 // Makes the application object with the game's settings; null when it cannot be made.
-using CreateGameApp =
-    std::function<std::unique_ptr<GameApp>(platform::Platform&, GameCallbacks&)>;
+using CreateGameApp = std::function<std::unique_ptr<GameApp>(platform::Platform&, GameCallbacks&)>;
 
 // The process's whole life: make the application, the window and the game, run the loop,
 // return the exit code.

@@ -9,7 +9,7 @@
 namespace cindervane {
 
 class GameCallbacks {
-public:
+  public:
     virtual ~GameCallbacks() = default;
 
     // The window has just been made: load and create everything the whole run needs.

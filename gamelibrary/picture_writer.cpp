@@ -27,11 +27,11 @@ std::vector<std::uint8_t> encodePictureFile(const PictureData& picture) {
     const std::uint32_t bytesPerPixel = indexed ? 1 : 3;
     const std::uint32_t rowBytes = ((width * picture.bitsPerPixel + 31) / 32) * 4;
     const std::uint32_t colours =
-        indexed ? static_cast<std::uint32_t>(picture.palette.empty() ? 256
-                                                                     : std::min<std::size_t>(
-                                                                           picture.palette.size(),
-                                                                           256))
-                : 0;
+        indexed
+            ? static_cast<std::uint32_t>(picture.palette.empty()
+                                             ? 256
+                                             : std::min<std::size_t>(picture.palette.size(), 256))
+            : 0;
     const std::uint32_t tableBytes = colours * 4;
     const std::uint32_t pixelOffset = 14 + 40 + tableBytes;
     const std::uint32_t imageBytes = rowBytes * height;
@@ -69,7 +69,8 @@ std::vector<std::uint8_t> encodePictureFile(const PictureData& picture) {
         const std::size_t start = static_cast<std::size_t>(sourceRow) * width * bytesPerPixel;
         for (std::uint32_t i = 0; i < width * bytesPerPixel; ++i)
             out.push_back(start + i < picture.pixels.size() ? picture.pixels[start + i] : 0);
-        for (std::uint32_t i = width * bytesPerPixel; i < rowBytes; ++i) out.push_back(0);
+        for (std::uint32_t i = width * bytesPerPixel; i < rowBytes; ++i)
+            out.push_back(0);
     }
     return out;
 }

@@ -14,10 +14,10 @@ namespace cindervane {
 struct PictureData {
     std::int32_t width = 0;
     std::int32_t height = 0;
-    std::uint16_t bitsPerPixel = 8;             // 8 (palettised) or 24 (blue, green, red)
-    std::vector<platform::RgbQuad> palette;     // 8-bit pictures: up to 256 entries
-    std::vector<std::uint8_t> pixels;           // top row first, no padding: width x height
-                                                // indices, or width x height x 3 bytes (BGR)
+    std::uint16_t bitsPerPixel = 8;          // 8 (palettised) or 24 (blue, green, red)
+    std::vector<platform::RgbQuad> palette;  // 8-bit pictures: up to 256 entries
+    std::vector<std::uint8_t> pixels;        // top row first, no padding: width x height
+                                             // indices, or width x height x 3 bytes (BGR)
 };
 
 // The whole file as bytes. An 8-bit picture's colour table has palette.size() entries

@@ -16,7 +16,7 @@ struct ShownMessageBox {
 };
 
 class HeadlessPlatform : public PlatformBase {
-public:
+  public:
     // Where the virtual clock starts: a fixed value, so the default random seed is too.
     static constexpr std::uint32_t kStartTick = 100000;
 
@@ -38,12 +38,12 @@ public:
     // False once a screenshot or dump line could not be written.
     bool scriptOutputsWritten() const { return outputsWritten_; }
 
-protected:
+  protected:
     bool openWindow(std::string_view title, bool fullScreen) override;
     void closeWindow() override {}
     void pumpEvents() override;
 
-private:
+  private:
     bool scriptLineDue() const;
     void applyScriptLine(const ScriptEvent& event);
     void closeGame();

@@ -25,11 +25,11 @@ struct KindName {
 };
 
 constexpr KindName kKinds[] = {
-    {"tap", ScriptEvent::Kind::Tap},           {"down", ScriptEvent::Kind::Down},
-    {"move", ScriptEvent::Kind::Move},         {"up", ScriptEvent::Kind::Up},
-    {"press", ScriptEvent::Kind::Press},       {"keydown", ScriptEvent::Kind::KeyDown},
-    {"keyup", ScriptEvent::Kind::KeyUp},       {"screenshot", ScriptEvent::Kind::Screenshot},
-    {"dump", ScriptEvent::Kind::Dump},         {"quit", ScriptEvent::Kind::Quit},
+    {"tap", ScriptEvent::Kind::Tap},     {"down", ScriptEvent::Kind::Down},
+    {"move", ScriptEvent::Kind::Move},   {"up", ScriptEvent::Kind::Up},
+    {"press", ScriptEvent::Kind::Press}, {"keydown", ScriptEvent::Kind::KeyDown},
+    {"keyup", ScriptEvent::Kind::KeyUp}, {"screenshot", ScriptEvent::Kind::Screenshot},
+    {"dump", ScriptEvent::Kind::Dump},   {"quit", ScriptEvent::Kind::Quit},
 };
 
 }  // namespace
@@ -58,7 +58,8 @@ bool parseScript(std::istream& input, std::vector<ScriptEvent>& events, std::str
         if (const auto hash = text.find('#'); hash != std::string::npos) text.erase(hash);
         std::istringstream words(text);
         std::vector<std::string> parts;
-        for (std::string word; words >> word;) parts.push_back(word);
+        for (std::string word; words >> word;)
+            parts.push_back(word);
         if (parts.empty()) continue;
 
         const auto fail = [&](const std::string& what) {

@@ -41,8 +41,7 @@ fs::path InstanceLock::defaultFolder() {
     return runtime / ("cindervane-" + std::to_string(::getuid()));
 }
 
-std::unique_ptr<InstanceLock> InstanceLock::acquire(const fs::path& folder,
-                                                    const std::string& name,
+std::unique_ptr<InstanceLock> InstanceLock::acquire(const fs::path& folder, const std::string& name,
                                                     RequestHandler handler, std::string& error) {
     std::error_code made;
     fs::create_directories(folder, made);
@@ -95,7 +94,8 @@ InstanceLock::InstanceLock(int lockFd, int listenFd, int wakeFd, fs::path socket
 
 InstanceLock::~InstanceLock() {
     const std::uint64_t one = 1;
-    if (wakeFd_ >= 0) [[maybe_unused]] auto written = ::write(wakeFd_, &one, sizeof one);
+    if (wakeFd_ >= 0) [[maybe_unused]]
+        auto written = ::write(wakeFd_, &one, sizeof one);
     if (listener_.joinable()) listener_.join();
     ::unlink(socketPath_.c_str());
     ::close(listenFd_);

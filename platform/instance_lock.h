@@ -15,7 +15,7 @@ namespace cindervane::platform {
 enum class OutsideRequest { Raise, Suspend };
 
 class InstanceLock {
-public:
+  public:
     using RequestHandler = std::function<void(OutsideRequest)>;
 
     // The folder the lock and the socket live in for this user.
@@ -25,8 +25,8 @@ public:
     // handler on the listener's own thread. Null when another copy holds the lock, or when
     // the folder cannot be used (then error says why and the caller runs unguarded).
     static std::unique_ptr<InstanceLock> acquire(const std::filesystem::path& folder,
-                                                 const std::string& name,
-                                                 RequestHandler handler, std::string& error);
+                                                 const std::string& name, RequestHandler handler,
+                                                 std::string& error);
 
     // Sends a request to the copy holding the lock; false when none answers.
     static bool sendRequest(const std::filesystem::path& folder, const std::string& name,
@@ -36,7 +36,7 @@ public:
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-private:
+  private:
     InstanceLock(int lockFd, int listenFd, int wakeFd, std::filesystem::path socketPath,
                  RequestHandler handler);
     void listen();

@@ -34,7 +34,11 @@ constexpr std::int64_t makePointParam(int x, int y) {
     return static_cast<std::int64_t>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) |
                                      static_cast<std::uint32_t>(x & 0xFFFF));
 }
-constexpr int pointParamX(std::int64_t lParam) { return static_cast<int>(lParam & 0xFFFF); }
-constexpr int pointParamY(std::int64_t lParam) { return static_cast<int>((lParam >> 16) & 0xFFFF); }
+constexpr int pointParamX(std::int64_t lParam) {
+    return static_cast<int>(lParam & 0xFFFF);
+}
+constexpr int pointParamY(std::int64_t lParam) {
+    return static_cast<int>((lParam >> 16) & 0xFFFF);
+}
 
 }  // namespace cindervane::platform

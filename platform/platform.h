@@ -32,7 +32,7 @@ using WindowProcedure = std::function<std::int64_t(const Message&)>;
 using StateReporter = std::function<void(nlohmann::json&)>;
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Another running copy of the game with this class name and title: raise it and

@@ -40,7 +40,9 @@ bool PlatformBase::peekMessage(Message& message) {
     return true;
 }
 
-void PlatformBase::postMessage(const Message& message) { queue_.push_back(message); }
+void PlatformBase::postMessage(const Message& message) {
+    queue_.push_back(message);
+}
 
 void PlatformBase::postQuitMessage(int exitCode) {
     queue_.push_back(Message{WM_QUIT, static_cast<std::uint64_t>(exitCode), 0});

@@ -11,7 +11,7 @@
 namespace cindervane::platform {
 
 class PlatformBase : public Platform {
-public:
+  public:
     explicit PlatformBase(PlatformOptions options);
 
     bool registerWindowClass(std::string_view className, WindowProcedure procedure) override;
@@ -37,7 +37,7 @@ public:
     bool windowExists() const { return windowExists_; }
     const PlatformOptions& options() const { return options_; }
 
-protected:
+  protected:
     // Back-end work when the window is made, shown and destroyed.
     virtual bool openWindow(std::string_view title, bool fullScreen) = 0;
     virtual void closeWindow() = 0;
@@ -47,7 +47,7 @@ protected:
     std::deque<Message>& queue() { return queue_; }
     const StateReporter& reporter() const { return reporter_; }
 
-private:
+  private:
     PlatformOptions options_;
     WindowProcedure procedure_;
     std::string className_;

@@ -49,8 +49,8 @@ bool writePng(const std::filesystem::path& file, const Bitmap& picture, std::str
     for (int y = 0; y < height; ++y)
         rowPointers[y] = &rows[static_cast<std::size_t>(y) * width * 3];
 
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &error, onPngError,
-                                              onPngWarning);
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, &error, onPngError, onPngWarning);
     if (!png) {
         error = "cannot start the PNG writer";
         return false;

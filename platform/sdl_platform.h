@@ -16,7 +16,7 @@ struct _SDL_GameController;
 namespace cindervane::platform {
 
 class SdlPlatform : public PlatformBase {
-public:
+  public:
     explicit SdlPlatform(PlatformOptions options);
     ~SdlPlatform() override;
 
@@ -31,12 +31,12 @@ public:
     // The whole factor the window is scaled by when it is made.
     int chosenScale() const;
 
-protected:
+  protected:
     bool openWindow(std::string_view title, bool fullScreen) override;
     void closeWindow() override;
     void pumpEvents() override;
 
-private:
+  private:
     // Shows the window picture; unless `always`, only when it changed since last shown.
     void present(bool always);
     void toggleFullScreen();

@@ -9,7 +9,7 @@
 namespace cindervane {
 
 class TestFolder {
-public:
+  public:
     TestFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "cv-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
@@ -23,7 +23,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -24,7 +24,7 @@ enum class PixelFormat {
 };
 
 class Bitmap {
-public:
+  public:
     // A bitmap in the screen's own format, cleared to black.
     static std::unique_ptr<Bitmap> createScreenFormat(int width, int height);
     // An 8-bit palettised bitmap; the palette is copied (missing entries are black).
@@ -49,7 +49,7 @@ public:
     std::uint32_t* screenRow(int y);
     const std::uint32_t* screenRow(int y) const;
 
-private:
+  private:
     Bitmap(int width, int height, PixelFormat format);
 
     int width_;
@@ -63,7 +63,7 @@ private:
 
 // A drawing context: holds one selected bitmap at a time, as the game's drawing code expects.
 class DeviceContext {
-public:
+  public:
     DeviceContext() = default;
     explicit DeviceContext(Bitmap* bitmap) : bitmap_(bitmap) {}
 
@@ -75,7 +75,7 @@ public:
         return previous;
     }
 
-private:
+  private:
     Bitmap* bitmap_ = nullptr;
 };
 

@@ -8,8 +8,8 @@
 #include <map>
 #include <stdexcept>
 
-#include "recording_game.h"
 #include "platform/headless_platform.h"
+#include "recording_game.h"
 
 namespace cindervane {
 namespace {
@@ -24,7 +24,7 @@ constexpr std::uint32_t T0 = HeadlessPlatform::kStartTick;
 // A headless platform on which messages can also arrive at given ticks while the game
 // waits, as a desktop's focus changes do.
 class TimedPlatform : public HeadlessPlatform {
-public:
+  public:
     explicit TimedPlatform(PlatformOptions options = {}) : HeadlessPlatform(options, {}) {}
 
     std::multimap<std::uint32_t, Message> arrivals;
@@ -32,9 +32,8 @@ public:
     void waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) override {
         if (!arrivals.empty()) {
             const auto next = arrivals.begin();
-            const bool beforeFrame =
-                !framesRunning || static_cast<std::int32_t>(next->first) <=
-                                      static_cast<std::int32_t>(dueTick);
+            const bool beforeFrame = !framesRunning || static_cast<std::int32_t>(next->first) <=
+                                                           static_cast<std::int32_t>(dueTick);
             if (beforeFrame) {
                 if (static_cast<std::int32_t>(next->first) > static_cast<std::int32_t>(tickCount()))
                     advanceClock(next->first - tickCount());
@@ -145,16 +144,17 @@ TEST(MessageRouting, StylusAndKeysReachTheGameWithTheirArguments) {
     const platform::KeyList keys = platform::defaultKeyList();
     game.duringFrame = [&](int) {
         host.postMessage(Message{platform::WM_LBUTTONDOWN, 1, platform::makePointParam(239, 319)});
-        host.postMessage(Message{platform::WM_KEYDOWN, static_cast<std::uint64_t>(keys.vkStart), 0});
+        host.postMessage(
+            Message{platform::WM_KEYDOWN, static_cast<std::uint64_t>(keys.vkStart), 0});
         host.postMessage(Message{platform::WM_KEYDOWN, 0x41, 0});  // no button: swallowed
         host.postMessage(Message{platform::WM_KEYUP, 0x72, 0});    // F3 is always A
         host.postMessage(Message{platform::WM_KEYDOWN, 0xC0, 0});
     };
     run(host, game);
-    const std::string start = "keydown 7 " + std::to_string(keys.ptStart.x) + " " +
-                              std::to_string(keys.ptStart.y);
-    const std::string extra = "keydown 8 " + std::to_string(keys.ptStart.x) + " " +
-                              std::to_string(keys.ptStart.y);
+    const std::string start =
+        "keydown 7 " + std::to_string(keys.ptStart.x) + " " + std::to_string(keys.ptStart.y);
+    const std::string extra =
+        "keydown 8 " + std::to_string(keys.ptStart.x) + " " + std::to_string(keys.ptStart.y);
     EXPECT_THAT(game.names(), ElementsAre("create", "activate", "frame", "down 239 319", start,
                                           "keyup 4", extra, "destroy"));
 }
@@ -174,7 +174,7 @@ TEST(Failures, AnExceptionInAFrameShowsTheBoxAndTheLoopGoesOn) {
 }
 
 class FailingStartGame : public RecordingGame {
-public:
+  public:
     using RecordingGame::RecordingGame;
     GameApp* app = nullptr;
     void onCreateGame() override {
@@ -204,9 +204,8 @@ TEST(Failures, FatalErrorShowsItsBoxAndClosesTheGameOnceTheLoopRuns) {
 TEST(Failures, AnApplicationThatCannotBeMadeShutsTheGameDownWithCodeOne) {
     HeadlessPlatform host({}, {});
     RecordingGame game(host);
-    const int code = runApplication(host, game, [](platform::Platform&, GameCallbacks&) {
-        return std::unique_ptr<GameApp>();
-    });
+    const int code = runApplication(
+        host, game, [](platform::Platform&, GameCallbacks&) { return std::unique_ptr<GameApp>(); });
     EXPECT_EQ(code, 1);
     EXPECT_THAT(game.names(), ElementsAre("destroy"));
 }

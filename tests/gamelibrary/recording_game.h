@@ -14,7 +14,7 @@
 namespace cindervane {
 
 class RecordingGame : public GameCallbacks {
-public:
+  public:
     explicit RecordingGame(platform::Platform& platform) : platform_(platform) {}
 
     struct Call {
@@ -52,8 +52,7 @@ public:
         note("up " + std::to_string(x) + " " + std::to_string(y));
     }
     void onKeyDown(KeyIndex key, int x, int y) override {
-        note("keydown " + std::to_string(key) + " " + std::to_string(x) + " " +
-             std::to_string(y));
+        note("keydown " + std::to_string(key) + " " + std::to_string(x) + " " + std::to_string(y));
     }
     void onKeyUp(KeyIndex key, int, int) override { note("keyup " + std::to_string(key)); }
     void reportState(nlohmann::json& dump) const override { dump["stylusDowns"] = stylusDowns; }
@@ -61,11 +60,12 @@ public:
     // The calls' names in order, without ticks.
     std::vector<std::string> names() const {
         std::vector<std::string> result;
-        for (const Call& call : calls) result.push_back(call.what);
+        for (const Call& call : calls)
+            result.push_back(call.what);
         return result;
     }
 
-private:
+  private:
     void note(std::string what) { calls.push_back(Call{std::move(what), platform_.tickCount()}); }
 
     platform::Platform& platform_;

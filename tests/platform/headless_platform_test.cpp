@@ -64,8 +64,8 @@ TEST(HeadlessPlatform, LinesOfOneFrameTakeEffectInFileOrder) {
     const std::string after = (folder.path() / "after.json").string();
     PlatformOptions options;
     options.frameLimit = 3;
-    HeadlessPlatform host(options, script("2 dump " + before + "\n2 tap 5 5\n2 dump " + after +
-                                          "\n"));
+    HeadlessPlatform host(options,
+                          script("2 dump " + before + "\n2 tap 5 5\n2 dump " + after + "\n"));
     MiniLoop loop(host);
     loop.run();
     std::ifstream first(before), second(after);

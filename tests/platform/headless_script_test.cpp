@@ -18,19 +18,20 @@ bool parse(const std::string& text, std::vector<ScriptEvent>& events, std::strin
 TEST(HeadlessScript, ReadsEveryKindOfLine) {
     std::vector<ScriptEvent> events;
     std::string error;
-    ASSERT_TRUE(parse("# a comment\n"
-                      "0 tap 10 20\n"
-                      "\n"
-                      "1 down 0 0   # trailing comment\n"
-                      "2 move 239 319\n"
-                      "3 up 5 6\n"
-                      "4 press a\n"
-                      "5 keydown x1\n"
-                      "6 keyup x2\n"
-                      "7 screenshot shot.png\n"
-                      "8 dump out.json\n"
-                      "9 quit\n",
-                      events, error))
+    ASSERT_TRUE(
+        parse("# a comment\n"
+              "0 tap 10 20\n"
+              "\n"
+              "1 down 0 0   # trailing comment\n"
+              "2 move 239 319\n"
+              "3 up 5 6\n"
+              "4 press a\n"
+              "5 keydown x1\n"
+              "6 keyup x2\n"
+              "7 screenshot shot.png\n"
+              "8 dump out.json\n"
+              "9 quit\n",
+              events, error))
         << error;
     ASSERT_EQ(events.size(), 10u);
     EXPECT_EQ(events[0].kind, ScriptEvent::Kind::Tap);

@@ -14,7 +14,7 @@ namespace cindervane::platform {
 namespace {
 
 class RequestLog {
-public:
+  public:
     void add(OutsideRequest request) {
         std::lock_guard lock(mutex_);
         requests_.push_back(request);
@@ -22,12 +22,11 @@ public:
     }
     std::vector<OutsideRequest> waitFor(std::size_t count) {
         std::unique_lock lock(mutex_);
-        changed_.wait_for(lock, std::chrono::seconds(5),
-                          [&] { return requests_.size() >= count; });
+        changed_.wait_for(lock, std::chrono::seconds(5), [&] { return requests_.size() >= count; });
         return requests_;
     }
 
-private:
+  private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<OutsideRequest> requests_;
