@@ -24,6 +24,9 @@ bool HeadlessPlatform::scriptLineDue() const {
 }
 
 void HeadlessPlatform::pumpEvents() {
+    // Sounds that have played out by the virtual tick count finish first, so a frame sees
+    // them finished.
+    deliverWaveNotices();
     // One line at a time, and only once everything posted before it has been handled, so
     // lines of the same frame take effect in file order.
     while (queue().empty() && windowExists()) {
@@ -121,16 +124,14 @@ void HeadlessPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t du
         if (!windowExists()) postQuitMessage(0);
         return;
     }
-    if (static_cast<std::int32_t>(tick_) <= static_cast<std::int32_t>(dueTick))
-        tick_ = dueTick + 1;
+    if (static_cast<std::int32_t>(tick_) <= static_cast<std::int32_t>(dueTick)) tick_ = dueTick + 1;
 }
 
 void HeadlessPlatform::frameFinished() {
     ++framesRun_;
 }
 
-void HeadlessPlatform::showMessageBox(std::string_view caption, std::string_view text,
-                                      BoxIcon) {
+void HeadlessPlatform::showMessageBox(std::string_view caption, std::string_view text, BoxIcon) {
     std::cerr << caption << ": " << text << '\n';
     messageBoxes_.push_back(ShownMessageBox{std::string(caption), std::string(text)});
 }

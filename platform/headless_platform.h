@@ -1,6 +1,9 @@
 // The headless back end: no window and no sound device. A virtual tick count jumps to the
 // next due frame whenever nothing is waiting, so runs are deterministic and as fast as the
 // processor allows; input comes from a script, and message boxes are printed and dismissed.
+// Sounds play on silent devices that keep virtual time: a buffer finishes once its playing
+// time has gone by, and its notice arrives on the game thread before the next message or
+// frame.
 #pragma once
 
 #include <vector>
@@ -16,7 +19,7 @@ struct ShownMessageBox {
 };
 
 class HeadlessPlatform : public PlatformBase {
-public:
+  public:
     // Where the virtual clock starts: a fixed value, so the default random seed is too.
     static constexpr std::uint32_t kStartTick = 100000;
 
@@ -38,12 +41,12 @@ public:
     // False once a screenshot or dump line could not be written.
     bool scriptOutputsWritten() const { return outputsWritten_; }
 
-protected:
+  protected:
     bool openWindow(std::string_view title, bool fullScreen) override;
     void closeWindow() override {}
     void pumpEvents() override;
 
-private:
+  private:
     bool scriptLineDue() const;
     void applyScriptLine(const ScriptEvent& event);
     void closeGame();

@@ -21,11 +21,11 @@ struct KeyBinding {
 };
 
 constexpr KeyBinding kKeyBindings[] = {
-    {SDLK_UP, VK_UP},         {SDLK_DOWN, VK_DOWN},     {SDLK_LEFT, VK_LEFT},
-    {SDLK_RIGHT, VK_RIGHT},   {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN},
-    {SDLK_z, VK_KEY_Z},       {SDLK_SPACE, VK_KEY_Z},   {SDLK_x, VK_KEY_X},
-    {SDLK_c, VK_KEY_C},       {SDLK_ESCAPE, VK_KEY_C},  {SDLK_p, VK_KEY_C},
-    {SDLK_F3, VK_F3},         {SDLK_F4, VK_F4},
+    {SDLK_UP, VK_UP},       {SDLK_DOWN, VK_DOWN},     {SDLK_LEFT, VK_LEFT},
+    {SDLK_RIGHT, VK_RIGHT}, {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN},
+    {SDLK_z, VK_KEY_Z},     {SDLK_SPACE, VK_KEY_Z},   {SDLK_x, VK_KEY_X},
+    {SDLK_c, VK_KEY_C},     {SDLK_ESCAPE, VK_KEY_C},  {SDLK_p, VK_KEY_C},
+    {SDLK_F3, VK_F3},       {SDLK_F4, VK_F4},
 };
 
 // Gamepad buttons: the pad steers and charges, south fires, east evades, Start pauses.
@@ -35,16 +35,11 @@ struct PadBinding {
 };
 
 constexpr PadBinding kPadBindings[] = {
-    {SDL_CONTROLLER_BUTTON_DPAD_UP, VK_UP},
-    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, VK_DOWN},
-    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, VK_LEFT},
-    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, VK_RIGHT},
-    {SDL_CONTROLLER_BUTTON_A, VK_KEY_Z},
-    {SDL_CONTROLLER_BUTTON_B, VK_KEY_X},
-    {SDL_CONTROLLER_BUTTON_X, VK_RETURN},
-    {SDL_CONTROLLER_BUTTON_Y, VK_RETURN},
-    {SDL_CONTROLLER_BUTTON_START, VK_KEY_C},
-    {SDL_CONTROLLER_BUTTON_BACK, VK_KEY_C},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, VK_UP},     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, VK_DOWN},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, VK_LEFT}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, VK_RIGHT},
+    {SDL_CONTROLLER_BUTTON_A, VK_KEY_Z},        {SDL_CONTROLLER_BUTTON_B, VK_KEY_X},
+    {SDL_CONTROLLER_BUTTON_X, VK_RETURN},       {SDL_CONTROLLER_BUTTON_Y, VK_RETURN},
+    {SDL_CONTROLLER_BUTTON_START, VK_KEY_C},    {SDL_CONTROLLER_BUTTON_BACK, VK_KEY_C},
 };
 
 std::uint16_t codeForKey(SDL_Keycode key) {
@@ -72,9 +67,17 @@ SdlPlatform::SdlPlatform(PlatformOptions options) : PlatformBase(std::move(optio
     outsideRequestEvent_ = SDL_RegisterEvents(1);
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         std::cerr << "cindervane: gamepads are unavailable: " << SDL_GetError() << '\n';
+    if (!PlatformBase::options().noSound && !PlatformBase::options().noWaveDevice) {
+        std::string error;
+        audio_ = SdlAudioOutput::start(error);
+        // A machine without sound still plays the game, in silence.
+        if (!audio_)
+            std::cerr << "cindervane: no sound device (" << error << "); playing in silence\n";
+    }
 }
 
 SdlPlatform::~SdlPlatform() {
+    audio_.reset();
     instanceLock_.reset();
     closeWindow();
     if (gamepad_) SDL_GameControllerClose(gamepad_);
@@ -202,7 +205,13 @@ void SdlPlatform::postKey(std::uint32_t id, std::uint16_t code) {
     if (code != 0) postMessage(Message{id, code, 0});
 }
 
+WaveOutput& SdlPlatform::waveOutput() {
+    if (audio_) return *audio_;
+    return PlatformBase::waveOutput();
+}
+
 void SdlPlatform::pumpEvents() {
+    deliverWaveNotices();
     if (!videoReady_) return;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -271,9 +280,8 @@ void SdlPlatform::pumpEvents() {
                 openGamepad(event.cdevice.which);
                 break;
             case SDL_CONTROLLERDEVICEREMOVED:
-                if (gamepad_ &&
-                    SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(gamepad_)) ==
-                        event.cdevice.which) {
+                if (gamepad_ && SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(gamepad_)) ==
+                                    event.cdevice.which) {
                     SDL_GameControllerClose(gamepad_);
                     gamepad_ = nullptr;
                 }
@@ -305,7 +313,9 @@ std::int64_t SdlPlatform::dispatchMessage(const Message& message) {
     return result;
 }
 
-std::uint32_t SdlPlatform::tickCount() { return SDL_GetTicks(); }
+std::uint32_t SdlPlatform::tickCount() {
+    return SDL_GetTicks();
+}
 
 void SdlPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) {
     if (!videoReady_) return;
@@ -328,8 +338,7 @@ void SdlPlatform::frameFinished() {
         postMessage(Message{WM_CLOSE, 0, 0});
 }
 
-void SdlPlatform::showMessageBox(std::string_view caption, std::string_view text,
-                                 BoxIcon icon) {
+void SdlPlatform::showMessageBox(std::string_view caption, std::string_view text, BoxIcon icon) {
     const std::string captionText(caption);
     const std::string bodyText(text);
     const std::uint32_t flags =

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/audio/sdl_audio_output.h"
 #include "platform/instance_lock.h"
 #include "platform/platform_base.h"
 
@@ -15,7 +16,7 @@ struct _SDL_GameController;
 namespace cindervane::platform {
 
 class SdlPlatform : public PlatformBase {
-public:
+  public:
     explicit SdlPlatform(PlatformOptions options);
     ~SdlPlatform() override;
 
@@ -26,16 +27,20 @@ public:
     void waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) override;
     void frameFinished() override;
     void showMessageBox(std::string_view caption, std::string_view text, BoxIcon icon) override;
+    // The desktop's audio device, or silent devices that keep time when there is none (or
+    // with --no-sound), or none at all with --no-wave-device.
+    WaveOutput& waveOutput() override;
+    bool soundAudible() const { return audio_ != nullptr; }
 
     // The whole factor the window is scaled by when it is made.
     int chosenScale() const;
 
-protected:
+  protected:
     bool openWindow(std::string_view title, bool fullScreen) override;
     void closeWindow() override;
     void pumpEvents() override;
 
-private:
+  private:
     void present();
     void toggleFullScreen();
     void openGamepad(int deviceIndex);
@@ -49,6 +54,7 @@ private:
     SDL_Texture* texture_ = nullptr;
     std::unique_ptr<InstanceLock> instanceLock_;
     _SDL_GameController* gamepad_ = nullptr;
+    std::unique_ptr<SdlAudioOutput> audio_;
     bool stylusDown_ = false;
     bool swallowReturnUp_ = false;
     long long framesShown_ = 0;
