@@ -33,18 +33,22 @@ int main(int argc, char** argv) {
             ->check(CLI::PositiveNumber);
     cli.add_option("--script", scriptFile, "Input script for a headless run")
         ->check(CLI::ExistingFile);
-    auto* assetsOption =
-        cli.add_option("--assets", assets, "Folder of the pictures and sounds (default: "
-                                           "beside the program)")
-            ->check(CLI::ExistingDirectory);
-    auto* dataOption = cli.add_option(
-        "--data-dir", dataDir, "Folder of the high score file (default: ~/.local/share/cindervane)");
+    auto* assetsOption = cli.add_option("--assets", assets,
+                                        "Folder of the pictures and sounds (default: "
+                                        "beside the program)")
+                             ->check(CLI::ExistingDirectory);
+    auto* dataOption =
+        cli.add_option("--data-dir", dataDir,
+                       "Folder of the high score file (default: ~/.local/share/cindervane)");
     auto* seedOption = cli.add_option("--seed", seed, "Seed of the random generator");
     cli.add_option("--scale", options.scale, "Window scale factor (default: largest that fits)")
         ->check(CLI::Range(1, 16));
     cli.add_flag("--fullscreen", options.fullScreen, "Start full screen (F11 toggles)");
-    cli.add_flag("--suspend-running", suspendRunning,
-                 "Ask the running copy to suspend, then exit");
+    cli.add_flag("--no-sound", options.noSound,
+                 "Play in silence (sounds still keep their time, so the game runs the same)");
+    cli.add_flag("--no-wave-device", options.noWaveDevice,
+                 "Report no sound devices at all (tests the game's failure path)");
+    cli.add_flag("--suspend-running", suspendRunning, "Ask the running copy to suspend, then exit");
     cli.set_version_flag("--version", std::string(CINDERVANE_VERSION));
     CLI11_PARSE(cli, argc, argv);
 
@@ -67,8 +71,8 @@ int main(int argc, char** argv) {
             std::ifstream in(scriptFile);
             std::string error;
             if (!in || !platform::parseScript(in, script, error)) {
-                std::cerr << "cindervane: " << scriptFile << ": "
-                          << (in ? error : "cannot be read") << '\n';
+                std::cerr << "cindervane: " << scriptFile << ": " << (in ? error : "cannot be read")
+                          << '\n';
                 return 2;
             }
         }
