@@ -25,7 +25,8 @@ Outcome runProgram(const std::string& arguments) {
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return outcome;
     char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) outcome.output += buffer;
+    while (std::fgets(buffer, sizeof buffer, pipe))
+        outcome.output += buffer;
     const int status = ::pclose(pipe);
     outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return outcome;
@@ -54,8 +55,8 @@ TEST(CommandLine, AMalformedScriptIsReportedWithItsLineBeforeAnythingRuns) {
     TestFolder folder;
     const auto out = folder.path() / "never.json";
     writeFile(folder.path() / "bad.txt", "0 dump " + out.string() + "\n\n1 tapp 3 4\n");
-    const Outcome run = runProgram("--headless --frames 5 --script " +
-                                   (folder.path() / "bad.txt").string());
+    const Outcome run =
+        runProgram("--headless --frames 5 --script " + (folder.path() / "bad.txt").string());
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.output.find("line 3: unknown event 'tapp'"), std::string::npos) << run.output;
     EXPECT_FALSE(std::filesystem::exists(out));
@@ -64,9 +65,19 @@ TEST(CommandLine, AMalformedScriptIsReportedWithItsLineBeforeAnythingRuns) {
 TEST(CommandLine, HelpListsEveryOption) {
     const Outcome run = runProgram("--help");
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* option : {"--headless", "--frames", "--script", "--assets", "--data-dir",
-                               "--seed", "--scale", "--fullscreen", "--suspend-running"}) {
+    for (const char* option :
+         {"--headless", "--frames", "--script", "--assets", "--data-dir", "--seed", "--scale",
+          "--fullscreen", "--no-sound", "--no-wave-device", "--suspend-running"}) {
         EXPECT_NE(run.output.find(option), std::string::npos) << option;
+    }
+}
+
+TEST(CommandLine, TheSoundOptionsRunTheGameToItsEnd) {
+    TestFolder folder;
+    for (const char* option : {"--no-sound", "--no-wave-device"}) {
+        const Outcome run = runProgram(std::string("--headless --frames 5 ") + option +
+                                       " --data-dir " + folder.path().string());
+        EXPECT_EQ(run.exitCode, 0) << option << ": " << run.output;
     }
 }
 
