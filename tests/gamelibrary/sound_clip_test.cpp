@@ -87,31 +87,22 @@ class HandWaveOutput : public platform::WaveOutput {
     };
 };
 
-TEST(SoundClip, RepeatLimitOfThreePlaysThreeTimesThenTheClipIsIdle) {
-    ClipOnClock c;
-    c.loadSound(100);
-    c.clip.setRepeatLimit(3);
-    c.clip.play(true);
-    EXPECT_EQ(c.clip.plays(), 1);
-    c.advance(101);
-    EXPECT_EQ(c.clip.plays(), 2);
-    c.advance(101);
-    EXPECT_EQ(c.clip.plays(), 3);
-    EXPECT_TRUE(c.clip.isPlaying());
-    c.advance(101);
-    EXPECT_FALSE(c.clip.isPlaying());
-    EXPECT_FALSE(c.clip.isLooping());
-    EXPECT_EQ(c.clip.plays(), 0);
-}
-
-TEST(SoundClip, ALoopingStartWithALimitOfZeroOrOneSoundsOnce) {
-    for (int limit : {0, 1}) {
+TEST(SoundClip, ALoopingStartPlaysUpToTheRepeatLimitThenTheClipIsIdle) {
+    // A limit of 3 sounds three times; 0 and 1 sound once.
+    for (int limit : {3, 1, 0}) {
         ClipOnClock c;
-        c.loadSound(50);
+        c.loadSound(100);
         c.clip.setRepeatLimit(limit);
         c.clip.play(true);
-        c.advance(51);
+        const int passes = limit > 1 ? limit : 1;
+        for (int pass = 1; pass <= passes; ++pass) {
+            EXPECT_TRUE(c.clip.isPlaying()) << "limit " << limit << " pass " << pass;
+            EXPECT_EQ(c.clip.plays(), pass);
+            c.advance(101);
+        }
         EXPECT_FALSE(c.clip.isPlaying()) << "limit " << limit;
+        EXPECT_FALSE(c.clip.isLooping());
+        EXPECT_EQ(c.clip.plays(), 0);
     }
 }
 
@@ -155,19 +146,6 @@ TEST(SoundClip, StopOnAnIdleClipDoesNothing) {
     EXPECT_EQ(output.resets, 0);
     EXPECT_EQ(clip.repeatLimit(), 7);
     EXPECT_FALSE(clip.isPlaying());
-}
-
-TEST(SoundClip, PlayingClipIsNotRestarted) {
-    HandWaveOutput output;
-    TestFolder folder;
-    writeBasFile(folder.path() / "W0002.BAS", 10);
-    SoundClip clip(output);
-    ASSERT_TRUE(clip.load(folder.path() / "W0002.BAS"));
-    clip.play(false);
-    clip.play(true);
-    EXPECT_EQ(output.writes, 1);
-    EXPECT_EQ(clip.plays(), 1);
-    EXPECT_TRUE(clip.isLooping());
 }
 
 TEST(SoundClip, RefusedWritesChangeNothing) {
