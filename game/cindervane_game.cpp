@@ -5,6 +5,20 @@
 
 namespace cindervane {
 
+namespace {
+
+// A clip's part of a dump; null for a clip that was never made.
+nlohmann::json clipReport(const std::unique_ptr<SoundClip>& clip) {
+    if (!clip) return nullptr;
+    return {{"playing", clip->isPlaying()},
+            {"looping", clip->isLooping()},
+            {"plays", clip->plays()},
+            {"repeatLimit", clip->repeatLimit()},
+            {"file", clip->fileName()}};
+}
+
+}  // namespace
+
 CindervaneGame::CindervaneGame(platform::Platform& platform) : platform_(platform) {}
 
 void CindervaneGame::onCreateGame() {}
@@ -30,6 +44,21 @@ void CindervaneGame::onKeyUp(KeyIndex, int, int) {}
 void CindervaneGame::reportState(nlohmann::json& dump) const {
     dump["screen"] = gameScreenName(state_.screen);
     dump["frameCounter"] = state_.frameCounter;
+    dump["soundOn"] = state_.soundOn;
+    nlohmann::json effects = nlohmann::json::array();
+    for (const auto& clip : state_.soundEffects)
+        effects.push_back(clipReport(clip));
+    nlohmann::json music = nlohmann::json::array();
+    for (const auto& clip : state_.musicPlayers)
+        music.push_back(clipReport(clip));
+    dump["sounds"] = {{"effects", std::move(effects)}, {"music", std::move(music)}};
+    dump["currentMusicEntry"] = state_.currentMusicEntry;
+    if (state_.highScores) {
+        nlohmann::json scores = nlohmann::json::array();
+        for (const HighScoreEntry& entry : state_.highScores->entries)
+            scores.push_back({{"nick", nickText(entry)}, {"score", entry.score}});
+        dump["highScores"] = std::move(scores);
+    }
 }
 
 std::unique_ptr<GameApp> createGameApp(platform::Platform& platform, CindervaneGame& game) {

@@ -2,9 +2,14 @@
 // the code that needs it.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 
 #include "game/game_screen.h"
+#include "game/music_entry.h"
+#include "gamelibrary/sound_clip.h"
+#include "shell/high_score_table.h"
 
 namespace cindervane {
 
@@ -16,6 +21,20 @@ struct GameState {
 
     GameScreen screen = GameScreen::Logo;
     std::int32_t frameCounter = 0;
+
+    // The sound switch on the play screen: whether sounds are started at all.
+    bool soundOn = true;
+    // Explosion, machine gun, laser and special gun, loaded at start-up.
+    std::array<std::unique_ptr<SoundClip>, kSoundEffectCount> soundEffects;
+    // The players the stage music sequencer loads and plays in turn.
+    std::array<std::unique_ptr<SoundClip>, kMusicPlayerCount> musicPlayers;
+    // The stage's playlist: musicEntryCount entries in use, currentMusicEntry playing.
+    std::array<MusicEntry, kMusicPlaylistLength> musicPlaylist{};
+    std::int32_t musicEntryCount = 0;
+    std::int32_t currentMusicEntry = 0;
+
+    // The ten best scores, read from the file at start-up and written back at shutdown.
+    std::unique_ptr<HighScoreTable> highScores;
 };
 
 }  // namespace cindervane

@@ -44,6 +44,10 @@ int main(int argc, char** argv) {
     cli.add_option("--scale", options.scale, "Window scale factor (default: largest that fits)")
         ->check(CLI::Range(1, 16));
     cli.add_flag("--fullscreen", options.fullScreen, "Start full screen (F11 toggles)");
+    cli.add_flag("--no-sound", options.noSound,
+                 "Play in silence (sounds still keep their time, so the game runs the same)");
+    cli.add_flag("--no-wave-device", options.noWaveDevice,
+                 "Report no sound devices at all (tests the game's failure path)");
     cli.add_flag("--suspend-running", suspendRunning, "Ask the running copy to suspend, then exit");
     cli.set_version_flag("--version", std::string(CINDERVANE_VERSION));
     CLI11_PARSE(cli, argc, argv);

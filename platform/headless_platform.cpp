@@ -24,6 +24,9 @@ bool HeadlessPlatform::scriptLineDue() const {
 }
 
 void HeadlessPlatform::pumpEvents() {
+    // Sounds that have played out by the virtual tick count finish first, so a frame sees
+    // them finished.
+    deliverWaveNotices();
     // One line at a time, and only once everything posted before it has been handled, so
     // lines of the same frame take effect in file order.
     while (queue().empty() && windowExists()) {

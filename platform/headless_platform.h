@@ -1,6 +1,9 @@
-// The headless back end: no window and no sound device. A virtual tick count jumps to the
+// The headless back end: no window and nothing audible. A virtual tick count jumps to the
 // next due frame whenever nothing is waiting, so runs are deterministic and as fast as the
 // processor allows; input comes from a script, and message boxes are printed and dismissed.
+// Sounds play on silent devices that keep virtual time: a buffer finishes once its playing
+// time has gone by, and its notice arrives on the game thread before the next message or
+// frame.
 #pragma once
 
 #include <vector>

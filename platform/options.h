@@ -14,6 +14,8 @@ struct PlatformOptions {
     std::optional<long long> frameLimit;                  // --frames: close after N frames
     int scale = 0;                                        // --scale: 0 picks the largest fit
     bool fullScreen = false;                              // --fullscreen: start full screen
+    bool noSound = false;       // --no-sound: silent wave devices that keep time
+    bool noWaveDevice = false;  // --no-wave-device: report no wave devices at all (tests)
 };
 
 }  // namespace cindervane::platform

@@ -1,7 +1,7 @@
 // The narrow table of operating system services the game shell uses: one window with its
 // message queue, a millisecond tick count, message boxes, the device's keys, the window's
-// drawing surface and the program's folders. The SDL back end puts them on a desktop; the
-// headless back end runs them on virtual time for tests and scripted runs.
+// drawing surface, wave output and the program's folders. The SDL back end puts them on a desktop;
+// the headless back end runs them on virtual time for tests and scripted runs.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include "platform/audio/wave_output.h"
 #include "platform/draw/bitmap.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
@@ -76,6 +77,9 @@ class Platform {
     virtual int screenHeight() { return kScreenHeight; }
     // The drawing context of the window: what is drawn into it is what the window shows.
     virtual DeviceContext& windowContext() = 0;
+
+    // The wave output service the sound clips open their devices on.
+    virtual WaveOutput& waveOutput() = 0;
 
     // The folder the pictures and sounds are read from (beside the program by default).
     virtual std::filesystem::path assetDirectory() = 0;

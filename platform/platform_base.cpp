@@ -1,6 +1,7 @@
 // What every back end shares.
 #include "platform/platform_base.h"
 
+#include "platform/audio/absent_wave_output.h"
 #include "platform/program_paths.h"
 
 namespace cindervane::platform {
@@ -8,7 +9,19 @@ namespace cindervane::platform {
 PlatformBase::PlatformBase(PlatformOptions options)
     : options_(std::move(options)),
       windowPicture_(Bitmap::createScreenFormat(kScreenWidth, kScreenHeight)),
-      windowContext_(windowPicture_.get()) {}
+      windowContext_(windowPicture_.get()) {
+    if (options_.noWaveDevice) {
+        waveOutput_ = std::make_unique<AbsentWaveOutput>();
+    } else {
+        auto timed = std::make_unique<TimedWaveOutput>([this] { return tickCount(); });
+        timedWaveOutput_ = timed.get();
+        waveOutput_ = std::move(timed);
+    }
+}
+
+void PlatformBase::deliverWaveNotices() {
+    if (timedWaveOutput_) timedWaveOutput_->deliverDue(tickCount());
+}
 
 bool PlatformBase::registerWindowClass(std::string_view className, WindowProcedure procedure) {
     if (!procedure) return false;

@@ -1,10 +1,12 @@
-// What every back end shares: the window procedure, the message queue, the folders and the
-// state reporter.
+// What every back end shares: the window procedure, the message queue, the folders, the
+// state reporter and the silent wave output.
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <string>
 
+#include "platform/audio/timed_wave_output.h"
 #include "platform/options.h"
 #include "platform/platform.h"
 
@@ -29,6 +31,10 @@ class PlatformBase : public Platform {
     Bitmap& windowPicture() { return *windowPicture_; }
     const Bitmap& windowPicture() const { return *windowPicture_; }
 
+    // Silent devices that keep time on the tick count, or none with --no-wave-device. A back
+    // end with real sound overrides this.
+    WaveOutput& waveOutput() override { return *waveOutput_; }
+
     std::filesystem::path assetDirectory() override;
     std::filesystem::path dataDirectory() override;
     std::uint32_t randomSeed() override;
@@ -44,6 +50,10 @@ class PlatformBase : public Platform {
     // Messages waiting in the back end's own event source, moved to the queue.
     virtual void pumpEvents() {}
 
+    // Delivers the Done notices of silent devices whose buffers have played out by now;
+    // back ends call it whenever they pump events, on the game thread.
+    void deliverWaveNotices();
+
     std::deque<Message>& queue() { return queue_; }
     const StateReporter& reporter() const { return reporter_; }
 
@@ -57,6 +67,8 @@ class PlatformBase : public Platform {
     DeviceContext windowContext_;
     StateReporter reporter_;
     std::optional<std::filesystem::path> dataDirectory_;
+    std::unique_ptr<WaveOutput> waveOutput_;
+    TimedWaveOutput* timedWaveOutput_ = nullptr;  // waveOutput_ when it keeps time
 };
 
 }  // namespace cindervane::platform

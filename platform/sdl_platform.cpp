@@ -68,9 +68,17 @@ SdlPlatform::SdlPlatform(PlatformOptions options) : PlatformBase(std::move(optio
     outsideRequestEvent_ = SDL_RegisterEvents(1);
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         std::cerr << "cindervane: gamepads are unavailable: " << SDL_GetError() << '\n';
+    if (!PlatformBase::options().noSound && !PlatformBase::options().noWaveDevice) {
+        std::string error;
+        audio_ = SdlAudioOutput::start(error);
+        // A machine without sound still plays the game, in silence.
+        if (!audio_)
+            std::cerr << "cindervane: no sound device (" << error << "); playing in silence\n";
+    }
 }
 
 SdlPlatform::~SdlPlatform() {
+    audio_.reset();
     instanceLock_.reset();
     closeWindow();
     if (gamepad_) SDL_GameControllerClose(gamepad_);
@@ -204,7 +212,13 @@ void SdlPlatform::postKey(std::uint32_t id, std::uint16_t code) {
     if (code != 0) postMessage(Message{id, code, 0});
 }
 
+WaveOutput& SdlPlatform::waveOutput() {
+    if (audio_) return *audio_;
+    return PlatformBase::waveOutput();
+}
+
 void SdlPlatform::pumpEvents() {
+    deliverWaveNotices();
     if (!videoReady_) return;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/audio/sdl_audio_output.h"
 #include "platform/instance_lock.h"
 #include "platform/platform_base.h"
 
@@ -27,6 +28,10 @@ class SdlPlatform : public PlatformBase {
     void waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) override;
     void frameFinished() override;
     void showMessageBox(std::string_view caption, std::string_view text, BoxIcon icon) override;
+    // The desktop's audio device, or silent devices that keep time when there is none (or
+    // with --no-sound), or none at all with --no-wave-device.
+    WaveOutput& waveOutput() override;
+    bool soundAudible() const { return audio_ != nullptr; }
 
     // The whole factor the window is scaled by when it is made.
     int chosenScale() const;
@@ -51,6 +56,7 @@ class SdlPlatform : public PlatformBase {
     SDL_Texture* texture_ = nullptr;
     std::unique_ptr<InstanceLock> instanceLock_;
     _SDL_GameController* gamepad_ = nullptr;
+    std::unique_ptr<SdlAudioOutput> audio_;
     bool stylusDown_ = false;
     bool swallowReturnUp_ = false;
     long long framesShown_ = 0;

@@ -65,9 +65,19 @@ TEST(CommandLine, AMalformedScriptIsReportedWithItsLineBeforeAnythingRuns) {
 TEST(CommandLine, HelpListsEveryOption) {
     const Outcome run = runProgram("--help");
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* option : {"--headless", "--frames", "--script", "--assets", "--data-dir",
-                               "--seed", "--scale", "--fullscreen", "--suspend-running"}) {
+    for (const char* option :
+         {"--headless", "--frames", "--script", "--assets", "--data-dir", "--seed", "--scale",
+          "--fullscreen", "--no-sound", "--no-wave-device", "--suspend-running"}) {
         EXPECT_NE(run.output.find(option), std::string::npos) << option;
+    }
+}
+
+TEST(CommandLine, TheSoundOptionsRunTheGameToItsEnd) {
+    TestFolder folder;
+    for (const char* option : {"--no-sound", "--no-wave-device"}) {
+        const Outcome run = runProgram(std::string("--headless --frames 5 ") + option +
+                                       " --data-dir " + folder.path().string());
+        EXPECT_EQ(run.exitCode, 0) << option << ": " << run.output;
     }
 }
 

@@ -25,7 +25,7 @@ TEST(SdlPlatform, OpensAWindowRunsFramesAndClosesNormally) {
     EXPECT_EQ(game.destroyCount, 1);
     // Frames keep their interval on the real clock too.
     for (std::size_t i = 1; i < game.frameTicks.size(); ++i)
-        EXPECT_GT(game.frameTicks[i] - game.frameTicks[i - 1], 33u);
+        EXPECT_GE(game.frameTicks[i] - game.frameTicks[i - 1], 33u);
 }
 
 TEST(SdlPlatform, ASecondCopyOnlyRaisesTheFirst) {
