@@ -3,8 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "game/game_screen.h"
+#include "game/sheet_catalogue.h"
+#include "gamelibrary/sprite_sheet.h"
 
 namespace cindervane {
 
@@ -16,6 +20,17 @@ struct GameState {
 
     GameScreen screen = GameScreen::Logo;
     std::int32_t frameCounter = 0;
+
+    // Every catalogue's sheets: made once at start-up and kept for the whole run.
+    std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;
+    // The sprite catalogues, filled at start-up, in which play objects find their sheets
+    // by id.
+    SheetCatalogue craftSheets;
+    SheetCatalogue projectileSheets;
+    SheetCatalogue effectSheets;
+    SheetCatalogue coinSheets;
+    SheetCatalogue boxSheets;
+    SheetCatalogue partSheets;
 };
 
 }  // namespace cindervane
