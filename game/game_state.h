@@ -5,10 +5,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "game/game_screen.h"
 #include "game/music_entry.h"
+#include "game/sheet_catalogue.h"
 #include "gamelibrary/sound_clip.h"
+#include "gamelibrary/sprite_sheet.h"
 #include "shell/high_score_table.h"
 
 namespace cindervane {
@@ -35,6 +38,17 @@ struct GameState {
 
     // The ten best scores, read from the file at start-up and written back at shutdown.
     std::unique_ptr<HighScoreTable> highScores;
+
+    // Every catalogue's sheets: made once at start-up and kept for the whole run.
+    std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;
+    // The sprite catalogues, filled at start-up, in which play objects find their sheets
+    // by id.
+    SheetCatalogue craftSheets;
+    SheetCatalogue projectileSheets;
+    SheetCatalogue effectSheets;
+    SheetCatalogue coinSheets;
+    SheetCatalogue boxSheets;
+    SheetCatalogue partSheets;
 };
 
 }  // namespace cindervane

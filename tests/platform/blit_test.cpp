@@ -1,0 +1,258 @@
+// The drawing operations: plain, stretched and keyed copies between bitmap formats,
+// clipping, rectangle fills and intersection.
+#include "platform/draw/blit.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+namespace cindervane::platform {
+namespace {
+
+constexpr std::uint32_t kBlue = 0x0000FF;  // pure blue as a pixel, 0x00RRGGBB
+constexpr std::uint32_t kRed = 0xFF0000;
+constexpr std::uint32_t kGrey = 0x808080;
+
+std::vector<RgbQuad> testPalette() {
+    std::vector<RgbQuad> palette(256);
+    for (int i = 0; i < 256; ++i)
+        palette[i] = RgbQuad{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
+                             static_cast<std::uint8_t>(i * 7), 0};
+    palette[3] = RgbQuad{255, 0, 0, 0};  // blue
+    palette[7] = RgbQuad{255, 0, 0, 0};  // blue again, under another index
+    palette[9] = RgbQuad{0, 0, 255, 0};  // red
+    return palette;
+}
+
+// An 8-bit picture whose pixel (x, y) is index (x * 5 + y * 3) % 16.
+std::unique_ptr<Bitmap> patterned(int width, int height) {
+    const std::vector<RgbQuad> palette = testPalette();
+    auto bitmap = Bitmap::createIndexed(width, height, palette);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            bitmap->rowFromTop(y)[x] = static_cast<std::uint8_t>((x * 5 + y * 3) % 16);
+    return bitmap;
+}
+
+std::unique_ptr<Bitmap> screenOf(int width, int height, std::uint32_t colour) {
+    auto bitmap = Bitmap::createScreenFormat(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            bitmap->screenRow(y)[x] = colour;
+    return bitmap;
+}
+
+std::vector<std::uint32_t> pixelsOf(const Bitmap& bitmap) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x)
+            pixels.push_back(bitmap.rgbAt(x, y));
+    return pixels;
+}
+
+TEST(KeyedCopy, LeavesEveryBluePixelOfTheTargetUntouchedAndCopiesTheRest) {
+    auto source = patterned(12, 9);
+    auto target = screenOf(20, 20, kGrey);
+    DeviceContext from(source.get());
+    DeviceContext to(target.get());
+    ASSERT_TRUE(transparentImage(to, 4, 5, 12, 9, from, 0, 0, 12, 9, kKeyBlue));
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const bool inside = x >= 4 && x < 16 && y >= 5 && y < 14;
+            const std::uint32_t sourceColour = inside ? source->rgbAt(x - 4, y - 5) : kGrey;
+            // Both indices 3 and 7 are blue: the key is a colour, not an index.
+            const std::uint32_t expected = sourceColour == kBlue ? kGrey : sourceColour;
+            EXPECT_EQ(target->rgbAt(x, y), expected) << x << ", " << y;
+        }
+    }
+}
+
+TEST(KeyedCopy, StretchesWhenTheSizesDiffer) {
+    auto source = Bitmap::createIndexed(2, 1, testPalette());
+    source->rowFromTop(0)[0] = 3;  // blue
+    source->rowFromTop(0)[1] = 9;  // red
+    auto target = screenOf(4, 2, kGrey);
+    DeviceContext from(source.get());
+    DeviceContext to(target.get());
+    transparentImage(to, 0, 0, 4, 2, from, 0, 0, 2, 1, kKeyBlue);
+    EXPECT_EQ(pixelsOf(*target),
+              (std::vector<std::uint32_t>{kGrey, kGrey, kRed, kRed, kGrey, kGrey, kRed, kRed}));
+}
+
+TEST(StretchedCopy, AtTheSameSizeEqualsThePlainCopy) {
+    auto source = patterned(17, 11);
+    auto plain = screenOf(30, 30, kGrey);
+    auto stretched = screenOf(30, 30, kGrey);
+    DeviceContext from(source.get());
+    DeviceContext toPlain(plain.get());
+    DeviceContext toStretched(stretched.get());
+    bitBlt(toPlain, 3, -2, 17, 11, from, 0, 0);
+    stretchBlt(toStretched, 3, -2, 17, 11, from, 0, 0, 17, 11);
+    EXPECT_EQ(pixelsOf(*plain), pixelsOf(*stretched));
+}
+
+TEST(StretchedCopy, TakesTheNearestSourcePixelGrowingAndShrinking) {
+    auto source = screenOf(4, 1, 0);
+    for (int x = 0; x < 4; ++x)
+        source->screenRow(0)[x] = 0x10 * (x + 1);
+    DeviceContext from(source.get());
+
+    auto grown = screenOf(8, 1, 0);
+    DeviceContext toGrown(grown.get());
+    stretchBlt(toGrown, 0, 0, 8, 1, from, 0, 0, 4, 1);
+    EXPECT_EQ(pixelsOf(*grown),
+              (std::vector<std::uint32_t>{0x10, 0x10, 0x20, 0x20, 0x30, 0x30, 0x40, 0x40}));
+    // Halving takes the second pixel of each pair: the one under the target pixel's centre.
+    auto shrunk = screenOf(2, 1, 0);
+    DeviceContext toShrunk(shrunk.get());
+    stretchBlt(toShrunk, 0, 0, 2, 1, from, 0, 0, 4, 1);
+    EXPECT_EQ(pixelsOf(*shrunk), (std::vector<std::uint32_t>{0x20, 0x40}));
+}
+
+TEST(Clipping, NeverWritesOutsideTheTargetNorReadsOutsideTheSource) {
+    auto source = patterned(10, 10);
+    DeviceContext from(source.get());
+    auto target = screenOf(8, 8, kGrey);
+    DeviceContext to(target.get());
+
+    // Hanging over the top-left corner: only the part inside is drawn.
+    bitBlt(to, -3, -4, 10, 10, from, 0, 0);
+    EXPECT_EQ(target->rgbAt(0, 0), source->rgbAt(3, 4));
+    EXPECT_EQ(target->rgbAt(6, 5), source->rgbAt(9, 9));
+    EXPECT_EQ(target->rgbAt(7, 5), kGrey);
+    EXPECT_EQ(target->rgbAt(6, 6), kGrey);
+
+    // A source block reaching past the source's edge leaves those target pixels alone.
+    auto second = screenOf(8, 8, kGrey);
+    DeviceContext toSecond(second.get());
+    bitBlt(toSecond, 0, 0, 8, 8, from, 6, -2);
+    EXPECT_EQ(second->rgbAt(0, 1), kGrey);
+    EXPECT_EQ(second->rgbAt(0, 2), source->rgbAt(6, 0));
+    EXPECT_EQ(second->rgbAt(3, 7), source->rgbAt(9, 5));
+    EXPECT_EQ(second->rgbAt(4, 7), kGrey);
+
+    // Far-away and extreme positions and sizes draw nothing and break nothing.
+    const std::vector<std::uint32_t> before = pixelsOf(*second);
+    EXPECT_TRUE(bitBlt(toSecond, INT_MAX, INT_MAX, 10, 10, from, 0, 0));
+    EXPECT_TRUE(bitBlt(toSecond, INT_MIN, INT_MIN, 10, 10, from, 0, 0));
+    EXPECT_TRUE(bitBlt(toSecond, 0, 0, 10, 10, from, INT_MIN, INT_MAX));
+    EXPECT_TRUE(
+        stretchBlt(toSecond, INT_MIN + 1, 0, 1 << 24, 8, from, INT_MAX - 5, 0, 1 << 24, 10));
+    EXPECT_FALSE(stretchBlt(toSecond, 0, 0, INT_MAX, 8, from, 0, 0, 10, 10));
+    EXPECT_FALSE(bitBlt(toSecond, 0, 0, -5, 8, from, 0, 0));
+    EXPECT_FALSE(transparentImage(toSecond, 0, 0, 8, 8, from, 0, 0, 0, 8, kKeyBlue));
+    EXPECT_EQ(pixelsOf(*second), before);
+}
+
+TEST(Clipping, ContextsWithoutABitmapDrawNothing) {
+    auto source = patterned(4, 4);
+    DeviceContext from(source.get());
+    DeviceContext empty;
+    EXPECT_FALSE(bitBlt(empty, 0, 0, 4, 4, from, 0, 0));
+    auto target = screenOf(4, 4, kGrey);
+    DeviceContext to(target.get());
+    EXPECT_FALSE(bitBlt(to, 0, 0, 4, 4, empty, 0, 0));
+    EXPECT_FALSE(fillRect(empty, Rect{0, 0, 4, 4}, Brush::stock(StockBrush::Black)));
+}
+
+TEST(PlainCopy, MovesABlockInsideOneBitmapWithoutSmearing) {
+    auto bitmap = screenOf(3, 6, 0);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 3; ++x)
+            bitmap->screenRow(y)[x] = static_cast<std::uint32_t>(y * 3 + x);
+    DeviceContext dc(bitmap.get());
+    bitBlt(dc, 1, 2, 3, 4, dc, 0, 0);
+    EXPECT_EQ(bitmap->rgbAt(1, 2), 0u);
+    EXPECT_EQ(bitmap->rgbAt(2, 5), 10u);  // was (1, 3)
+    EXPECT_EQ(bitmap->rgbAt(0, 5), 15u);  // left of the block: untouched
+}
+
+TEST(FormatConversion, EightBitPicturesCopyTheirIndicesWhenThePalettesAgree) {
+    auto source = patterned(6, 4);
+    auto target = Bitmap::createIndexed(6, 4, testPalette());
+    // Entry 5 of the target differs: index 5 pixels become the nearest target colour.
+    target->palette()[5] = RgbQuad{1, 2, 3, 0};
+    DeviceContext from(source.get());
+    DeviceContext to(target.get());
+    bitBlt(to, 0, 0, 6, 4, from, 0, 0);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            const std::uint8_t index = source->rowFromTop(y)[x];
+            const std::uint8_t copied = target->rowFromTop(y)[x];
+            if (index == 5) {
+                EXPECT_EQ(copied, target->nearestIndex(source->paletteRgb(5)));
+            } else {
+                EXPECT_EQ(copied, index);
+            }
+        }
+    }
+}
+
+TEST(FormatConversion, EveryPictureDepthReachesTheScreenInItsOwnColours) {
+    std::vector<RgbQuad> twoColours{RgbQuad{0, 0, 0, 0}, RgbQuad{0x30, 0x20, 0x10, 0}};
+    auto mono = Bitmap::createDib(9, 2, 1, twoColours);
+    mono->rowFromTop(0)[1] = 0x80;  // the ninth pixel (x 8) of the top row
+    auto rgb24 = Bitmap::createDib(2, 2, 24, {});
+    rgb24->rowFromTop(1)[3] = 0x33;  // (1, 1): blue, green, red
+    rgb24->rowFromTop(1)[4] = 0x22;
+    rgb24->rowFromTop(1)[5] = 0x11;
+    auto rgb16 = Bitmap::createDib(1, 1, 16, {});
+    rgb16->rowFromTop(0)[0] = 0x1F;  // 5-5-5: full blue
+    rgb16->rowFromTop(0)[1] = 0x7C;  // and full red
+
+    auto target = screenOf(16, 4, kGrey);
+    DeviceContext to(target.get());
+    DeviceContext monoDC(mono.get());
+    DeviceContext rgb24DC(rgb24.get());
+    DeviceContext rgb16DC(rgb16.get());
+    bitBlt(to, 0, 0, 9, 2, monoDC, 0, 0);
+    bitBlt(to, 10, 0, 2, 2, rgb24DC, 0, 0);
+    bitBlt(to, 12, 0, 1, 1, rgb16DC, 0, 0);
+    EXPECT_EQ(target->rgbAt(8, 0), 0x102030u);
+    EXPECT_EQ(target->rgbAt(7, 0), 0u);
+    EXPECT_EQ(target->rgbAt(11, 1), 0x112233u);
+    EXPECT_EQ(target->rgbAt(12, 0), 0xFF00FFu);
+}
+
+TEST(FillRect, FillsUpToButNotIncludingRightAndBottomAndClips) {
+    auto target = screenOf(10, 10, kGrey);
+    DeviceContext to(target.get());
+    fillRect(to, Rect{2, 3, 4, 5}, Brush::solid(0x0000FF));
+    EXPECT_EQ(target->rgbAt(2, 3), kRed);
+    EXPECT_EQ(target->rgbAt(3, 4), kRed);
+    EXPECT_EQ(target->rgbAt(4, 4), kGrey);
+    EXPECT_EQ(target->rgbAt(3, 5), kGrey);
+
+    fillRect(to, Rect{-100, 8, 100, 100}, Brush::stock(StockBrush::White));
+    EXPECT_EQ(target->rgbAt(0, 9), 0xFFFFFFu);
+    EXPECT_EQ(target->rgbAt(9, 8), 0xFFFFFFu);
+    EXPECT_EQ(target->rgbAt(9, 7), kGrey);
+
+    // A bar of width 0, or turned inside out, fills nothing.
+    const std::vector<std::uint32_t> before = pixelsOf(*target);
+    fillRect(to, Rect{11, 300, 11, 316}, Brush::stock(StockBrush::Black));
+    fillRect(to, Rect{6, 6, 2, 2}, Brush::stock(StockBrush::Black));
+    EXPECT_EQ(pixelsOf(*target), before);
+}
+
+TEST(FillRect, PaletteTargetsTakeTheNearestColour) {
+    auto target = Bitmap::createIndexed(4, 4, testPalette());
+    DeviceContext to(target.get());
+    fillRect(to, Rect{0, 0, 4, 4}, Brush::solid(0x0000FF));
+    EXPECT_EQ(target->rowFromTop(2)[1], 9);
+}
+
+TEST(IntersectRect, GivesTheCommonPartOrAnEmptyRectangle) {
+    Rect out{1, 2, 3, 4};
+    EXPECT_TRUE(intersectRect(out, Rect{10, 10, 30, 30}, Rect{29, 10, 49, 30}));
+    EXPECT_EQ(out, (Rect{29, 10, 30, 30}));
+    EXPECT_FALSE(intersectRect(out, Rect{10, 10, 30, 30}, Rect{49, 10, 69, 30}));
+    EXPECT_EQ(out, Rect{});
+    // Touching edges share no pixel.
+    EXPECT_FALSE(intersectRect(out, Rect{0, 0, 10, 10}, Rect{10, 0, 20, 10}));
+    EXPECT_FALSE(intersectRect(out, Rect{0, 0, 10, 10}, Rect{5, 5, 5, 8}));
+}
+
+}  // namespace
+}  // namespace cindervane::platform
