@@ -3,6 +3,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include "game/shut_down.h"
+#include "game/start_up.h"
+#include "play/play_dump.h"
+#include "shell/frame_dispatch.h"
+#include "shell/input.h"
+#include "shell/shell_dump.h"
+
 namespace cindervane {
 
 namespace {
@@ -21,29 +28,50 @@ nlohmann::json clipReport(const std::unique_ptr<SoundClip>& clip) {
 
 CindervaneGame::CindervaneGame(platform::Platform& platform) : platform_(platform) {}
 
-void CindervaneGame::onCreateGame() {}
+void CindervaneGame::onCreateGame() {
+    startUpGame(state_, platform_);
+}
 
-void CindervaneGame::onDestroyGame() {}
+void CindervaneGame::onDestroyGame() {
+    shutDownGame(state_);
+}
 
 void CindervaneGame::onActivate() {}
 
-void CindervaneGame::onPaint() {}
+void CindervaneGame::onPaint() {
+    paintWindow(state_, platform_);
+}
 
-void CindervaneGame::onFrame() {}
+void CindervaneGame::onFrame() {
+    runFrame(state_, platform_);
+}
 
-void CindervaneGame::onStylusDown(int, int) {}
+void CindervaneGame::onStylusDown(int x, int y) {
+    stylusDown(state_, x, y);
+}
 
-void CindervaneGame::onStylusMove(int, int) {}
+void CindervaneGame::onStylusMove(int x, int y) {
+    stylusMove(state_, x, y);
+}
 
-void CindervaneGame::onStylusUp(int, int) {}
+void CindervaneGame::onStylusUp(int x, int y) {
+    stylusUp(state_, x, y);
+}
 
-void CindervaneGame::onKeyDown(KeyIndex, int, int) {}
+// The key's point is not used by the game.
+void CindervaneGame::onKeyDown(KeyIndex key, int, int) {
+    keyDown(state_, key);
+}
 
-void CindervaneGame::onKeyUp(KeyIndex, int, int) {}
+void CindervaneGame::onKeyUp(KeyIndex key, int, int) {
+    keyUp(state_, key);
+}
 
 void CindervaneGame::reportState(nlohmann::json& dump) const {
     dump["screen"] = gameScreenName(state_.screen);
     dump["frameCounter"] = state_.frameCounter;
+    reportShellState(state_, dump);
+    reportPlayState(state_, dump);
     dump["soundOn"] = state_.soundOn;
     nlohmann::json effects = nlohmann::json::array();
     for (const auto& clip : state_.soundEffects)

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "game/game_screen.h"
-#include "game/pickup_label.h"
-#include "game/shop_row.h"
 #include "game/music_entry.h"
+#include "game/pickup_label.h"
 #include "game/sheet_catalogue.h"
+#include "game/shop_row.h"
 #include "gamelibrary/random_generator.h"
 #include "gamelibrary/sound_clip.h"
 #include "gamelibrary/sprite.h"

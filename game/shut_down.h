@@ -1,0 +1,12 @@
+// Shutdown, when the window goes away: the high scores are saved and whatever start-up
+// made is released.
+#pragma once
+
+#include "game/game_state.h"
+
+namespace cindervane {
+
+// Saves the high score table and releases what was made, skipping what never was.
+void shutDownGame(GameState& state);
+
+}  // namespace cindervane
