@@ -150,9 +150,39 @@ bool ContactSheet::write(const std::filesystem::path& png, std::string& error) c
         }
         y += rowHeight + kGap * 2;
     }
-    const int assemblyTop = y;
-    const bool showAssemblies = files_.size() > 100;
-    if (showAssemblies) y += 360 + kGap, usedWidth = kWidth;
+    // The bosses put together, laid out in rows like the rest.
+    auto find = [&](const char* name) -> const GeneratedFile* {
+        for (const GeneratedFile& file : files_)
+            if (file.file == name) return &file;
+        return nullptr;
+    };
+    struct PlacedAssembly {
+        const Assembly* assembly;
+        int x, y, minX, minY;
+    };
+    std::vector<PlacedAssembly> placedAssemblies;
+    if (files_.size() > 100) {
+        int x = kGap, rowHeight = 0;
+        for (const Assembly& assembly : assemblies()) {
+            int minX = 0, minY = 0, maxX = 0, maxY = 0;
+            for (const Assembly::Piece& piece : assembly.pieces) {
+                const GeneratedFile* file = find(piece.file);
+                if (!file) continue;
+                int frames, width, height;
+                frameOf(*file, frames, width, height);
+                minX = std::min(minX, piece.dx), minY = std::min(minY, piece.dy);
+                maxX = std::max(maxX, piece.dx + width);
+                maxY = std::max(maxY, piece.dy + piece.frameHeight);
+            }
+            const int w = std::max(maxX - minX, 420), h = maxY - minY + 14;
+            if (x + w > kWidth - kGap && x > kGap) x = kGap, y += rowHeight + kGap, rowHeight = 0;
+            placedAssemblies.push_back({&assembly, x, y, minX, minY});
+            x += w + kGap;
+            rowHeight = std::max(rowHeight, h);
+            usedWidth = std::max(usedWidth, x);
+        }
+        y += rowHeight + kGap;
+    }
 
     Canvas sheet(std::max(usedWidth, 100), y);
     cairo_t* cr = sheet.cr();
@@ -180,29 +210,18 @@ bool ContactSheet::write(const std::filesystem::path& png, std::string& error) c
         }
     }
 
-    // The bosses put together.
-    auto find = [&](const char* name) -> const GeneratedFile* {
-        for (const GeneratedFile& file : files_)
-            if (file.file == name) return &file;
-        return nullptr;
-    };
-    int ax = kGap + 150;
-    for (const Assembly& assembly : showAssemblies ? assemblies() : std::vector<Assembly>{}) {
-        drawText(cr, assembly.label, ax - 140, assemblyTop + 9, labelStyle, rgb(0x101010));
-        const int originY = assemblyTop + 160;
-        int right = ax;
-        for (const Assembly::Piece& piece : assembly.pieces) {
+    for (const PlacedAssembly& p : placedAssemblies) {
+        drawText(cr, p.assembly->label, p.x, p.y + 9, labelStyle, rgb(0x101010));
+        for (const Assembly::Piece& piece : p.assembly->pieces) {
             const GeneratedFile* file = find(piece.file);
             if (!file) continue;
             int frames, width, height;
             frameOf(*file, frames, width, height);
             cairo_surface_t* s = toSurface(file->picture, true, 0, 0, width, piece.frameHeight);
-            cairo_set_source_surface(cr, s, ax + piece.dx, originY + piece.dy);
+            cairo_set_source_surface(cr, s, p.x + piece.dx - p.minX, p.y + 12 + piece.dy - p.minY);
             cairo_paint(cr);
             cairo_surface_destroy(s);
-            right = std::max(right, ax + piece.dx + width);
         }
-        ax = right + 160;
     }
 
     Canvas zoomed(sheet.width() * zoom_, sheet.height() * zoom_);

@@ -154,73 +154,21 @@ void starfield(cairo_t* cr, double width, double height, std::uint64_t seed, int
     }
 }
 
-void planet(cairo_t* cr, double cx, double cy, double radius, const PlanetLook& look,
-            std::uint64_t seed) {
-    Random random(seed);
+void planetRing(cairo_t* cr, double cx, double cy, double radius, const Colour& colour,
+                bool nearHalf) {
     cairo_save(cr);
-    if (look.ring.alpha > 0) {
-        // The far half of the ring, behind the disc.
-        cairo_save(cr);
-        cairo_translate(cr, cx, cy);
-        cairo_rotate(cr, -0.35);
-        cairo_scale(cr, 1, 0.28);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, -0.35);
+    cairo_scale(cr, 1, 0.28);
+    const double from = nearHalf ? 0 : M_PI, to = nearHalf ? M_PI : 2 * M_PI;
+    // Three bands with a dark gap between the outer two.
+    const double bands[][3] = {{2.15, 1.95, 0.8}, {1.9, 1.62, 1.0}, {1.58, 1.35, 0.7}};
+    for (const auto& band : bands) {
         cairo_new_path(cr);
-        cairo_arc(cr, 0, 0, radius * 2.1, M_PI, 2 * M_PI);
-        cairo_arc_negative(cr, 0, 0, radius * 1.35, 2 * M_PI, M_PI);
+        cairo_arc(cr, 0, 0, radius * band[0], from, to);
+        cairo_arc_negative(cr, 0, 0, radius * band[1], to, from);
         cairo_close_path(cr);
-        cairo_restore(cr);
-        setColour(cr, scaled(look.ring, 0.7));
-        cairo_fill(cr);
-    }
-    if (look.atmosphere.alpha > 0) glow(cr, cx, cy, radius * 1.18, look.atmosphere);
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-    cairo_save(cr);
-    cairo_clip(cr);
-    cairo_pattern_t* body = cairo_pattern_create_radial(cx - radius * 0.45, cy - radius * 0.45,
-                                                        radius * 0.1, cx, cy, radius * 1.05);
-    cairo_pattern_add_color_stop_rgb(body, 0, look.light.red, look.light.green, look.light.blue);
-    cairo_pattern_add_color_stop_rgb(body, 1, look.dark.red, look.dark.green, look.dark.blue);
-    cairo_set_source(cr, body);
-    cairo_paint(cr);
-    cairo_pattern_destroy(body);
-    // Bands across the disc, gently waved.
-    for (int i = 0; i < look.bands; ++i) {
-        const double y = cy - radius + (i + random.range(0.2, 0.8)) * 2 * radius / look.bands;
-        const double thickness = radius / look.bands * random.range(0.4, 1.1);
-        cairo_new_path(cr);
-        cairo_move_to(cr, cx - radius, y);
-        const double wave = random.range(-0.08, 0.08) * radius;
-        cairo_curve_to(cr, cx - radius / 3, y + wave, cx + radius / 3, y - wave, cx + radius, y);
-        cairo_line_to(cr, cx + radius, y + thickness);
-        cairo_curve_to(cr, cx + radius / 3, y + thickness - wave, cx - radius / 3,
-                       y + thickness + wave, cx - radius, y + thickness);
-        cairo_close_path(cr);
-        setColour(cr, withAlpha(look.band, look.bandStrength * random.range(0.5, 1.0)));
-        cairo_fill(cr);
-    }
-    // The night side.
-    cairo_pattern_t* night =
-        cairo_pattern_create_radial(cx - radius * 0.55, cy - radius * 0.55, radius * 0.9,
-                                    cx - radius * 0.3, cy - radius * 0.3, radius * 1.9);
-    cairo_pattern_add_color_stop_rgba(night, 0, 0, 0, 0, 0);
-    cairo_pattern_add_color_stop_rgba(night, 1, 0, 0, 0.02, 0.85);
-    cairo_set_source(cr, night);
-    cairo_paint(cr);
-    cairo_pattern_destroy(night);
-    cairo_restore(cr);
-    if (look.ring.alpha > 0) {
-        // The near half of the ring, in front of the disc.
-        cairo_save(cr);
-        cairo_translate(cr, cx, cy);
-        cairo_rotate(cr, -0.35);
-        cairo_scale(cr, 1, 0.28);
-        cairo_new_path(cr);
-        cairo_arc(cr, 0, 0, radius * 2.1, 0, M_PI);
-        cairo_arc_negative(cr, 0, 0, radius * 1.35, M_PI, 0);
-        cairo_close_path(cr);
-        cairo_restore(cr);
-        setColour(cr, look.ring);
+        setColour(cr, scaled(colour, nearHalf ? band[2] : band[2] * 0.7));
         cairo_fill(cr);
     }
     cairo_restore(cr);

@@ -49,18 +49,10 @@ void sunkenCell(cairo_t* cr, double x, double y, double width, double height, co
 void starfield(cairo_t* cr, double width, double height, std::uint64_t seed, int count,
                double brightness = 1.0);
 
-struct PlanetLook {
-    Colour light;
-    Colour dark;
-    Colour band;
-    int bands = 0;
-    double bandStrength = 0;
-    Colour atmosphere{0, 0, 0, 0};
-    Colour ring{0, 0, 0, 0};  // alpha 0: no ring
-};
-// A lit planet disc (light from the upper left), with bands, haze and an optional ring.
-void planet(cairo_t* cr, double cx, double cy, double radius, const PlanetLook& look,
-            std::uint64_t seed);
+// Half of a planet's ring, seen from a little above: the far half goes behind the planet,
+// the near half in front of it.
+void planetRing(cairo_t* cr, double cx, double cy, double radius, const Colour& colour,
+                bool nearHalf);
 
 // A vertical gradient over a rectangle.
 void verticalGradient(cairo_t* cr, double x, double y, double width, double height,

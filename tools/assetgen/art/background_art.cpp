@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "tools/assetgen/art/art.h"
+#include "tools/assetgen/art/world_surface.h"
 #include "tools/assetgen/inventory.h"
-#include "tools/assetgen/noise.h"
 #include "tools/assetgen/paint_kit.h"
 #include "tools/assetgen/random.h"
 
@@ -18,14 +18,10 @@ namespace {
 constexpr double kPeriod = kBackgroundWrap;
 constexpr double kTau = 2 * M_PI;
 
-double smoothstep(double edge0, double edge1, double x) {
-    const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
-
-// Noise repeating every 960 rows (and every 240 columns) with the given cell size.
-Noise periodicNoise(std::uint64_t seed, int cell) {
-    return Noise(seed, kBackgroundWidth / cell, static_cast<int>(kPeriod) / cell);
+// The world's surface seen from above, a little darkened so the shots stand out.
+void paintSurface(Canvas& canvas, World world, double shade) {
+    const WorldSurface surface(world);
+    canvas.fillPixels([&](int x, int y) { return scaled(surface.at(x, y), shade); });
 }
 
 // Draws a feature at y and one period above and below, so it wraps with the scroll.
@@ -86,31 +82,7 @@ void stars(cairo_t* cr, std::uint64_t seed, int count, double brightness) {
 // --- Earth: ocean, islands and clouds ---
 
 void paintEarth(Canvas& canvas, int) {
-    const Noise land = periodicNoise(101, 80), waves = periodicNoise(102, 8),
-                clouds = periodicNoise(103, 60), detail = periodicNoise(104, 20);
-    canvas.fillPixels([&](int x, int y) {
-        const double n = land.fractal(x / 80.0, y / 80.0, 5);
-        const double d = detail.fractal(x / 20.0, y / 20.0, 3);
-        Colour c;
-        if (n < 0.56) {
-            const double shallow = smoothstep(0.44, 0.56, n);
-            c = mix(rgb(0x082650), rgb(0x1E7898), shallow);
-            c = scaled(c, 0.9 + 0.2 * waves.fractal(x / 8.0, y / 8.0, 2));
-        } else if (n < 0.575) {
-            c = mix(rgb(0xC8B47A), rgb(0xA89060), d);
-        } else {
-            const double height = smoothstep(0.6, 0.78, n + d * 0.08);
-            c = mix(mix(rgb(0x2E5A22), rgb(0x5A7A30), d), rgb(0x7A6A50), height);
-            if (n > 0.74) c = mix(c, rgb(0xD8D8D0), smoothstep(0.74, 0.8, n));
-        }
-        // Clouds with their shadows a little down and to the right.
-        const double cloud = smoothstep(0.56, 0.72, clouds.fractal(x / 60.0, y / 60.0, 5));
-        const double shadow =
-            smoothstep(0.56, 0.72, clouds.fractal((x - 7) / 60.0, (y - 10) / 60.0, 5));
-        c = scaled(c, 1.0 - shadow * 0.35);
-        c = mix(c, rgb(0xE8EEF4), cloud * 0.85);
-        return scaled(c, 0.82);
-    });
+    paintSurface(canvas, World::Earth, 0.82);
 }
 
 // --- Space: nebulae, stars and drifting rocks ---
@@ -140,17 +112,7 @@ void asteroid(cairo_t* cr, double x, double y, double r, std::uint64_t seed) {
 }
 
 void paintSpace(Canvas& canvas, int) {
-    const Noise violet = periodicNoise(201, 60), teal = periodicNoise(202, 80),
-                dust = periodicNoise(203, 15);
-    canvas.fillPixels([&](int x, int y) {
-        const double a = smoothstep(0.45, 0.8, violet.fractal(x / 60.0, y / 60.0, 5));
-        const double b = smoothstep(0.5, 0.85, teal.fractal(x / 80.0, y / 80.0, 5));
-        const double d = dust.fractal(x / 15.0, y / 15.0, 3);
-        Colour c = rgb(0x04050C);
-        c = mix(c, rgb(0x3A1658), a * 0.7);
-        c = mix(c, rgb(0x0E4858), b * 0.6);
-        return scaled(c, 0.8 + 0.4 * d);
-    });
+    paintSurface(canvas, World::Space, 1.0);
     cairo_t* cr = canvas.cr();
     stars(cr, 204, 420, 1.0);
     // A distant spiral galaxy.
@@ -174,46 +136,15 @@ void paintSpace(Canvas& canvas, int) {
 
 // --- Mars: red desert, dunes, a canyon and craters ---
 
-double canyonCentre(double y) {
-    return 120 + 62 * std::sin(kTau * y / kPeriod) + 18 * std::sin(3 * kTau * y / kPeriod + 1);
-}
-
 void paintMars(Canvas& canvas, int) {
-    const Noise ground = periodicNoise(301, 60), fine = periodicNoise(302, 10),
-                warp = periodicNoise(303, 40);
-    canvas.fillPixels([&](int x, int y) {
-        const double n = ground.fractal(x / 60.0, y / 60.0, 5);
-        const double f = fine.fractal(x / 10.0, y / 10.0, 2);
-        const double w = warp.fractal(x / 40.0, y / 40.0, 3);
-        Colour c = mix(rgb(0x5A2210), rgb(0xB0522A), n);
-        // Dune ripples across the wind.
-        const double ripple = std::sin(x * 0.22 + y * 0.09 + w * 9);
-        c = scaled(c, 0.92 + 0.1 * ripple * smoothstep(0.45, 0.7, n) + 0.1 * f);
-        // The canyon: a dark winding floor with a lit western wall.
-        const double d = std::abs(x - canyonCentre(y));
-        const double floor = 1.0 - smoothstep(9, 16, d);
-        const double wall = smoothstep(8, 12, d) * (1.0 - smoothstep(14, 20, d));
-        c = mix(c, rgb(0x2A0E06), floor * 0.85);
-        if (x < canyonCentre(y)) c = mix(c, rgb(0xE08050), wall * 0.35);
-        return scaled(c, 0.85);
-    });
+    paintSurface(canvas, World::Mars, 0.85);
     craters(canvas.cr(), 304, 28, 4, 22, rgb(0x8A3A1C));
 }
 
 // --- Jupiter: turbulent cloud bands and storms ---
 
 void paintJupiter(Canvas& canvas, int) {
-    const Noise turbulence = periodicNoise(401, 40), fine = periodicNoise(402, 12);
-    canvas.fillPixels([&](int x, int y) {
-        const double t = turbulence.fractal(x / 40.0, y / 40.0, 5);
-        const double f = fine.fractal(x / 12.0, y / 12.0, 3);
-        // Six bands in every 960 rows, their edges torn by the turbulence.
-        const double band = std::sin(6 * kTau * y / kPeriod + (t - 0.5) * 5 + x * 0.004);
-        const double tone = 0.5 + 0.5 * band;
-        Colour c = mix(rgb(0x7A4020), rgb(0xE0C8A0), tone);
-        c = mix(c, rgb(0xC86A30), smoothstep(0.55, 0.75, t) * 0.5);
-        return scaled(c, (0.75 + 0.2 * f) * 0.85);
-    });
+    paintSurface(canvas, World::Jupiter, 0.85);
     cairo_t* cr = canvas.cr();
     Random random(403);
     for (int i = 0; i < 5; ++i) {
@@ -238,20 +169,7 @@ void paintJupiter(Canvas& canvas, int) {
 // --- Saturnus: across the rings, a river of ice ---
 
 void paintSaturnus(Canvas& canvas, int) {
-    const Noise rings = Noise(501, 64, 4), grain = periodicNoise(502, 6);
-    canvas.fillPixels([&](int x, int y) {
-        // Distance across the rings; they curve gently as they pass.
-        const double across =
-            x + 26 * std::sin(kTau * y / kPeriod) + 8 * std::sin(2 * kTau * y / kPeriod);
-        const double density = rings.fractal(across / 18.0 + 8, 0.5, 4);
-        const double gap = smoothstep(0.0, 6.0, std::abs(across - 150));  // the great gap
-        const double g = grain.fractal(x / 6.0, y / 6.0, 2);
-        Colour c = mix(rgb(0x0A0806), rgb(0xC8B088), smoothstep(0.35, 0.75, density) * gap);
-        c = scaled(c, 0.7 + 0.5 * g);
-        // The planet's golden glow on the left.
-        c = mix(c, rgb(0xE0B060), (1.0 - smoothstep(0, 80, x)) * 0.25);
-        return scaled(c, 0.8);
-    });
+    paintSurface(canvas, World::Saturnus, 0.8);
     cairo_t* cr = canvas.cr();
     Random random(503);
     for (int i = 0; i < 60; ++i) {
@@ -268,15 +186,7 @@ void paintSaturnus(Canvas& canvas, int) {
 // --- Uranus: a pale sea of haze ---
 
 void paintUranus(Canvas& canvas, int) {
-    const Noise haze = periodicNoise(601, 80), puffs = periodicNoise(602, 30);
-    canvas.fillPixels([&](int x, int y) {
-        const double h = haze.fractal(x / 80.0, y / 80.0, 5);
-        const double band = 0.5 + 0.5 * std::sin(4 * kTau * y / kPeriod + (h - 0.5) * 3);
-        Colour c = mix(rgb(0x1A5A64), rgb(0x6AB8C0), band * 0.6 + h * 0.4);
-        const double puff = smoothstep(0.6, 0.75, puffs.fractal(x / 30.0, y / 30.0, 4));
-        c = mix(c, rgb(0xD8F8F8), puff * 0.6);
-        return scaled(c, 0.78);
-    });
+    paintSurface(canvas, World::Uranus, 0.78);
     cairo_t* cr = canvas.cr();
     Random random(603);
     for (int i = 0; i < 40; ++i) {
@@ -289,14 +199,7 @@ void paintUranus(Canvas& canvas, int) {
 // --- Neptunus: deep blue, racing white streaks and a dark storm ---
 
 void paintNeptunus(Canvas& canvas, int) {
-    const Noise depth = periodicNoise(701, 60), streaks = Noise(702, 2, 48);
-    canvas.fillPixels([&](int x, int y) {
-        const double d = depth.fractal(x / 60.0, y / 60.0, 5);
-        Colour c = mix(rgb(0x061440), rgb(0x2450B8), d);
-        const double s = streaks.fractal(x / 120.0, y / 20.0, 4);
-        c = mix(c, rgb(0xE8F0FF), smoothstep(0.64, 0.78, s) * 0.8);
-        return scaled(c, 0.82);
-    });
+    paintSurface(canvas, World::Neptunus, 0.82);
     cairo_t* cr = canvas.cr();
     for (double y : {250.0, 700.0}) {
         wrapped(y, [&](double wy) {
@@ -314,20 +217,7 @@ void paintNeptunus(Canvas& canvas, int) {
 // --- Pluto: ice plains, dark uplands and craters ---
 
 void paintPluto(Canvas& canvas, int) {
-    const Noise region = periodicNoise(801, 80), rough = periodicNoise(802, 12),
-                cells = periodicNoise(803, 24);
-    canvas.fillPixels([&](int x, int y) {
-        const double r = region.fractal(x / 80.0, y / 80.0, 5);
-        const double g = rough.fractal(x / 12.0, y / 12.0, 3);
-        const double plain = smoothstep(0.5, 0.56, r);
-        Colour upland = mix(rgb(0x3A2620), rgb(0x8A6A58), g);
-        // The nitrogen plain: smooth pale ice broken into cells.
-        const double cell = cells.fractal(x / 24.0, y / 24.0, 2);
-        const double crack = 1.0 - smoothstep(0.0, 0.03, std::abs(cell - 0.5));
-        Colour ice = mix(rgb(0xD8D0C4), rgb(0xF0E8DC), g);
-        ice = mix(ice, rgb(0x9A8A7A), crack * 0.6);
-        return scaled(mix(upland, ice, plain), 0.72);
-    });
+    paintSurface(canvas, World::Pluto, 0.72);
     craters(canvas.cr(), 804, 22, 3, 16, rgb(0x6A5446));
 }
 

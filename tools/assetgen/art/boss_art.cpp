@@ -214,39 +214,51 @@ void paintPoseidonV2Body(Canvas& canvas, int) {
     poseidonV2BodyLights(canvas, pose);
 }
 
-// The left wing in boss space: root over the body's left mount, tip far out to the left.
+// The left wing in boss space: its root lies over the body's left mount (x 0 to 65), its
+// tip far out to the left, swept back towards the top of the screen.
 Mesh poseidonLeftWing() {
+    const Material armour = metal(0x4A90A8);
     Mesh mesh;
-    const std::vector<Point2> wing{{60, 30},    {60, 104},  {-20, 118}, {-120, 122},
-                                   {-139, 112}, {-136, 88}, {-80, 56},  {-20, 38}};
-    mesh.slab(wing, 0, 9, kV2Hull, kV2Hull, 4);
-    mesh.slab({{40, 48}, {-20, 56}, {-100, 84}, {-120, 104}, {-100, 104}, {-20, 92}, {40, 88}}, 9,
-              10, kV2Deck, kV2Deck);
-    mesh.slab({{-60, 60}, {-126, 96}, {-128, 104}, {-60, 72}}, 10, 11, kV2Trim, kV2Trim);
-    mesh.tube(-40, 8, 28, 60, 9, kGunmetal);  // engine nacelle
-    mesh.tube(-40, 8, 24, 28, 6, kDark);
-    turret(mesh, 20, 70, 10, 7, 14, kV2Trim, 2);
-    turret(mesh, -10, 96, 10, 6, 12, kV2Trim, 2);
-    turret(mesh, -64, 96, 10, 6, 12, kV2Trim, 2);
-    turret(mesh, -100, 106, 9, 5, 10, kV2Trim, 1);
-    for (int i = 0; i < 3; ++i)
-        mesh.tube(-112 + i * 10, 8, 112, 124, 1.8, kGunmetal, 6);
+    mesh.slab(
+        {{62, 32}, {-100, 28}, {-137, 27}, {-138, 42}, {-118, 58}, {-40, 90}, {20, 112}, {62, 118}},
+        0, 9, kV2Hull, kV2Hull, 4);
+    // A raised armour spine and a pale stripe along the leading edge.
+    mesh.slab({{56, 48}, {-96, 38}, {-120, 44}, {-40, 74}, {20, 96}, {56, 102}}, 9, 12, armour,
+              armour, 2);
+    mesh.slab({{-118, 55}, {-40, 86}, {20, 108}, {20, 104}, {-40, 82}, {-112, 53}}, 9, 9.6, kV2Trim,
+              kV2Trim);
+    // The engine nacelle, its exhaust towards the top of the screen.
+    Mesh nacelle;
+    nacelle.loft({{30, ellipseHalf(7, 16, 4, 6)},
+                  {36, ellipseHalf(10, 19, 2, 6)},
+                  {78, ellipseHalf(10, 19, 2, 6)},
+                  {92, ellipseHalf(5, 14, 6, 6)}},
+                 kGunmetal);
+    nacelle.translate(-68, 0, 0);
+    mesh.append(nacelle);
+    mesh.tube(-68, 12, 27, 30, 6.5, kDark, 10);
+    // Guns: a pod at the tip and turrets along the leading edge.
+    mesh.tube(-128, 8, 34, 62, 3.2, kGunmetal, 8);
+    turret(mesh, -100, 60, 12, 6, 12, kV2Trim, 2);
+    turret(mesh, -30, 84, 12, 6, 12, kV2Trim, 2);
+    turret(mesh, 10, 100, 12, 6, 12, kV2Trim, 2);
+    turret(mesh, 44, 78, 12, 7, 14, kV2Trim, 2);
     return mesh;
 }
 
-// Escort pods under the wing's outer half, seen only in the taller cut.
+// Gun pods under the wing's root, beside the body's bow; seen only in the taller cut.
 Mesh poseidonLeftPods() {
     Mesh pods;
-    for (double x : {-110.0, -72.0, -34.0}) {
+    for (double x : {10.0, 34.0, 58.0}) {
         Mesh one;
-        one.loft({{132, ellipseHalf(4, 6, 0, 4)},
-                  {138, ellipseHalf(11, 9, -1, 4)},
-                  {152, ellipseHalf(11, 9, -1, 4)},
-                  {159, ellipseHalf(5, 6, 0, 4)}},
+        one.loft({{133, ellipseHalf(4, 7, 1, 4)},
+                  {138, ellipseHalf(9, 10, -1, 4)},
+                  {152, ellipseHalf(9, 10, -1, 4)},
+                  {158, ellipseHalf(4, 7, 1, 4)}},
                  kV2Hull);
-        one.dome(0, 143, 8, 5, 5, 3, glass(0x60E0FF));
+        one.dome(0, 142, 9, 4, 4, 2.5, glass(0x60E0FF));
         one.translate(x, 0, 0);
-        one.tube(x, 6, 152, 161, 2, kDark, 6);
+        one.tube(x, 5, 152, 160, 1.8, kDark, 6);
         pods.append(one);
     }
     return pods;
@@ -259,9 +271,10 @@ void paintWing(Canvas& canvas, bool right) {
     // Left frame at (-143, 18); the right one is its mirror image at (154, 18).
     const Pose pose = bossPose(right ? 154 : -143, 18);
     auto at = [&](double x) { return right ? 220 - x : x; };
-    tailFlame(canvas.cr(), pose, {at(-40), 24, 8}, 12, 10, kFlameCore, kFlameBlue);
+    tailFlame(canvas.cr(), pose, {at(-68), 28, 12}, 12, 12, kFlameCore, kFlameBlue);
     MeshRenderer::draw(canvas.cr(), mesh, pose);
-    lights(canvas.cr(), pose, {at(-130), 104}, {at(-20), 112}, 9, 6, rgb(0x80F0FF), 1.0);
+    lights(canvas.cr(), pose, {at(-126), 58}, {at(-50), 86}, 9.6, 5, rgb(0x80F0FF), 1.0);
+    lights(canvas.cr(), pose, {at(-60), 40}, {at(40), 52}, 12, 4, rgb(0xFFB040), 1.0);
 }
 
 void paintPoseidonLeftWing(Canvas& canvas, int) {
@@ -274,36 +287,55 @@ void paintPoseidonRightWing(Canvas& canvas, int) {
 // The stage 6 boss's engine towers, drawn beneath the body: the left one's frame is at
 // (-66, -125), the right one's at (133, -125), each 151 x 226.
 void paintEngineTower(Canvas& canvas, bool right) {
-    const Material hull = metal(0x25546C), plate = metal(0x7A8C98);
+    const Material hull = metal(0x25546C), plate = metal(0x7A8C98), warning = metal(0xD89020);
     Mesh mesh;
-    const double cx = 10;  // tower axis in boss space (left tower)
-    mesh.slab({{cx - 60, -110},
-               {cx + 60, -110},
-               {cx + 70, -60},
-               {cx + 70, 90},
+    const double cx = 10;  // the tower's axis in boss space (left tower)
+    // A tapering tower: narrow at the top, where its engines are, broad at its foot.
+    mesh.slab({{cx - 44, -112},
+               {cx + 44, -112},
+               {cx + 56, -70},
+               {cx + 72, 40},
+               {cx + 60, 96},
                {cx - 40, 96},
-               {cx - 72, 40},
-               {cx - 72, -60}},
-              0, 10, hull, hull, 4);
-    mesh.slab({{cx - 50, -100}, {cx + 50, -100}, {cx + 58, -60}, {cx - 60, -60}}, 10, 12, plate,
-              plate);
-    for (double x : {cx - 34, cx + 2, cx + 38}) {
-        mesh.tube(x, 14, -122, -70, 11, kGunmetal, 10);
-        mesh.tube(x, 14, -124, -122, 7, kDark, 10);
+               {cx - 72, 50},
+               {cx - 60, -70}},
+              0, 12, hull, hull, 5);
+    // Armour ribs down its face and a striped band under the engines.
+    for (int i = 0; i < 5; ++i) {
+        const double y = -50.0 + i * 22;
+        mesh.slab({{cx - 54, y}, {cx + 58, y}, {cx + 60, y + 12}, {cx - 56, y + 12}}, 12, 15, plate,
+                  plate, 1.5);
     }
-    for (int i = 0; i < 4; ++i)
-        mesh.box({cx - 64, -40.0 + i * 24, 10}, {cx - 40, -26.0 + i * 24, 14}, plate);
-    turret(mesh, cx - 52, 50, 10, 7, 14, plate, 2);
-    turret(mesh, cx + 40, -20, 12, 7, 14, plate, 2);
+    for (int i = 0; i < 6; ++i) {
+        const double x = cx - 42 + i * 16;
+        mesh.slab({{x, -76}, {x + 8, -76}, {x + 2, -66}, {x - 6, -66}}, 12, 13, warning, warning);
+    }
+    // Three great engines at the top.
+    for (double x : {cx - 28, cx + 2, cx + 32}) {
+        Mesh engine;
+        engine.loft({{-122, ellipseHalf(10, 26, 4, 8)},
+                     {-116, ellipseHalf(13, 28, 2, 8)},
+                     {-86, ellipseHalf(13, 28, 2, 8)},
+                     {-78, ellipseHalf(9, 22, 6, 8)}},
+                    kGunmetal);
+        engine.translate(x, 0, 0);
+        mesh.append(engine);
+        mesh.tube(x, 15, -124, -121, 8, kDark, 10);
+    }
+    // A radar dome and two turrets on the lower face.
+    mesh.dome(cx + 30, -34, 15, 9, 9, 6, plate);
+    mesh.dome(cx + 30, -34, 21, 3, 3, 2, lit(0xFF6040));
+    turret(mesh, cx - 50, 60, 12, 7, 14, plate, 2);
+    turret(mesh, cx + 44, 66, 12, 7, 14, plate, 2);
     if (right) mirrorAbout(mesh, 110);
     const Pose pose = bossPose(right ? 133 : -66, -125);
-    for (double x : {cx - 34, cx + 2, cx + 38}) {
+    for (double x : {cx - 28, cx + 2, cx + 32}) {
         const double mx = right ? 220 - x : x;
-        tailFlame(canvas.cr(), pose, {mx, -124, 14}, 16, 12, kFlameCore, kFlameBlue);
+        tailFlame(canvas.cr(), pose, {mx, -124, 15}, 15, 12, kFlameCore, kFlameBlue);
     }
     MeshRenderer::draw(canvas.cr(), mesh, pose);
-    const double lx = right ? 220 - (cx - 66) : cx - 66;
-    lights(canvas.cr(), pose, {lx, -50}, {lx, 30}, 10, 5, rgb(0xFFC050), 1.0);
+    const double lx = right ? 220 - (cx - 62) : cx - 62;
+    lights(canvas.cr(), pose, {lx, -40}, {lx, 30}, 12, 4, rgb(0xFFC050), 1.1);
 }
 
 void paintPoseidonBackLeft(Canvas& canvas, int) {

@@ -10,6 +10,7 @@
 #include "tools/assetgen/art/craft_kit.h"
 #include "tools/assetgen/art/screen_layout.h"
 #include "tools/assetgen/art/ship_models.h"
+#include "tools/assetgen/art/world_surface.h"
 #include "tools/assetgen/paint_kit.h"
 #include "tools/assetgen/random.h"
 
@@ -31,8 +32,10 @@ void fill(cairo_t* cr, const Colour& colour) {
 
 // The game's name in flame-coloured lettering.
 void gameTitle(cairo_t* cr, double x, double baseline, double size) {
-    drawLettering(cr, "CINDERVANE", x, baseline, {kSans, size, true, true}, kFireTop, kFireBottom,
-                  rgb(0x1A0804), size * 0.07, Align::Centre);
+    TextStyle style{kSans, size, true, true};
+    style.size = fitSize(cr, style, "CINDERVANE", 226);
+    drawLettering(cr, "CINDERVANE", x, baseline, style, kFireTop, kFireBottom, rgb(0x1A0804),
+                  style.size * 0.07, Align::Centre);
 }
 
 // A deep space backdrop: a dark gradient, a faint nebula and stars.
@@ -106,10 +109,7 @@ void paintMakerWeb(Canvas& canvas, int) {
 
 void titleScene(cairo_t* cr, std::uint64_t seed) {
     spaceBackdrop(cr, 240, 320, seed, rgb(0xC04020));
-    planet(cr, 190, 300, 110,
-           {rgb(0x5AA8E8), rgb(0x0A2050), rgb(0xFFFFFF), 7, 0.25, rgb(0x80C0FF, 0.5)}, seed + 7);
-    // The sun's glare over the planet's edge.
-    glow(cr, 96, 220, 40, rgb(0xFFF0D0, 0.6));
+    drawStagePlanet(cr, World::Earth, 190, 300, 110);
 }
 
 void paintTitle(Canvas& canvas, int) {

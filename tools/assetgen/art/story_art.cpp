@@ -10,6 +10,7 @@
 #include "tools/assetgen/art/craft_kit.h"
 #include "tools/assetgen/art/ship_models.h"
 #include "tools/assetgen/art/story_text.h"
+#include "tools/assetgen/art/world_surface.h"
 #include "tools/assetgen/inventory.h"
 #include "tools/assetgen/paint_kit.h"
 #include "tools/assetgen/random.h"
@@ -139,38 +140,18 @@ void paintStoryTextAt(Canvas& canvas, int) {
 struct PlanetScene {
     const char* title;
     const char* name;
-    PlanetLook look;
+    World world;
     double radius;
     double x;
     double y;
     std::uint64_t seed;
 };
 
-const PlanetLook kEarth{rgb(0x60B0F0), rgb(0x0A2458), rgb(0xF4F8FF), 9, 0.3, rgb(0x80C0FF, 0.55)};
-const PlanetLook kMoon{rgb(0xE0E0E4), rgb(0x303038), rgb(0x808088), 6, 0.25, rgb(0, 0)};
-const PlanetLook kMars{rgb(0xF09050), rgb(0x4A1808), rgb(0x8A3010), 7, 0.35, rgb(0xFFA070, 0.3)};
-const PlanetLook kJupiter{rgb(0xF8DCB0), rgb(0x5A3010),     rgb(0xA05A28), 12,
-                          0.55,          rgb(0xFFD8A0, 0.3)};
-const PlanetLook kSaturnus{rgb(0xF8E8B0), rgb(0x5A4418),       rgb(0xC0A060),     9,
-                           0.4,           rgb(0xFFF0C0, 0.25), rgb(0xE0D0A0, 0.9)};
-const PlanetLook kUranus{rgb(0xC0F4F4), rgb(0x185058), rgb(0x80D8E0), 5, 0.25, rgb(0xA0FFFF, 0.35)};
-const PlanetLook kNeptunus{rgb(0x6090FF), rgb(0x081850), rgb(0x2040A0), 7, 0.4, rgb(0x6080FF, 0.4)};
-const PlanetLook kPluto{rgb(0xE8D8C8), rgb(0x3A3028), rgb(0x9A8070), 4, 0.3, rgb(0, 0)};
-
 void planetScene(Canvas& canvas, const PlanetScene& scene, ShipVariant ship) {
     cairo_t* cr = canvas.cr();
     verticalGradient(cr, 0, 0, 240, 180, rgb(0x03040A), rgb(0x0C1020));
     starfield(cr, 240, 180, scene.seed, 170);
-    planet(cr, scene.x, scene.y, scene.radius, scene.look, scene.seed + 1);
-    if (scene.look.ring.alpha == 0 && std::string_view(scene.name) == "JUPITER") {
-        // The great storm.
-        cairo_save(cr);
-        cairo_translate(cr, scene.x + scene.radius * 0.35, scene.y + scene.radius * 0.3);
-        cairo_scale(cr, 1.6, 1);
-        fillCircle(cr, 0, 0, scene.radius * 0.12, rgb(0xC04A28));
-        fillCircle(cr, 0, 0, scene.radius * 0.07, rgb(0xE07040));
-        cairo_restore(cr);
-    }
+    drawStagePlanet(cr, scene.world, scene.x, scene.y, scene.radius);
     drawShip(cr, ship, 58, 120, 1.1, -18, -25);
     drawLettering(cr, scene.title, 12, 26, {kSans, 13, true}, rgb(0xFFFFFF), rgb(0xC8D4E8), kInk,
                   1.1, Align::Left);
@@ -179,30 +160,34 @@ void planetScene(Canvas& canvas, const PlanetScene& scene, ShipVariant ship) {
 }
 
 void paintIntro1(Canvas& c, int) {
-    planetScene(c, {"STAGE 1", "EARTH", kEarth, 120, 190, 190, 6101}, ShipVariant::RedPhoenix);
+    planetScene(c, {"STAGE 1", "EARTH", World::Earth, 120, 190, 190, 6101},
+                ShipVariant::RedPhoenix);
 }
 void paintIntro2(Canvas& c, int) {
-    planetScene(c, {"STAGE 2", "SPACE", kMoon, 60, 180, 110, 6201}, ShipVariant::RedPhoenix);
+    planetScene(c, {"STAGE 2", "SPACE", World::Space, 60, 180, 110, 6201}, ShipVariant::RedPhoenix);
 }
 void paintIntro3(Canvas& c, int) {
-    planetScene(c, {"STAGE 3", "MARS", kMars, 95, 180, 170, 6301}, ShipVariant::RedPhoenix);
+    planetScene(c, {"STAGE 3", "MARS", World::Mars, 95, 180, 170, 6301}, ShipVariant::RedPhoenix);
 }
 void paintIntro4(Canvas& c, int) {
-    planetScene(c, {"STAGE 4", "JUPITER", kJupiter, 110, 185, 175, 6401}, ShipVariant::RedPhoenixV);
+    planetScene(c, {"STAGE 4", "JUPITER", World::Jupiter, 110, 185, 175, 6401},
+                ShipVariant::RedPhoenixV);
 }
 void paintIntro5(Canvas& c, int) {
-    planetScene(c, {"STAGE 5", "SATURNUS", kSaturnus, 48, 170, 110, 6501},
+    planetScene(c, {"STAGE 5", "SATURNUS", World::Saturnus, 48, 170, 110, 6501},
                 ShipVariant::RedPhoenixV);
 }
 void paintIntro6(Canvas& c, int) {
-    planetScene(c, {"STAGE 6", "URANUS", kUranus, 80, 180, 150, 6601}, ShipVariant::RedPhoenixX);
+    planetScene(c, {"STAGE 6", "URANUS", World::Uranus, 80, 180, 150, 6601},
+                ShipVariant::RedPhoenixX);
 }
 void paintIntro7(Canvas& c, int) {
-    planetScene(c, {"STAGE 7", "NEPTUNUS", kNeptunus, 85, 180, 150, 6701},
+    planetScene(c, {"STAGE 7", "NEPTUNUS", World::Neptunus, 85, 180, 150, 6701},
                 ShipVariant::RedPhoenixX);
 }
 void paintIntro8(Canvas& c, int) {
-    planetScene(c, {"STAGE 8", "PLUTO", kPluto, 55, 175, 115, 6801}, ShipVariant::RedPhoenixX);
+    planetScene(c, {"STAGE 8", "PLUTO", World::Pluto, 55, 175, 115, 6801},
+                ShipVariant::RedPhoenixX);
 }
 
 // The carrier Cindervane, seen from above.
@@ -234,7 +219,7 @@ void paintBriefing(Canvas& canvas, int) {
     cairo_t* cr = canvas.cr();
     verticalGradient(cr, 0, 0, 240, 180, rgb(0x03040A), rgb(0x0C1020));
     starfield(cr, 240, 180, 6001, 160);
-    planet(cr, 60, 230, 150, kEarth, 6002);
+    drawStagePlanet(cr, World::Earth, 60, 230, 150);
     carrier(cr, 150, 84, 0.95);
     drawShip(cr, ShipVariant::RedPhoenix, 66, 60, 0.9, -20, -10);
     drawLettering(cr, "CINDERVANE", 228, 170, {kSans, 13, true, true}, rgb(0xFFFFFF), rgb(0xC8D4E8),
@@ -242,31 +227,50 @@ void paintBriefing(Canvas& canvas, int) {
 }
 
 // A victory over the stage just cleared: the ship flying away from the fire of its prey.
-void endingScene(Canvas& canvas, ShipVariant ship, const PlanetLook& look, std::uint64_t seed,
+void endingScene(Canvas& canvas, ShipVariant ship, World world, std::uint64_t seed,
                  const Colour& blast) {
     cairo_t* cr = canvas.cr();
     verticalGradient(cr, 0, 0, 240, 180, rgb(0x03040A), rgb(0x10101C));
     starfield(cr, 240, 180, seed, 170);
-    planet(cr, 200, 230, 140, look, seed + 1);
-    // The boss's last fire.
+    drawStagePlanet(cr, world, 200, 230, 140);
+    // The boss's last fire: a cloud of burning puffs and flying debris.
     Random random(seed + 2);
-    glow(cr, 70, 120, 60, withAlpha(blast, 0.8));
-    for (int i = 0; i < 16; ++i) {
-        const double a = random.range(0, 2 * M_PI), d = random.range(10, 50);
-        fillCircle(cr, 70 + std::cos(a) * d, 120 + std::sin(a) * d * 0.7, random.range(1, 3),
-                   mix(blast, rgb(0xFFFFFF), random.unit()));
+    glow(cr, 70, 120, 70, withAlpha(blast, 0.6));
+    for (int i = 0; i < 14; ++i) {
+        const double a = random.range(0, 2 * M_PI), d = random.range(0, 34);
+        const double x = 70 + std::cos(a) * d, y = 120 + std::sin(a) * d * 0.8;
+        const double r = random.range(8, 18) * (1 - d / 60);
+        cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.3, y - r * 0.3, 1, x, y, r);
+        const Colour core = mix(rgb(0xFFF4C0), blast, d / 40), rim = scaled(blast, 0.45);
+        cairo_pattern_add_color_stop_rgba(p, 0, core.red, core.green, core.blue, 1);
+        cairo_pattern_add_color_stop_rgba(p, 1, rim.red, rim.green, rim.blue, 0.9);
+        cairo_new_path(cr);
+        cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+        cairo_set_source(cr, p);
+        cairo_fill(cr);
+        cairo_pattern_destroy(p);
+    }
+    for (int i = 0; i < 18; ++i) {
+        const double a = random.range(0, 2 * M_PI), d0 = random.range(30, 45);
+        const double d1 = d0 + random.range(8, 22);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 70 + std::cos(a) * d0, 120 + std::sin(a) * d0 * 0.8);
+        cairo_line_to(cr, 70 + std::cos(a) * d1, 120 + std::sin(a) * d1 * 0.8);
+        cairo_set_line_width(cr, random.range(1, 2.2));
+        setColour(cr, mix(blast, rgb(0xFFFFFF), 0.5));
+        cairo_stroke(cr);
     }
     drawShip(cr, ship, 150, 62, 1.5, 25, 35);
 }
 
 void paintEndingA(Canvas& canvas, int) {
-    endingScene(canvas, ShipVariant::RedPhoenix, kEarth, 6901, rgb(0xFFA040));
+    endingScene(canvas, ShipVariant::RedPhoenix, World::Earth, 6901, rgb(0xFFA040));
 }
 void paintEndingV(Canvas& canvas, int) {
-    endingScene(canvas, ShipVariant::RedPhoenixV, kSaturnus, 6911, rgb(0xFF8030));
+    endingScene(canvas, ShipVariant::RedPhoenixV, World::Saturnus, 6911, rgb(0xFF8030));
 }
 void paintEndingX(Canvas& canvas, int) {
-    endingScene(canvas, ShipVariant::RedPhoenixX, kNeptunus, 6921, rgb(0x80C0FF));
+    endingScene(canvas, ShipVariant::RedPhoenixX, World::Neptunus, 6921, rgb(0x80C0FF));
 }
 
 // After Jupiter: the silver hawk falling into the great storm.
@@ -274,7 +278,7 @@ void paintEndingJupiter(Canvas& canvas, int) {
     cairo_t* cr = canvas.cr();
     verticalGradient(cr, 0, 0, 240, 180, rgb(0x03040A), rgb(0x100C08));
     starfield(cr, 240, 180, 6931, 140);
-    planet(cr, 120, 300, 230, kJupiter, 6932);
+    drawStagePlanet(cr, World::Jupiter, 120, 300, 230);
     // The fall: a silver streak ending in a flash in the clouds.
     cairo_new_path(cr);
     cairo_move_to(cr, 40, 30);
