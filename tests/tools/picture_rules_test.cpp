@@ -197,7 +197,8 @@ TEST(ScreenPictures, MenuLabelsLieInsideTheirTapAreas) {
     // Every bright letter inside the menu's panel belongs to one of the areas.
     int panelPixels = 0;
     for (int y = 220; y < 310; ++y)
-        for (int x = 5; x < 126; ++x) panelPixels += menu.at(x, y).brightness() > 200;
+        for (int x = 5; x < 126; ++x)
+            panelPixels += menu.at(x, y).brightness() > 200;
     EXPECT_EQ(panelPixels, labelPixels);
 }
 

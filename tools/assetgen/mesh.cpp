@@ -118,6 +118,25 @@ void Mesh::slab(const std::vector<Point2>& outline, double zLow, double zHigh, c
     }
 }
 
+void Mesh::fin(double x, const std::vector<Point2>& outline, double thickness,
+               const Material& material) {
+    const std::size_t n = outline.size();
+    if (n < 3) return;
+    const double orientation = signedArea(outline) >= 0 ? 1.0 : -1.0;
+    const double left = x - thickness / 2, right = x + thickness / 2;
+    std::vector<Vec3> a, b;
+    for (const Point2& p : outline)
+        a.push_back({left, p.x, p.y}), b.push_back({right, p.x, p.y});
+    addFace(a, material, {-1, 0, 0});
+    addFace(b, material, {1, 0, 0});
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t j = (i + 1) % n;
+        const double dy = outline[j].x - outline[i].x, dz = outline[j].y - outline[i].y;
+        addFace({a[i], a[j], b[j], b[i]}, darker(material),
+                {0, dz * orientation, -dy * orientation});
+    }
+}
+
 void Mesh::loft(const std::vector<Section>& sections, const Material& material, bool capEnds) {
     auto ring = [](const Section& s) {
         std::vector<Vec3> points;
@@ -219,6 +238,12 @@ void Mesh::translate(double dx, double dy, double dz) {
     for (Face& face : faces_)
         for (Vec3& p : face.points)
             p = {p.x + dx, p.y + dy, p.z + dz};
+}
+
+void Mesh::scale(double factor) {
+    for (Face& face : faces_)
+        for (Vec3& p : face.points)
+            p = {p.x * factor, p.y * factor, p.z * factor};
 }
 
 std::vector<Point2> ellipseHalf(double rx, double zTop, double zBottom, int steps) {

@@ -55,6 +55,10 @@ class Mesh {
     // bevel the top face is inset and the sides slope up to it.
     void slab(const std::vector<Point2>& outline, double zLow, double zHigh, const Material& top,
               const Material& side, double bevel = 0);
+    // A thin upright plate, such as a tail fin: the outline is given as (y, z) pairs in the
+    // plane x = x, and the plate is `thickness` wide across x.
+    void fin(double x, const std::vector<Point2>& outline, double thickness,
+             const Material& material);
     // A hull lofted through the sections (front to back, each with the same number of points).
     void loft(const std::vector<Section>& sections, const Material& material, bool capEnds = true);
     // Half an ellipsoid standing on the plane z = base.
@@ -72,6 +76,8 @@ class Mesh {
     void append(const Mesh& other);
     // Moves every face.
     void translate(double dx, double dy, double dz);
+    // Scales every face about the origin.
+    void scale(double factor);
 
     const std::vector<Face>& faces() const { return faces_; }
 

@@ -42,7 +42,7 @@ Colour shade(const Material& material, const Vec3& normal) {
     if (material.finish == Finish::Glow) return base;
     const double diffuse = std::max(0.0, dot(normal, kLight));
     const double facing = std::max(0.0, dot(normal, kHalf));
-    double ambient = 0.36, strength = 0.74, highlight = 0.5, sharpness = 18;
+    double ambient = 0.3, strength = 0.85, highlight = 0.55, sharpness = 16;
     switch (material.finish) {
         case Finish::Matte:
             highlight = 0.1, sharpness = 8;
@@ -126,7 +126,7 @@ void MeshRenderer::draw(cairo_t* cr, const Mesh& mesh, const Pose& pose) {
             x1 = std::max(x1, p.x), y1 = std::max(y1, p.y);
         }
         cairo_pattern_t* gradient = cairo_pattern_create_linear(x0, y0, x1, y1);
-        const Colour light = scaled(d.colour, 1.06), dark = scaled(d.colour, 0.92);
+        const Colour light = scaled(d.colour, 1.1), dark = scaled(d.colour, 0.86);
         cairo_pattern_add_color_stop_rgba(gradient, 0, light.red, light.green, light.blue,
                                           light.alpha);
         cairo_pattern_add_color_stop_rgba(gradient, 1, dark.red, dark.green, dark.blue, dark.alpha);

@@ -46,16 +46,19 @@ void fuselage(Mesh& mesh, const ShipColours& c, double nose, double tail, double
               c.hull);
 }
 
-// The right half of the first Red Phoenix; the caller mirrors it.
+// The first Red Phoenix: a red delta with white leading edges, twin fins and twin engines.
 Mesh phoenixMesh() {
     const ShipColours& c = kPhoenixColours;
     Mesh mesh;
     mesh.slab({{3.5, -5}, {26, 9}, {27, 13}, {22, 14.5}, {4, 11}}, -0.6, 0.9, c.hull, c.hull, 0.9);
-    mesh.slab({{6, -2.6}, {24.5, 8.6}, {24.2, 10.2}, {6, 0.2}}, 0.9, 1.25, c.trim, c.trim);
+    mesh.slab({{5.5, -3.4}, {25, 8.2}, {25.6, 10.6}, {5.5, 0.2}}, 0.9, 1.3, c.trim, c.trim);
+    mesh.slab({{21, 10}, {27, 13}, {22, 14.5}, {20, 12.5}}, 0.9, 1.3, c.trim, c.trim);
+    mesh.slab({{6, 3}, {14, 7}, {14, 10.5}, {6, 9}}, 0.9, 1.2, c.dark, c.dark);
     mesh.slab({{2.5, -13.5}, {8.5, -9.5}, {8.5, -8}, {2.5, -9.5}}, 0, 0.8, c.trim, c.trim);
     mesh.slab({{3, 9}, {11, 15}, {11, 17.2}, {3, 15.5}}, -0.3, 0.6, c.hull, c.hull);
+    mesh.fin(5.2, {{7, 2}, {14, 2}, {16.5, 8.5}, {13.5, 8.5}}, 0.9, c.hull);
     mesh.tube(3.4, 0.6, 8, 18.2, 2.1, c.dark);
-    mesh.tube(23, 0.8, 2, 11, 0.9, c.dark);
+    mesh.tube(22.5, 0.6, 4, 11, 0.9, c.dark);
     mesh.mirrorX();
     fuselage(mesh, c, -19.5, 16.5, 4.8, 4.6);
     mesh.dome(0, -7.5, 3.4, 2.5, 5, 2.6, c.canopy);
@@ -67,14 +70,15 @@ Mesh phoenixVMesh() {
     Mesh mesh;
     mesh.slab({{4, -6}, {20, 3}, {27, 12}, {27, 17}, {20, 17}, {5, 13}}, -0.8, 1.0, c.hull, c.hull,
               1.0);
-    mesh.slab({{6.5, -3.2}, {19.5, 4.2}, {25.8, 12.4}, {24.8, 13.4}, {18.5, 6}, {6.5, -0.6}}, 1.0,
-              1.35, c.trim, c.trim);
+    mesh.slab({{6.5, -3.6}, {19.5, 3.8}, {26, 12.4}, {24.8, 13.6}, {18.5, 6.4}, {6.5, -0.2}}, 1.0,
+              1.4, c.trim, c.trim);
+    mesh.slab({{7, 4}, {17, 9}, {17, 14}, {7, 12}}, 1.0, 1.3, c.dark, c.dark);
     // Forward-swept canards in gold.
     mesh.slab({{3, -17}, {10, -20}, {11, -18.5}, {3.5, -13}}, 0, 0.9, c.trim, c.trim);
     mesh.slab({{3.5, 12}, {12, 18}, {12.5, 21.5}, {3.5, 18.5}}, -0.4, 0.7, c.hull, c.hull);
+    mesh.fin(6, {{9, 2}, {17, 2}, {20.5, 10}, {16.5, 10}}, 1.0, c.hull);
     mesh.tube(4, 0.6, 10, 22, 2.4, c.dark);
-    mesh.tube(24.5, 0.9, 0, 16, 1.2, c.dark);
-    mesh.tube(14, 0.5, 0, 10, 1.0, c.dark);
+    mesh.tube(24.5, 0.9, 4, 16, 1.2, c.dark);
     mesh.mirrorX();
     fuselage(mesh, c, -24, 20, 5.4, 5.2);
     mesh.dome(0, -10, 3.8, 2.8, 6, 2.9, c.canopy);
@@ -87,10 +91,11 @@ Mesh phoenixXMesh() {
     // A double delta with outer weapon pods.
     mesh.slab({{4.5, -8}, {18, 2}, {34, 10}, {35, 15}, {24, 16}, {5, 14}}, -0.8, 1.0, c.hull,
               c.hull, 1.0);
-    mesh.slab({{7, -5}, {17.5, 4.5}, {32, 11.5}, {31.5, 12.8}, {17, 7}, {7, -2.5}}, 1.0, 1.35,
+    mesh.slab({{7, -5.4}, {17.5, 4}, {32, 11}, {31.5, 13.2}, {17, 7.4}, {7, -2.2}}, 1.0, 1.4,
               c.trim, c.trim);
     mesh.slab({{3, -16}, {11, -11}, {11, -9}, {3, -11}}, 0, 0.9, c.dark, c.dark);
     mesh.slab({{4, 12}, {13, 18}, {14, 21.5}, {4, 18.5}}, -0.4, 0.7, c.hull, c.hull);
+    mesh.fin(6.5, {{8, 2}, {16, 2}, {20, 11}, {16, 11}}, 1.0, c.dark);
     mesh.tube(4.2, 0.6, 10, 22, 2.5, c.dark);
     mesh.tube(26, 0.6, -6, 15, 2.0, c.dark);
     mesh.dome(26, -2, 1.8, 1.6, 4, 1.6, c.canopy);
@@ -116,7 +121,7 @@ void drawShipAt(cairo_t* cr, const ShipSpec& spec, const Pose& pose) {
     for (const Point2& p : spec.podEngines)
         nozzles.push_back(p), nozzles.push_back({-p.x, p.y});
     for (const Point2& n : nozzles)
-        tailFlame(cr, pose, {n.x, n.y, 0.6}, spec.flameWidth, spec.flameWidth * 1.6,
+        tailFlame(cr, pose, {n.x, n.y, 0.6}, spec.flameWidth, spec.flameWidth * 2.2,
                   spec.colours->flameCore, spec.colours->flameOuter);
     MeshRenderer::draw(cr, mesh, pose);
 }
@@ -124,8 +129,9 @@ void drawShipAt(cairo_t* cr, const ShipSpec& spec, const Pose& pose) {
 const ShipSpec& specOf(ShipVariant variant);
 
 void paintShip(Canvas& canvas, double roll, const ShipSpec& spec) {
-    Pose pose = centredPose(canvas, 0, roll);
-    pose.originY += 0.5;
+    // A little smaller than the frame allows, and lifted, to leave room for the flames.
+    Pose pose = centredPose(canvas, 0, roll, 0.92);
+    pose.originY -= 1.0;
     drawShipAt(canvas.cr(), spec, pose);
 }
 

@@ -183,7 +183,7 @@ std::vector<std::uint8_t> MusicComposer::compose() const {
                 {t + 3 * step, held, frequency, 0, 0.07, Wave::Square, song_.leadDuty, 0, sing});
         }
     }
-    return synth.toBytes(0.85);
+    return synth.toBytes(0.85, 2.0);
 }
 
 namespace {
