@@ -1,6 +1,8 @@
 // The asset generator's drawing surface.
 #include "tools/assetgen/canvas.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -99,6 +101,11 @@ void Canvas::hardenAlpha() {
         }
     }
     cairo_surface_mark_dirty(surface_);
+}
+
+void releaseDrawingCaches() {
+    cairo_debug_reset_static_data();
+    FcFini();
 }
 
 void setColour(cairo_t* cr, const Colour& colour) {

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "tools/assetgen/asset_generator.h"
+#include "tools/assetgen/canvas.h"
 #include "tools/assetgen/contact_sheet.h"
 
 using namespace cindervane::assetgen;
@@ -48,8 +49,11 @@ int main(int argc, char** argv) {
         std::cerr << "assetgen: " << error << "\n";
         return 1;
     }
+    const std::size_t count = files.size();
+    files.clear();
+    releaseDrawingCaches();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cout << "assetgen: " << files.size() << " files in " << seconds << " s\n";
+    std::cout << "assetgen: " << count << " files in " << seconds << " s\n";
     return 0;
 }

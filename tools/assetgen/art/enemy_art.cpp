@@ -489,12 +489,13 @@ void insectWings(Mesh& mesh, double length, double width, double y, const Materi
 void paintScroop(Canvas& canvas, int frame) {
     const Material green = metal(0x48A040), wing = metal(0xB8E0B0);
     Mesh mesh;
-    insectWings(mesh, frame ? 10 : 14, frame ? 7 : 11, 0, wing);
-    mesh.dome(0, -11, 0, 4, 4.5, 5, green);
-    mesh.dome(0, -1, 0, 5, 6, 6, green);
-    mesh.dome(0, 10, 0, 4, 7, 5, metal(0x387030));
+    insectWings(mesh, frame ? 12 : 16, frame ? 8 : 11.5, -1, wing);
+    mesh.dome(0, -12, 0, 5, 5.5, 5.5, green);
+    mesh.dome(0, -2, 0, 6.5, 7, 7, green);
+    mesh.dome(0, 10, 0, 5, 8, 5.5, metal(0x387030));
     Mesh eyes;
-    eyes.dome(2.5, -13, 3, 1.6, 1.6, 1.4, lit(0xFF4020));
+    eyes.dome(2.8, -14.5, 3, 1.8, 1.8, 1.5, lit(0xFF4020));
+    eyes.slab({{1.5, -16}, {4, -19}, {3, -15.5}}, 2, 3.5, metal(0x387030), metal(0x387030));
     eyes.mirrorX();
     mesh.append(eyes);
     draw(canvas, mesh, centredPose(canvas, kFacingDown));

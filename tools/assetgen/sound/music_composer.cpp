@@ -140,10 +140,21 @@ std::vector<std::uint8_t> MusicComposer::compose() const {
             const int degree = chordOf(bar);
             const int tones[4] = {degree, degree + 2, degree + 4, degree + 7};
             for (int s = 0; s < kStepsPerBar; ++s) {
-                const int note = pitch(tones[s % 4], 1);
+                const int note = pitch(tones[s % 4], 0);
                 synth.play({(bar * kStepsPerBar + s) * step, step * 0.6, noteFrequency(note), 0,
                             0.075, Wave::Square, 0.125, 0, tick});
             }
+        }
+    }
+
+    // Without an arpeggio, a soft held chord fills the middle instead.
+    if (!song_.arpeggio) {
+        const Envelope swell{0.25, 0.3, 0.8, 0.3};
+        for (int bar = 0; bar < song_.bars; ++bar) {
+            const int degree = chordOf(bar);
+            for (int tone : {degree, degree + 2, degree + 4})
+                synth.play({bar * kStepsPerBar * step, kStepsPerBar * step * 0.8,
+                            noteFrequency(pitch(tone, 0)), 0, 0.06, Wave::Triangle, 0.5, 0, swell});
         }
     }
 
