@@ -7,7 +7,6 @@
 
 #include "tests/tools/asset_reader.h"
 #include "tools/assetgen/canvas.h"
-#include "tools/assetgen/palette_quantiser.h"
 
 namespace cindervane::assetgen {
 namespace {
@@ -43,29 +42,6 @@ TEST(Generation, AFileOutsideTheInventoryIsRefused) {
     std::string error;
     EXPECT_FALSE(AssetGenerator(1).generateOne("X0000.BAI", file, error));
     EXPECT_NE(error.find("X0000.BAI"), std::string::npos);
-}
-
-TEST(PaletteQuantiser, KeepsAFewColoursExactly) {
-    PaletteQuantiser quantiser(254);
-    const std::vector<Rgb8> colours = {{10, 20, 30}, {200, 0, 0}, {10, 20, 30}, {0, 255, 0}};
-    quantiser.build(colours);
-    ASSERT_EQ(quantiser.palette().size(), 3u);
-    for (const Rgb8& c : colours)
-        EXPECT_EQ(quantiser.palette()[quantiser.indexOf(c)], c);
-}
-
-TEST(PaletteQuantiser, ReducesManyColoursToItsLimitAndMapsToTheNearest) {
-    std::vector<Rgb8> colours;
-    for (int r = 0; r < 256; r += 8)
-        for (int g = 0; g < 256; g += 8)
-            colours.push_back({std::uint8_t(r), std::uint8_t(g), 100});
-    PaletteQuantiser quantiser(16);
-    quantiser.build(colours);
-    EXPECT_EQ(quantiser.palette().size(), 16u);
-    for (const Rgb8& c : colours) {
-        const Rgb8 p = quantiser.palette()[quantiser.indexOf(c)];
-        EXPECT_LT(std::abs(p.red - c.red) + std::abs(p.green - c.green), 100);
-    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "tools/assetgen/art/craft_kit.h"
 #include "tools/assetgen/art/ship_models.h"
 #include "tools/assetgen/art/story_text.h"
+#include "tools/assetgen/art/text_layout.h"
 #include "tools/assetgen/art/world_surface.h"
 #include "tools/assetgen/inventory.h"
 #include "tools/assetgen/paint_kit.h"
@@ -26,75 +27,6 @@ const Colour kHeadingBottom = rgb(0xFF6A20);
 
 // --- Scrolling text ---
 
-std::vector<std::string> wrapParagraph(cairo_t* cr, const TextStyle& style, std::string_view text,
-                                       double width) {
-    std::vector<std::string> lines;
-    std::string line;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string word(text.substr(start, end - start));
-        const std::string candidate = line.empty() ? word : line + " " + word;
-        if (!line.empty() && textWidth(cr, style, candidate) > width) {
-            lines.push_back(line);
-            line = word;
-        } else {
-            line = candidate;
-        }
-        start = end + 1;
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string_view> paragraphs(std::string_view body) {
-    std::vector<std::string_view> out;
-    std::size_t start = 0;
-    while (start <= body.size()) {
-        std::size_t end = body.find("\n\n", start);
-        if (end == std::string_view::npos) end = body.size();
-        out.push_back(body.substr(start, end - start));
-        start = end + 2;
-    }
-    return out;
-}
-
-struct TextLayout {
-    double size = 0;
-    double lineHeight = 0;
-    double headingHeight = 0;
-    double paragraphGap = 0;
-    std::vector<std::vector<std::string>> lines;
-    double height() const {
-        double h = headingHeight;
-        for (const auto& p : lines)
-            h += p.size() * lineHeight;
-        return h + paragraphGap * (lines.size() - 1);
-    }
-};
-
-// The largest type that fits the scrolled rows, then spread to fill them.
-TextLayout layoutText(cairo_t* cr, const StoryText& text, double room, double width,
-                      double largest) {
-    TextLayout layout;
-    for (double size = largest; size >= 7.5; size -= 0.5) {
-        layout = {};
-        layout.size = size;
-        layout.lineHeight = std::round(size * 1.3);
-        layout.paragraphGap = std::round(size * 0.6);
-        layout.headingHeight = text.heading.empty() ? 0 : std::round(size * 1.6 + size * 0.8);
-        for (std::string_view p : paragraphs(text.body))
-            layout.lines.push_back(wrapParagraph(cr, {kCondensed, size, true}, p, width));
-        if (layout.height() <= room) break;
-    }
-    // Spread what is left between the paragraphs, up to twice their gap.
-    const double spare = room - layout.height();
-    if (spare > 0 && layout.lines.size() > 1)
-        layout.paragraphGap += std::min(spare / (layout.lines.size() - 1), layout.paragraphGap);
-    return layout;
-}
-
 void paintStoryText(Canvas& canvas, const StoryText& text) {
     cairo_t* cr = canvas.cr();
     const double width = canvas.width();
@@ -105,28 +37,28 @@ void paintStoryText(Canvas& canvas, const StoryText& text) {
         cairo_paint(cr);
     }
     const double margin = 6;
-    const TextLayout layout =
-        layoutText(cr, text, room - 2 * margin, width - 28, text.overTitle ? 14 : 13);
+    const TextLayout layout(cr, text.heading, text.body, width - 28, room - 2 * margin,
+                            text.overTitle ? 14 : 13);
     double y = margin + std::max(0.0, (room - 2 * margin - layout.height()) / 2);
     if (!text.heading.empty()) {
-        TextStyle style{kSans, layout.size * 1.5, true, true};
+        TextStyle style{kSans, layout.size() * 1.5, true, true};
         style.size = fitSize(cr, style, text.heading, width - 16);
-        drawLettering(cr, text.heading, width / 2, y + layout.size * 1.5, style, kHeadingTop,
+        drawLettering(cr, text.heading, width / 2, y + layout.size() * 1.5, style, kHeadingTop,
                       kHeadingBottom, kInk, 1.2, Align::Centre);
-        y += layout.headingHeight;
+        y += layout.headingHeight();
     }
-    const TextStyle body{kCondensed, layout.size, true};
-    for (const auto& paragraph : layout.lines) {
+    const TextStyle body{kCondensed, layout.size(), true};
+    for (const auto& paragraph : layout.paragraphs()) {
         for (const std::string& line : paragraph) {
-            const double baseline = y + layout.lineHeight * 0.78;
+            const double baseline = y + layout.lineHeight() * 0.78;
             if (text.overTitle)
                 drawLettering(cr, line, width / 2, baseline, body, rgb(0xFFFFFF), rgb(0xD8E0F0),
                               kInk, 1.3, Align::Centre);
             else
                 drawText(cr, line, width / 2, baseline, body, kTextColour, Align::Centre);
-            y += layout.lineHeight;
+            y += layout.lineHeight();
         }
-        y += layout.paragraphGap;
+        y += layout.paragraphGap();
     }
 }
 

@@ -66,7 +66,7 @@ WorldSurface::WorldSurface(World world)
       c_(periodic(seedOf(world) + 3, cellsOf(world).c)),
       d_(periodic(seedOf(world) + 4, cellsOf(world).d)) {
     // Two worlds need noise stretched along one axis.
-    if (world == World::Saturnus) a_ = Noise(seedOf(world) + 1, 64, 4);
+    if (world == World::Saturnus) a_ = Noise(seedOf(world) + 1, kBackgroundWidth / 12, 4);
     if (world == World::Neptunus) b_ = Noise(seedOf(world) + 2, 2, 48);
 }
 
@@ -110,7 +110,9 @@ Colour WorldSurface::at(double x, double y) const {
             const double f = b_.fractal(x / 10, y / 10, 2);
             const double w = c_.fractal(x / 40, y / 40, 3);
             Colour c = mix(rgb(0x5A2210), rgb(0xB0522A), n);
-            const double ripple = std::sin(x * 0.22 + y * 0.09 + w * 9);
+            // Whole numbers of ripples across and down, so they wrap with the surface.
+            const double ripple =
+                std::sin(kTau * (8 * x / kBackgroundWidth + 14 * y / kPeriod) + w * 9);
             c = scaled(c, 0.92 + 0.1 * ripple * smoothstep(0.45, 0.7, n) + 0.1 * f);
             const double centre =
                 120 + 62 * std::sin(kTau * y / kPeriod) + 18 * std::sin(3 * kTau * y / kPeriod + 1);
@@ -135,12 +137,13 @@ Colour WorldSurface::at(double x, double y) const {
             // Across the rings: bands of ice with a great gap, curving gently.
             const double across =
                 x + 26 * std::sin(kTau * y / kPeriod) + 8 * std::sin(2 * kTau * y / kPeriod);
-            const double density = a_.fractal(across / 18 + 8, 0.5, 4);
-            const double gap = smoothstep(0.0, 6.0, std::abs(across - 150));
+            const double density = a_.fractal(across / 12, 0.5, 4);
+            const double fromGap = std::remainder(across - 150, kBackgroundWidth);
+            const double gap = smoothstep(0.0, 6.0, std::abs(fromGap));
             const double g = b_.fractal(x / 6, y / 6, 2);
-            Colour c = mix(rgb(0x0A0806), rgb(0xC8B088), smoothstep(0.35, 0.75, density) * gap);
-            c = scaled(c, 0.7 + 0.5 * g);
-            return mix(c, rgb(0xE0B060), (1.0 - smoothstep(0, 80, x)) * 0.25);
+            const Colour c =
+                mix(rgb(0x0A0806), rgb(0xC8B088), smoothstep(0.35, 0.75, density) * gap);
+            return scaled(c, 0.7 + 0.5 * g);
         }
         case World::Uranus: {
             // A pale sea of haze with soft bands and high puffs of cloud.
