@@ -275,5 +275,29 @@ TEST(ScreenPictures, ButtonCaptionsCoverTheirTapAreas) {
     }
 }
 
+// Buttons drawn at a place must lie within the area where their taps count: the page buttons
+// of the help screens (the next button clear of the overlap that counts as previous) and the
+// speaker switch.
+TEST(ScreenPictures, HelpButtonsAndTheSpeakerLieInTheirTapAreas) {
+    struct Placed {
+        const char* file;
+        Point2 at;
+        Rect area;
+    };
+    const Placed placed[] = {{"O0004.BAI", kPreviousButtonAt, kHelpPreviousArea},
+                             {"O0005.BAI", kNextButtonAt, kHelpNextArea},
+                             {"O0030.BAI", {0, 0}, kSpeakerArea},
+                             {"O0031.BAI", {0, 0}, kSpeakerArea}};
+    for (const Placed& p : placed) {
+        const Picture picture = load(p.file);
+        const int left = static_cast<int>(p.at.x), top = static_cast<int>(p.at.y);
+        EXPECT_GE(left, p.area.left) << p.file;
+        EXPECT_GE(top, p.area.top) << p.file;
+        EXPECT_LE(left + picture.width - 1, p.area.right) << p.file;
+        EXPECT_LE(top + picture.height - 1, p.area.bottom) << p.file;
+    }
+    EXPECT_GT(kNextButtonAt.x, kHelpPreviousArea.right);
+}
+
 }  // namespace
 }  // namespace cindervane::assetgen

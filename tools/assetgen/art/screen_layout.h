@@ -39,6 +39,14 @@ inline constexpr Rect kContinueArea{54, 116, 179, 146};
 inline constexpr Rect kResumeArea{59, 116, 185, 146};
 inline constexpr Rect kGiveUpArea{66, 168, 172, 196};
 
+// The help pages' buttons and their tap areas (previous is tested first where they
+// overlap), and the speaker switch drawn at (0, 0).
+inline constexpr Rect kHelpPreviousArea{9, 290, 111, 314};
+inline constexpr Rect kHelpNextArea{81, 290, 232, 314};
+inline constexpr Point2 kPreviousButtonAt{9, 292};
+inline constexpr Point2 kNextButtonAt{159, 292};
+inline constexpr Rect kSpeakerArea{0, 0, 20, 20};
+
 // The status panel is drawn at (0, 298); its bar slots in the panel picture's own pixels.
 inline constexpr Rect kPanelHpSlot{11, 2, 110, 9};
 inline constexpr Rect kPanelPowerSlot{11, 13, 92, 18};
