@@ -183,6 +183,10 @@ std::vector<std::uint8_t> MusicComposer::compose() const {
                 degree += random.chance(0.5) ? 1 : -1;
                 if (random.chance(0.2)) degree += random.chance(0.5) ? 1 : -1;
             }
+            // Each phrase comes to rest on the root of its last chord.
+            if (n == rhythm.count - 1)
+                degree =
+                    std::abs(chord + 7 - degree) < std::abs(chord - degree) ? chord + 7 : chord;
             degree = std::clamp(degree, -3, 9);
             const double t = (p * 2 * kStepsPerBar + start) * step;
             const double held = step * length * 0.9;
