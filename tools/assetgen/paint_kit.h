@@ -22,8 +22,6 @@ struct TextStyle {
 
 inline constexpr const char* kCondensed = "DejaVu Sans Condensed";
 inline constexpr const char* kSans = "DejaVu Sans";
-inline constexpr const char* kSerif = "DejaVu Serif";
-inline constexpr const char* kNarrow = "Liberation Sans Narrow";
 
 void selectFont(cairo_t* cr, const TextStyle& style);
 double textWidth(cairo_t* cr, const TextStyle& style, std::string_view text);

@@ -12,6 +12,13 @@ namespace cindervane::assetgen {
 
 namespace {
 
+// A dark rim round a bolt, so it reads over bright clouds and over red deserts alike.
+void boltRim(cairo_t* cr, double cx, double top, double bottom, double width, const Colour& outer) {
+    roundedRectangle(cr, cx - width / 2 - 1, top - 1, width + 2, bottom - top + 2, width / 2 + 1);
+    setColour(cr, scaled(outer, 0.3));
+    cairo_fill(cr);
+}
+
 // A glowing capsule along the frame's middle: outer colour, then a hot core.
 void energyBolt(cairo_t* cr, double cx, double top, double bottom, double width,
                 const Colour& outer, const Colour& core) {
@@ -33,7 +40,9 @@ void tiltedBolt(Canvas& canvas, double angle, double length, double width, const
     cairo_save(cr);
     cairo_translate(cr, canvas.width() / 2.0, canvas.height() / 2.0);
     cairo_rotate(cr, angle * M_PI / 180);
-    energyBolt(cr, 0, -length / 2, length / 2, width, outer, core);
+    if (width >= 4) boltRim(cr, 0, -length / 2 + 1, length / 2 - 1, width - 1, outer);
+    energyBolt(cr, 0, -length / 2 + (width >= 4 ? 1 : 0), length / 2 - (width >= 4 ? 1 : 0),
+               width >= 4 ? width - 1 : width, outer, core);
     cairo_restore(cr);
 }
 
@@ -51,8 +60,10 @@ void paintMachineGunV1(Canvas& canvas, int) {
 }
 
 void paintMachineGunV2(Canvas& canvas, int) {
-    energyBolt(canvas.cr(), 3, 1, 19, 3.6, kHeavyOuter, kTracerCore);
-    energyBolt(canvas.cr(), 7, 1, 19, 3.6, kHeavyOuter, kTracerCore);
+    for (double x : {3.0, 7.0})
+        boltRim(canvas.cr(), x, 2, 18, 3.0, kHeavyOuter);
+    energyBolt(canvas.cr(), 3, 2, 18, 3.0, kHeavyOuter, kTracerCore);
+    energyBolt(canvas.cr(), 7, 2, 18, 3.0, kHeavyOuter, kTracerCore);
 }
 
 void paintMachineGunLeftV1(Canvas& canvas, int) {
@@ -130,7 +141,7 @@ void paintHomingMissile(Canvas& canvas, int) {
 
 void paintParticle(Canvas& canvas, int) {
     cairo_t* cr = canvas.cr();
-    fillCircle(cr, 5, 5, 4, scaled(kEnemyRed, 0.6));
+    fillCircle(cr, 5, 5, 4, scaled(kEnemyRed, 0.3));
     fillCircle(cr, 5, 5, 3.4, kEnemyRed);
     fillCircle(cr, 5, 5, 2.3, kEnemyPink);
     fillCircle(cr, 4.4, 4.4, 1.2, kWhiteHot);
@@ -173,7 +184,8 @@ void paintNapalm(Canvas& canvas, int) {
 void paintPulseBeam(Canvas& canvas, double width) {
     cairo_t* cr = canvas.cr();
     const double w = canvas.width(), h = canvas.height();
-    energyBolt(cr, w / 2, 1.5, h - 1.5, width, rgb(0xB020C0), rgb(0xFFC0FF));
+    boltRim(cr, w / 2, 2.5, h - 2.5, width - 2, rgb(0xB020C0));
+    energyBolt(cr, w / 2, 2.5, h - 2.5, width - 2, rgb(0xB020C0), rgb(0xFFC0FF));
     glow(cr, w / 2, h - 5, w * 0.45, rgb(0xFFE0FF));
 }
 
@@ -188,7 +200,8 @@ void paintPulseBeamV3(Canvas& canvas, int) {
 }
 
 void paintRedLaser(Canvas& canvas, double width) {
-    energyBolt(canvas.cr(), canvas.width() / 2.0, 1.5, canvas.height() - 1.5, width, kEnemyRed,
+    boltRim(canvas.cr(), canvas.width() / 2.0, 2.5, canvas.height() - 2.5, width - 2, kEnemyRed);
+    energyBolt(canvas.cr(), canvas.width() / 2.0, 2.5, canvas.height() - 2.5, width - 2, kEnemyRed,
                rgb(0xFFD0D0));
 }
 
