@@ -1,15 +1,76 @@
-// One frame of the screen machine.
+// One frame of the screen machine: static screens are drawn as they are; the animated
+// picture screens and play count the frame clock first.
 #include "shell/frame_dispatch.h"
 
 #include "platform/draw/blit.h"
+#include "shell/high_score_screens.h"
+#include "shell/menus.h"
+#include "shell/picture_screens.h"
+#include "shell/picture_slots.h"
+#include "shell/play_overlays.h"
+#include "shell/shop_screen.h"
 
 namespace cindervane {
 
+void runPlayFrame(GameState& state) {
+    switch (state.screen) {
+        case GameScreen::Logo:
+            drawLogo(state);
+            break;
+        case GameScreen::Prologue:
+            drawPrologue(state);
+            break;
+        case GameScreen::StageIntro:
+        case GameScreen::Story:
+            drawIntroOrStory(state);
+            break;
+        case GameScreen::StageEnding:
+            drawStageEnding(state);
+            break;
+        case GameScreen::Play:
+            fillBox(state, kBrushBlack, 0, 0, 240, 320);
+            break;
+        default:
+            break;
+    }
+}
+
 void runFrame(GameState& state, platform::Platform& platform) {
+    switch (state.screen) {
+        case GameScreen::MainMenu:
+            drawMainMenu(state);
+            break;
+        case GameScreen::Credits:
+            drawCredits(state);
+            break;
+        case GameScreen::HelpPage1:
+        case GameScreen::HelpPage2:
+        case GameScreen::HelpPage3:
+            drawHelpPage(state);
+            break;
+        case GameScreen::HighScores:
+            drawHighScores(state);
+            break;
+        case GameScreen::NickEntry:
+            drawNickEntry(state);
+            break;
+        case GameScreen::Pause:
+            drawPause(state);
+            break;
+        case GameScreen::GameOver:
+            drawGameOver(state);
+            break;
+        case GameScreen::Shop:
+            drawShop(state);
+            break;
+        default:
+            state.frameCounter += 1;
+            runPlayFrame(state);
+            break;
+    }
     if (!state.backDC) return;
-    platform::DeviceContext& window = platform.windowContext();
-    platform::bitBlt(window, 0, 0, platform.screenWidth(), platform.screenHeight(), *state.backDC,
-                     0, 0);
+    platform::bitBlt(platform.windowContext(), 0, 0, platform.screenWidth(),
+                     platform.screenHeight(), *state.backDC, 0, 0);
 }
 
 }  // namespace cindervane

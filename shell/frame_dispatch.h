@@ -10,4 +10,8 @@ namespace cindervane {
 // Called once per frame by the application shell.
 void runFrame(GameState& state, platform::Platform& platform);
 
+// The animated picture screens and play: counts nothing itself; runFrame has counted the
+// frame clock before calling it.
+void runPlayFrame(GameState& state);
+
 }  // namespace cindervane

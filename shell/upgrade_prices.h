@@ -1,4 +1,5 @@
-// The eight upgrade categories of the shop, in row order, and what each level costs.
+// What each upgrade level costs in the shop. The prices do not grow steadily: some levels
+// are cheaper than the one before.
 #pragma once
 
 #include <array>
@@ -6,7 +7,8 @@
 
 namespace cindervane {
 
-enum class UpgradeCategory : std::int32_t {
+// The eight upgrade categories, in the shop's row order.
+enum UpgradeCategory {
     Armor = 0,
     MachineGun = 1,
     PulseCannon = 2,
@@ -17,9 +19,8 @@ enum class UpgradeCategory : std::int32_t {
     ChargeRate = 7,
 };
 
-// Prices of levels 0 to 9, one row a category. They do not grow steadily: machine gun
-// level 5 costs less than level 4.
-inline constexpr std::array<std::array<std::int32_t, 10>, 8> kUpgradePrices{{
+// Levels 0 to 9 of each category.
+constexpr std::array<std::array<std::int32_t, 10>, 8> kUpgradePrices = {{
     {0, 2000, 3000, 6000, 10000, 15000, 21000, 28000, 36000, 45000},
     {0, 0, 2000, 3000, 6000, 4000, 5000, 10000, 7000, 8000},
     {0, 3000, 4000, 5000, 8000, 6000, 7000, 12000, 8000, 9000},
@@ -30,14 +31,10 @@ inline constexpr std::array<std::array<std::int32_t, 10>, 8> kUpgradePrices{{
     {0, 0, 4000, 5000, 6000, 7000, 8000, 9000, 10000, 11000},
 }};
 
-// The price of a category's level; any other category or level costs 0.
-constexpr std::int32_t upgradePrice(std::int32_t category, std::int32_t level) {
-    if (category < 0 || category >= 8 || level < 0 || level >= 10) return 0;
+// The price of a level; any other category or level costs nothing.
+constexpr std::int32_t upgradePrice(int category, int level) {
+    if (category < 0 || category > 7 || level < 0 || level > 9) return 0;
     return kUpgradePrices[category][level];
-}
-
-constexpr std::int32_t upgradePrice(UpgradeCategory category, std::int32_t level) {
-    return upgradePrice(static_cast<std::int32_t>(category), level);
 }
 
 }  // namespace cindervane

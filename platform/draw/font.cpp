@@ -41,12 +41,29 @@ std::string patternString(FcPattern* pattern, const char* property) {
     return reinterpret_cast<const char*>(value);
 }
 
+// Faces the game names that no Linux desktop has, and the free face of the nearest shape
+// to ask for next: without it fontconfig falls back to a much wider sans.
+struct StandIn {
+    std::string_view face;
+    const char* standIn;
+};
+
+constexpr StandIn kStandIns[] = {
+    {"Tahoma", "Liberation Sans"},
+    {"Courier New", "Liberation Mono"},
+};
+
 // Asks fontconfig for the installed face that best stands in for the name.
 bool chooseFace(std::string_view face, int height, int weight, FaceChoice& choice) {
     PatternPtr pattern(FcPatternCreate());
     if (!pattern) return false;
     const std::string name(face);
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+    for (const StandIn& standIn : kStandIns) {
+        if (standIn.face == face)
+            FcPatternAddString(pattern.get(), FC_FAMILY,
+                               reinterpret_cast<const FcChar8*>(standIn.standIn));
+    }
     FcPatternAddInteger(pattern.get(), FC_WEIGHT, FcWeightFromOpenType(weight));
     FcPatternAddDouble(pattern.get(), FC_PIXEL_SIZE, height);
     if (!FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern)) return false;

@@ -1,0 +1,132 @@
+// The animated picture screens and the scrolling text window.
+#include "shell/picture_screens.h"
+
+#include <algorithm>
+
+#include "platform/draw/blit.h"
+#include "shell/picture_slots.h"
+#include "shell/screen_flow.h"
+#include "shell/stage_texts.h"
+
+namespace cindervane {
+
+namespace {
+
+constexpr int kLogoSwitchFrame = 75;
+constexpr int kLogoEndFrame = 150;
+
+// The part of the 240 x height window that lies inside the picture, copied to `top`.
+void copyWindow(GameState& state, int top, int height, Surface& picture, bool keyed) {
+    platform::DeviceContext* source = picture.memoryDC();
+    if (!state.backDC || !source) return;
+    const int firstRow = std::max(state.scrollY, 0);
+    const int lastRow = std::min(state.scrollY + height, picture.height());
+    if (lastRow <= firstRow) return;
+    const int targetTop = top + (firstRow - state.scrollY);
+    const int rows = lastRow - firstRow;
+    if (keyed) {
+        platform::transparentImage(*state.backDC, 0, targetTop, 240, rows, *source, state.scrollX,
+                                   firstRow, 240, rows, platform::kKeyBlue);
+    } else {
+        platform::bitBlt(*state.backDC, 0, targetTop, 240, rows, *source, state.scrollX, firstRow);
+    }
+}
+
+void setTextWindow(GameState& state, int startY, int wrap) {
+    state.scrollX = 0;
+    state.scrollY = startY;
+    state.scrollSpeed = 1;
+    state.scrollWrap = wrap;
+}
+
+}  // namespace
+
+void advanceScroll(GameState& state, int reset) {
+    state.scrollY += state.scrollSpeed;
+    if (state.scrollY > state.scrollWrap) state.scrollY = reset;
+}
+
+void drawTextWindow(GameState& state, int top, int height, Surface& picture) {
+    copyWindow(state, top, height, picture, false);
+}
+
+void drawKeyedTextWindow(GameState& state, int top, int height, Surface& picture) {
+    copyWindow(state, top, height, picture, true);
+}
+
+void drawLogo(GameState& state) {
+    if (state.frameCounter < kLogoSwitchFrame) {
+        fillBox(state, kBrushWhite, 0, 0, 240, 320);
+        drawPicture(state.logoImage, 11, 120);
+    }
+    if (state.frameCounter == kLogoSwitchFrame) {
+        replacePicture(state, state.logoImage, "IMG_LOGOORVEL1", "O0025.BAI");
+        drawPicture(state.logoImage, 0, 0);
+    }
+    if (state.frameCounter > kLogoSwitchFrame) {
+        fillBox(state, kBrushBlack, 0, 0, 240, 320);
+        drawPicture(state.logoImage, 0, 0);
+        drawPicture(state.logoWwwImage, 4, 300);
+    }
+    if (state.frameCounter == kLogoEndFrame) {
+        state.frameCounter = 0;
+        replacePicture(state, state.logoImage, "IMG_LOGOORVEL2", "O0026.BAI");
+        setTextWindow(state, -340, 540);
+        replacePicture(state, state.backgroundImage, "IMG_BGPROLOGUE", "O0006.BAI");
+        state.screen = GameScreen::Prologue;
+    }
+}
+
+void drawPrologue(GameState& state) {
+    fillBox(state, kBrushBlack, 0, 0, 240, 320);
+    drawPicture(state.logoImage, 0, 0);
+    advanceScroll(state, -320);
+    if (state.backgroundImage) drawKeyedTextWindow(state, 0, 320, *state.backgroundImage);
+    if (state.scrollY >= state.scrollWrap) beginStory(state);
+}
+
+void beginStory(GameState& state) {
+    state.frameCounter = 0;
+    replacePicture(state, state.introImage, "IMG_PROLOG", "O0029.BAI");
+    setTextWindow(state, -140, 508);
+    replacePicture(state, state.backgroundImage, "IMG_BGSTORY", "O0017.BAI");
+    state.screen = GameScreen::Story;
+}
+
+void drawIntroOrStory(GameState& state) {
+    fillBox(state, kBrushBlack, 0, 0, 240, 320);
+    drawPicture(state.introImage, 0, 0);
+    advanceScroll(state, -140);
+    if (state.backgroundImage) drawTextWindow(state, 180, 140, *state.backgroundImage);
+    // The story ends by itself; a stage intro's text only starts again.
+    if (state.screen == GameScreen::Story && state.scrollY >= state.scrollWrap) showMainMenu(state);
+}
+
+void drawStageEnding(GameState& state) {
+    fillBox(state, kBrushBlack, 0, 0, 240, 320);
+    drawPicture(state.endImage, 0, 0);
+    advanceScroll(state, -140);
+    if (state.backgroundImage) drawTextWindow(state, 180, 140, *state.backgroundImage);
+}
+
+void loadStageOpening(GameState& state, int stage) {
+    if (stage < 1 || stage > 8) {
+        state.backgroundImage.reset();
+        return;
+    }
+    const StageText& text = kStageTexts[stage - 1];
+    if (!replacePicture(state, state.backgroundImage, text.openingSymbol, text.openingFile)) return;
+    setTextWindow(state, -140, text.openingWrap);
+}
+
+void loadStageClosing(GameState& state, int stage) {
+    if (stage < 1 || stage > 8) {
+        state.backgroundImage.reset();
+        return;
+    }
+    const StageText& text = kStageTexts[stage - 1];
+    if (!replacePicture(state, state.backgroundImage, text.closingSymbol, text.closingFile)) return;
+    setTextWindow(state, -140, text.closingWrap);
+}
+
+}  // namespace cindervane

@@ -1,0 +1,21 @@
+// Writing the game's texts over the back buffer.
+#include "shell/screen_text.h"
+
+#include <string>
+
+namespace cindervane {
+
+void writeText(GameState& state, std::u16string_view text, int font, platform::ColourRef colour,
+               int left, int top, int right, int bottom, platform::TextFormat format) {
+    if (!state.backDC || !state.fonts[font]) return;
+    state.backDC->selectFont(state.fonts[font].get());
+    state.backDC->setTextColour(colour);
+    platform::drawText(*state.backDC, text, platform::Rect{left, top, right, bottom}, format);
+}
+
+std::u16string numberText(int value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace cindervane

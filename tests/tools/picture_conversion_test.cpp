@@ -1,0 +1,95 @@
+// From canvas to picture: sheets keep index 0 for the key and never use index 255, the key
+// colour is never left as a visible colour, and soft edges become hard ones.
+#include "tools/assetgen/picture_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace cindervane::assetgen {
+namespace {
+
+TEST(Canvas, EdgesHardenAtHalfCover) {
+    Canvas canvas(3, 1);
+    canvas.setPixel(0, 0, {1, 0, 0, 0.49});
+    canvas.setPixel(1, 0, {0, 1, 0, 0.51});
+    canvas.setPixel(2, 0, {0.5, 0.5, 0.5, 1});
+    canvas.hardenAlpha();
+    EXPECT_EQ(canvas.pixel(0, 0).alpha, 0.0);
+    EXPECT_EQ(canvas.pixel(1, 0).alpha, 1.0);
+    EXPECT_NEAR(canvas.pixel(1, 0).green, 1.0, 0.01);  // the colour itself is kept
+    EXPECT_NEAR(canvas.pixel(2, 0).red, 0.5, 0.01);
+}
+
+TEST(Canvas, PastingReplacesWhatWasThere) {
+    Canvas target(4, 4), source(2, 2);
+    target.fillPixels([](int, int) { return Colour{1, 0, 0, 1}; });
+    source.setPixel(0, 0, {0, 0, 1, 1});
+    target.paste(source, 1, 1);
+    EXPECT_NEAR(target.pixel(1, 1).blue, 1.0, 0.01);
+    EXPECT_EQ(target.pixel(2, 2).alpha, 0.0);  // clear in the source, clear now
+    EXPECT_NEAR(target.pixel(0, 0).red, 1.0, 0.01);
+}
+
+TEST(PictureConversion, SheetsKeepTheKeyAtZeroAndLeave255Free) {
+    // More colours than a palette holds, a clear corner and a pixel of pure blue.
+    Canvas canvas(40, 20);
+    canvas.fillPixels([](int x, int y) {
+        return Colour{x / 39.0, y / 19.0, (x * y % 7) / 6.0, 1};
+    });
+    canvas.setPixel(0, 0, {0, 0, 0, 0});
+    canvas.setPixel(5, 5, {0, 0, 1, 1});
+    const PictureData picture = sheetPicture(canvas);
+    ASSERT_EQ(picture.bitsPerPixel, 8);
+    ASSERT_EQ(picture.palette.size(), 256u);
+    EXPECT_EQ(picture.pixels[0], kKeyIndex);
+    const auto& key = picture.palette[kKeyIndex];
+    EXPECT_EQ(key.red, 0);
+    EXPECT_EQ(key.green, 0);
+    EXPECT_EQ(key.blue, 255);
+    std::set<int> used(picture.pixels.begin(), picture.pixels.end());
+    EXPECT_FALSE(used.count(kFlashIndex));
+    for (std::size_t i = 1; i < picture.pixels.size(); ++i) {
+        ASSERT_NE(picture.pixels[i], kKeyIndex) << i;
+        ASSERT_FALSE(pictureColour(picture, static_cast<int>(i % 40), static_cast<int>(i / 40)) ==
+                     kKeyColour);
+    }
+}
+
+TEST(PictureConversion, KeyedPicturesShowClearPixelsAsTheKeyAndOpaqueOnesOverBlack) {
+    Canvas canvas(2, 1);
+    canvas.setPixel(0, 0, {1, 1, 1, 0.2});
+    canvas.setPixel(1, 0, {0, 0, 1, 1});
+    const PictureData keyed = rgbPicture(canvas, true);
+    EXPECT_TRUE(pictureColour(keyed, 0, 0) == kKeyColour);
+    EXPECT_FALSE(pictureColour(keyed, 1, 0) == kKeyColour);  // blue art is nudged off the key
+    const PictureData opaque = rgbPicture(canvas, false);
+    EXPECT_LT(pictureColour(opaque, 0, 0).red, 60);  // a faint white over black is dark
+    EXPECT_FALSE(pictureColour(opaque, 1, 0) == kKeyColour);
+}
+
+TEST(PaletteQuantiser, KeepsAFewColoursExactly) {
+    PaletteQuantiser quantiser(254);
+    const std::vector<Rgb8> colours = {{10, 20, 30}, {200, 0, 0}, {10, 20, 30}, {0, 255, 0}};
+    quantiser.build(colours);
+    ASSERT_EQ(quantiser.palette().size(), 3u);
+    for (const Rgb8& c : colours)
+        EXPECT_EQ(quantiser.palette()[quantiser.indexOf(c)], c);
+}
+
+TEST(PaletteQuantiser, ReducesManyColoursToItsLimitAndMapsToTheNearest) {
+    std::vector<Rgb8> colours;
+    for (int r = 0; r < 256; r += 8)
+        for (int g = 0; g < 256; g += 8)
+            colours.push_back({std::uint8_t(r), std::uint8_t(g), 100});
+    PaletteQuantiser quantiser(16);
+    quantiser.build(colours);
+    EXPECT_EQ(quantiser.palette().size(), 16u);
+    for (const Rgb8& c : colours) {
+        const Rgb8 p = quantiser.palette()[quantiser.indexOf(c)];
+        EXPECT_LT(std::abs(p.red - c.red) + std::abs(p.green - c.green), 100);
+    }
+}
+
+}  // namespace
+}  // namespace cindervane::assetgen

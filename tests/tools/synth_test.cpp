@@ -1,0 +1,92 @@
+// The synthesiser: notes at their pitch and length, loops that carry their tails round to
+// the start, peaks scaled without clipping, and the sound file's header.
+#include "tools/assetgen/sound/synth.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "tools/assetgen/sound_file.h"
+
+namespace cindervane::assetgen {
+namespace {
+
+const Envelope kHeld{0.001, 0.001, 1.0, 0.001};
+
+int zeroCrossings(const std::vector<double>& samples, std::size_t from, std::size_t to) {
+    int crossings = 0;
+    for (std::size_t i = from + 1; i < to; ++i)
+        crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+    return crossings;
+}
+
+TEST(Synth, VoicesSoundAtTheirPitch) {
+    for (Wave wave : {Wave::Square, Wave::Triangle}) {
+        Synth synth(kSampleRate, false);
+        synth.play({0, 1.0, 440, 0, 0.5, wave, 0.5, 0, kHeld});
+        // 440 cycles a second cross zero 880 times.
+        EXPECT_NEAR(zeroCrossings(synth.samples(), 0, kSampleRate), 880, 4);
+    }
+    EXPECT_NEAR(noteFrequency(69), 440.0, 1e-9);
+    EXPECT_NEAR(noteFrequency(81), 880.0, 1e-9);
+}
+
+TEST(Synth, NotesEndAfterTheirRelease) {
+    Synth synth(kSampleRate, false);
+    synth.play({0.1, 0.2, 300, 0, 0.5, Wave::Square, 0.5, 0, {0.01, 0.05, 0.5, 0.1}});
+    const auto& s = synth.samples();
+    for (std::size_t i = 0; i < 1100; ++i)
+        ASSERT_EQ(s[i], 0.0) << i;  // before the start
+    EXPECT_GT(std::abs(*std::max_element(s.begin() + 1200, s.begin() + 3000)), 0.1);
+    for (std::size_t i = 4500; i < s.size(); ++i)
+        ASSERT_EQ(s[i], 0.0) << i;  // after release
+}
+
+TEST(Synth, LoopsCarryTheTailRoundToTheStart) {
+    Synth looped(1000, true), plain(1000, false);
+    const Note late{900 / double(kSampleRate), 0.02, 500, 0, 0.5, Wave::Triangle, 0.5, 0, kHeld};
+    looped.play(late);
+    plain.play(late);
+    EXPECT_NE(looped.samples()[50], 0.0);
+    EXPECT_EQ(plain.samples()[50], 0.0);
+}
+
+TEST(Synth, BytesReachThePeakWithoutClipping) {
+    Synth synth(2000, false);
+    synth.play({0, 0.1, 200, 0, 5.0, Wave::Square, 0.5, 0, kHeld});  // far too loud
+    synth.kick(0.05, 3.0);
+    for (double squeeze : {0.0, 2.0}) {
+        const auto bytes = synth.toBytes(0.85, squeeze);
+        const auto [low, high] = std::minmax_element(bytes.begin(), bytes.end());
+        EXPECT_GT(*low, 0);
+        EXPECT_LT(*high, 255);
+        EXPECT_GE(std::max(128 - *low, *high - 128), 105);  // 0.85 of full scale
+    }
+}
+
+TEST(Synth, NoiseIsTheSameOnEveryRun) {
+    Synth a(3000, false), b(3000, false);
+    for (Synth* s : {&a, &b}) {
+        s->rumble(0, 0.1, 0.5, 0.9, 0.2, kHeld);
+        s->snare(0.15, 0.5);
+    }
+    EXPECT_EQ(a.samples(), b.samples());
+}
+
+TEST(SoundFile, HeaderDescribesEightBitMonoAt11025) {
+    const std::vector<std::uint8_t> samples(100, 128);
+    const auto file = encodeSoundFile(samples);
+    ASSERT_EQ(file.size(), 144u);
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "RIFF");
+    EXPECT_EQ(file[4], 136);  // the rest of the file
+    EXPECT_EQ(std::string(file.begin() + 8, file.begin() + 16), "WAVEfmt ");
+    EXPECT_EQ(file[24] | file[25] << 8, 11025);
+    EXPECT_EQ(file[34], 8);
+    EXPECT_EQ(std::string(file.begin() + 36, file.begin() + 40), "data");
+    EXPECT_EQ(file[40], 100);
+    EXPECT_EQ(encodeSoundFile({}).size(), 44u);
+}
+
+}  // namespace
+}  // namespace cindervane::assetgen

@@ -1,0 +1,27 @@
+// The painters of every picture, gathered by subject. Each art file lists the files it draws
+// in a table of its own; the painter table looks through them all.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "tools/assetgen/painter_table.h"
+
+namespace cindervane::assetgen {
+
+struct PainterRow {
+    std::string_view file;
+    Painter painter;
+};
+
+std::span<const PainterRow> shipPainters();        // the player's ships and charge aura
+std::span<const PainterRow> enemyPainters();       // ordinary enemy craft
+std::span<const PainterRow> bossPainters();        // bosses and their sections
+std::span<const PainterRow> shotPainters();        // projectiles and beams
+std::span<const PainterRow> effectPainters();      // explosions, sparks, coins, item box
+std::span<const PainterRow> screenPainters();      // menus, panels, shop, keyboard, logos
+std::span<const PainterRow> captionPainters();     // play captions
+std::span<const PainterRow> storyPainters();       // story pictures and scrolling texts
+std::span<const PainterRow> backgroundPainters();  // stage backgrounds
+
+}  // namespace cindervane::assetgen
