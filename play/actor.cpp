@@ -101,9 +101,19 @@ void Actor::centreOn(const Actor& other) {
     y_ = other.y_ + (other.height() - height()) / 2;
 }
 
+platform::Rect Actor::hitBox() const {
+    const std::int32_t w = width();
+    const std::int32_t h = height();
+    return platform::Rect{x_ + (w >> 2), y_ + (h >> 2), x_ - (w >> 2) + w, y_ - (h >> 2) + h};
+}
+
 bool Actor::hits(Actor& other, platform::Point& at) {
-    if (!alive_ || !other.alive_) return false;
-    if (!syncSprite() || !other.syncSprite()) return false;
+    if (!alive_ || !other.alive_ || !sheet() || !other.sheet()) return false;
+    // The same boxes the sheets will test: no overlap here means none there.
+    platform::Rect common;
+    if (!platform::intersectRect(common, hitBox(), other.hitBox())) return false;
+    syncSprite();
+    other.syncSprite();
     return sheet()->overlapCentre(*other.sheet(), at);
 }
 

@@ -101,8 +101,12 @@ class Actor {
     // Centres this actor on another one: (other's size - own size) / 2 from its corner.
     void centreOn(const Actor& other);
     // Whether the two actors collide: both alive, both synced and the middle halves of their
-    // frames overlap; at is then the centre of the overlap.
+    // frames overlap; at is then the centre of the overlap. Actors that cannot meet are
+    // turned away before anything is synced.
     bool hits(Actor& other, platform::Point& at);
+    // The middle half of the frame in each direction, the part a hit test counts: a quarter
+    // of the width and height off every side (an arithmetic shift, as the sheets take it).
+    platform::Rect hitBox() const;
 
   protected:
     // Draws the synced frame: flashing (a white silhouette) or plain, turned when the angle

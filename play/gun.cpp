@@ -21,10 +21,6 @@ bool Gun::fire(std::int32_t x, std::int32_t y) {
     return false;
 }
 
-Projectile* Gun::projectile(int slot) const {
-    return slot >= 0 && slot < kMaxProjectiles ? projectiles_[slot].get() : nullptr;
-}
-
 void Gun::setProjectile(int slot, std::unique_ptr<Projectile> projectile) {
     if (slot >= 0 && slot < kMaxProjectiles) projectiles_[slot] = std::move(projectile);
 }

@@ -44,7 +44,9 @@ class Gun {
     std::int32_t getFireTick() const { return fireTick_; }
 
     // The projectile in a slot; null for an empty slot or one outside 0..29.
-    Projectile* projectile(int slot) const;
+    Projectile* projectile(int slot) const {
+        return slot >= 0 && slot < kMaxProjectiles ? projectiles_[slot].get() : nullptr;
+    }
     void setProjectile(int slot, std::unique_ptr<Projectile> projectile);
 
     // Every projectile in use runs its own move and its spark one step.

@@ -1,6 +1,9 @@
 // One play frame.
 #include "play/play_frame.h"
 
+#include <algorithm>
+#include <array>
+
 #include "enemies/enemy.h"
 #include "game/stage_music.h"
 #include "platform/draw/blit.h"
@@ -25,7 +28,7 @@ constexpr std::int32_t kRefillTaps = 5;
 // frame the remaining tests skip it (every hit test wants both sides alive).
 class Collisions {
   public:
-    Collisions(GameState& state, PlayerShip& ship) : state_(state), ship_(ship) {}
+    Collisions(GameState& state, PlayerShip& ship) : state_(state), ship_(ship) { measureBeam(); }
 
     void withEnemy(Enemy& enemy);
     void aimMissiles();
@@ -44,11 +47,41 @@ class Collisions {
     void kill(Enemy& enemy, Enemy* owner);
     void shipDies();
     void playExplosion();
+    void measureBeam();
+    // Whether anything inside the box could meet a segment of the beam gun.
+    bool nearBeam(int gun, const platform::Rect& box) const;
 
     GameState& state_;
     PlayerShip& ship_;
     platform::Point at_;
+    // The box round the hit boxes of each beam gun's live segments; the segments stand still
+    // through the collisions, so it is measured once a frame.
+    std::array<platform::Rect, PlayerShip::kHyperGunCount> beamBounds_{};
 };
+
+void Collisions::measureBeam() {
+    for (int h = 0; h < ship_.getHyperGunCount(); ++h) {
+        platform::Rect bounds;
+        const Gun* beam = ship_.hyperGun(h);
+        for (int s = 0; beam && beam->isEnabled() && s < beam->getProjectileCount(); ++s) {
+            const Projectile* segment = beam->projectile(s);
+            if (!segment || !segment->isAlive() || !segment->sheet()) continue;
+            const platform::Rect box = segment->hitBox();
+            if (box.empty()) continue;
+            bounds = bounds.empty() ? box
+                                    : platform::Rect{std::min(bounds.left, box.left),
+                                                     std::min(bounds.top, box.top),
+                                                     std::max(bounds.right, box.right),
+                                                     std::max(bounds.bottom, box.bottom)};
+        }
+        beamBounds_[h] = bounds;
+    }
+}
+
+bool Collisions::nearBeam(int gun, const platform::Rect& box) const {
+    platform::Rect common;
+    return platform::intersectRect(common, beamBounds_[gun], box);
+}
 
 void Collisions::playExplosion() {
     if (!state_.soundOn) return;
@@ -165,6 +198,7 @@ void Collisions::hyperBeamHits(Enemy& enemy, Enemy* owner) {
         Gun* beam = ship_.hyperGun(h);
         if (!beam || !beam->isEnabled()) continue;
         enemy.setHitFlash(false);
+        if (!nearBeam(h, enemy.hitBox())) continue;
         for (int s = 0; s < beam->getProjectileCount(); ++s) {
             Projectile* segment = beam->projectile(s);
             if (!segment || !segment->hits(enemy, at_)) continue;
@@ -178,9 +212,21 @@ void Collisions::hyperBeamHits(Enemy& enemy, Enemy* owner) {
     }
 }
 
+bool anyShootableShot(const Enemy& shooter) {
+    for (int g = 0; g < shooter.getGunCount(); ++g) {
+        const Gun* gun = shooter.gun(g);
+        for (int q = 0; gun && q < gun->getProjectileCount(); ++q) {
+            const Projectile* shot = gun->projectile(q);
+            if (shot && shot->isAlive() && shot->getShootable()) return true;
+        }
+    }
+    return false;
+}
+
 // The ship's shots against the shooter's shootable shots: toughness soaks up damage (unless
 // the shooter is invulnerable), and a shot whose toughness is used up goes at the next hit.
 void Collisions::shootDownShots(Enemy& shooter) {
+    if (!anyShootableShot(shooter)) return;
     for (int g = 0; g < ship_.getGunCount(); ++g) {
         Gun* gun = ship_.gun(g);
         if (!gun) continue;
@@ -206,20 +252,22 @@ void Collisions::shootDownShots(Enemy& shooter) {
     }
 }
 
-// The beam destroys every shot it touches, shootable or not.
+// The beam destroys every shot it touches, shootable or not. Each shot meets the segments
+// gun by gun in slot order, so it strikes where the first of them touches it.
 void Collisions::beamClearsShots(Enemy& shooter) {
-    for (int h = 0; h < ship_.getHyperGunCount(); ++h) {
-        Gun* beam = ship_.hyperGun(h);
-        if (!beam || !beam->isEnabled()) continue;
-        for (int s = 0; s < beam->getProjectileCount(); ++s) {
-            Projectile* segment = beam->projectile(s);
-            if (!segment || !segment->isAlive()) continue;
-            for (int eg = 0; eg < shooter.getGunCount(); ++eg) {
-                Gun* enemyGun = shooter.gun(eg);
-                if (!enemyGun) continue;
-                for (int q = 0; q < enemyGun->getProjectileCount(); ++q) {
-                    Projectile* target = enemyGun->projectile(q);
-                    if (target && segment->hits(*target, at_)) target->strike(at_.x, at_.y);
+    for (int eg = 0; eg < shooter.getGunCount(); ++eg) {
+        Gun* enemyGun = shooter.gun(eg);
+        if (!enemyGun) continue;
+        for (int q = 0; q < enemyGun->getProjectileCount(); ++q) {
+            Projectile* target = enemyGun->projectile(q);
+            if (!target || !target->isAlive() || !target->sheet()) continue;
+            const platform::Rect box = target->hitBox();
+            for (int h = 0; h < ship_.getHyperGunCount(); ++h) {
+                Gun* beam = ship_.hyperGun(h);
+                if (!beam || !beam->isEnabled() || !nearBeam(h, box)) continue;
+                for (int s = 0; s < beam->getProjectileCount(); ++s) {
+                    Projectile* segment = beam->projectile(s);
+                    if (segment && segment->hits(*target, at_)) target->strike(at_.x, at_.y);
                 }
             }
         }

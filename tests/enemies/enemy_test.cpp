@@ -102,8 +102,8 @@ TEST_F(EnemyTest, PartsArePlacedBeforeEachMovesAndDieWithTheBody) {
 }
 
 TEST_F(EnemyTest, DropsAreCentredOnTheEnemyAndABoxNeverStartsAboveTheScreen) {
-    TestEnemy& carrier = spawnTestEnemy(field.state, {.coins = 2, .coinKind = 3, .box = true},
-                                        100, -10);
+    TestEnemy& carrier =
+        spawnTestEnemy(field.state, {.coins = 2, .coinKind = 3, .box = true}, 100, -10);
     carrier.dropCoins();
     carrier.dropBox();
     EXPECT_TRUE(carrier.coin(1)->isAlive());

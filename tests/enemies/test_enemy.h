@@ -12,11 +12,11 @@
 namespace cindervane {
 
 // Kinds used by the tests, with their frame sizes.
-constexpr std::int32_t kChopter = 4;         // 42 x 42
-constexpr std::int32_t kPoseidon = 28;       // 220 x 135
-constexpr std::int32_t kOmegaRear = 3;       // a part: 90 x 85
-constexpr std::int32_t kParticleShot = 8;    // 10 x 10
-constexpr std::int32_t kEnemyMissile = 5;    // 5 x 23
+constexpr std::int32_t kChopter = 4;       // 42 x 42
+constexpr std::int32_t kPoseidon = 28;     // 220 x 135
+constexpr std::int32_t kOmegaRear = 3;     // a part: 90 x 85
+constexpr std::int32_t kParticleShot = 8;  // 10 x 10
+constexpr std::int32_t kEnemyMissile = 5;  // 5 x 23
 
 struct TestEnemyLayout {
     std::int32_t kind = kChopter;
@@ -90,8 +90,7 @@ class TestEnemy : public Enemy {
     }
 };
 
-inline std::unique_ptr<TestEnemy> makeTestEnemy(GameState& state,
-                                                const TestEnemyLayout& layout) {
+inline std::unique_ptr<TestEnemy> makeTestEnemy(GameState& state, const TestEnemyLayout& layout) {
     return std::make_unique<TestEnemy>(layout, state.random);
 }
 
@@ -109,8 +108,8 @@ inline TestEnemy& listEnemy(GameState& state, std::unique_ptr<TestEnemy> enemy, 
 }
 
 // Builds, resolves and lists an enemy at (x, y).
-inline TestEnemy& spawnTestEnemy(GameState& state, const TestEnemyLayout& layout,
-                                 std::int32_t x, std::int32_t y) {
+inline TestEnemy& spawnTestEnemy(GameState& state, const TestEnemyLayout& layout, std::int32_t x,
+                                 std::int32_t y) {
     return listEnemy(state, makeTestEnemy(state, layout), x, y);
 }
 

@@ -27,7 +27,7 @@ class ActorTest : public ::testing::Test {
 
 TEST(Actor, AnglesAreKeptInOneTo360WithOneCorrection) {
     Actor actor;
-    const std::pair<int, int> cases[] = {{0, 360},  {-90, 270}, {400, 40}, {-360, 0},
+    const std::pair<int, int> cases[] = {{0, 360},   {-90, 270}, {400, 40}, {-360, 0},
                                          {721, 361}, {360, 360}, {1, 1}};
     for (const auto& [given, stored] : cases) {
         actor.setAngle(given);

@@ -70,7 +70,7 @@ TEST_F(GunTest, APoolOfTenKeepsAtMostTenShotsOutAndTheEleventhWaitsForAFreeSlot)
 }
 
 TEST_F(GunTest, APulseShotEndsWhenItsTopReachesRowZeroAStraightShotWhenItsBottomLeaves) {
-    auto pulse = gunOf<PulseShot>(1, 9, 1);  // 15 x 23
+    auto pulse = gunOf<PulseShot>(1, 9, 1);        // 15 x 23
     auto straight = gunOf<StraightShot>(1, 3, 1);  // 5 x 10
     Projectile& slug = *pulse->projectile(0);
     Projectile& round = *straight->projectile(0);
@@ -100,7 +100,7 @@ TEST_F(GunTest, AStrikeStartsTheSparkCentredOnThePointUnlessItIsStillPlaying) {
     Projectile& slug = *pulse->projectile(0);
     slug.setAlive(true);
     slug.strike(100, 50);
-    EXPECT_TRUE(slug.isAlive());  // pulse shots pass through
+    EXPECT_TRUE(slug.isAlive());              // pulse shots pass through
     const HitSpark& spark = slug.hitSpark();  // 23 x 26
     EXPECT_TRUE(spark.isAlive());
     EXPECT_EQ(spark.getX(), 100 - 11);

@@ -96,8 +96,7 @@ class PlayField {
         for (const auto& rows : tables) {
             for (const SheetRow& row : rows) {
                 const std::string file(row.file);
-                if (std::find(missingFiles.begin(), missingFiles.end(), file) !=
-                    missingFiles.end())
+                if (std::find(missingFiles.begin(), missingFiles.end(), file) != missingFiles.end())
                     continue;
                 writePictureFile(folder.path() / file,
                                  framedStrip(row.frames, row.frameWidth, row.frameHeight));
@@ -115,8 +114,7 @@ class PlayField {
             state.pickupLabels[i].label = std::u16string(kPickupLabelTexts[i]);
     }
 
-    std::unique_ptr<Surface> picture(const char* file, int width, int height,
-                                     std::uint8_t colour) {
+    std::unique_ptr<Surface> picture(const char* file, int width, int height, std::uint8_t colour) {
         writePictureFile(folder.path() / file,
                          indexedPicture(width, height, [=](int, int) { return colour; }));
         auto surface = std::make_unique<Surface>(&backDC);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "../enemies/test_enemy.h"
+#include "allocation_count.h"
 #include "play/make_player_ship.h"
 #include "play_field.h"
 #include "shell/ship_upgrades.h"
@@ -186,8 +187,7 @@ TEST_F(PlayFrameTest, AShootableShotSoaksUpItsToughnessAndGoesAtTheNextHit) {
 }
 
 TEST_F(PlayFrameTest, CoinsPayATenthAtTheKillAndTheirFullValueWhenTaken) {
-    TestEnemy& enemy = spawnTestEnemy(field.state, {.hp = 50, .coins = 3, .coinKind = 2}, 100,
-                                      100);
+    TestEnemy& enemy = spawnTestEnemy(field.state, {.hp = 50, .coins = 3, .coinKind = 2}, 100, 100);
     shipRound(0, 115, 115);
     frame();
     EXPECT_EQ(field.state.money, 30);
@@ -268,6 +268,35 @@ TEST_F(PlayFrameTest, TheBackgroundScrollsUpItsPictureAndRestartsAtTheWrap) {
     EXPECT_EQ(field.state.scrollY, 1);
     frame();
     EXPECT_EQ(field.state.scrollY, 960);
+}
+
+TEST_F(PlayFrameTest, AFrameAsksTheHeapForNothingWhateverHappensInIt) {
+    ship->setMissileLevel(9);
+    ship->setPulseLevel(9);
+    ship->setLaserLevel(9);
+    ship->keyUp(4);
+    for (int i = 0; i < 6; ++i)
+        spawnTestEnemy(field.state, {.hp = 100000, .guns = 2, .coins = 2, .box = true}, 10 + 38 * i,
+                       40);
+    TestEnemy& doomed = spawnTestEnemy(field.state, {.hp = 1, .coins = 3}, 100, 150);
+    for (int i = 0; i < 10; ++i) {
+        for (auto* node = field.state.enemies.head(); node; node = node->next)
+            node->object->fire();
+        frame();
+    }
+    ASSERT_FALSE(doomed.isAlive());  // killed, its coins out, its explosion playing
+    field.state.pickupIndex = 3;
+    field.state.pickupTimer = 10;
+    field.state.bossWarning = 10;
+    TestEnemy& next = spawnTestEnemy(field.state, {.hp = 1, .coins = 3}, 100, 150);
+    const long long before = allocationCount();
+    for (int i = 0; i < 5; ++i) {
+        for (auto* node = field.state.enemies.head(); node; node = node->next)
+            node->object->fire();
+        frame();
+    }
+    EXPECT_EQ(allocationCount(), before);
+    EXPECT_FALSE(next.isAlive());
 }
 
 }  // namespace

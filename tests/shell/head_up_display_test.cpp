@@ -10,11 +10,11 @@
 namespace cindervane {
 namespace {
 
-constexpr std::uint32_t kGreen = 0x00FF00;      // the test hit point bar
-constexpr std::uint32_t kYellow = 0xFCFE04;     // 0x04FEFC as a screen colour
-constexpr std::uint32_t kRedBar = 0xFF0000;     // 0x0000FF
-constexpr std::uint32_t kPaleMint = 0xD4FEF4;   // 0xF4FED4
-constexpr std::uint32_t kBlue = 0x0000FF;       // 0xFF0000
+constexpr std::uint32_t kGreen = 0x00FF00;     // the test hit point bar
+constexpr std::uint32_t kYellow = 0xFCFE04;    // 0x04FEFC as a screen colour
+constexpr std::uint32_t kRedBar = 0xFF0000;    // 0x0000FF
+constexpr std::uint32_t kPaleMint = 0xD4FEF4;  // 0xF4FED4
+constexpr std::uint32_t kBlue = 0x0000FF;      // 0xFF0000
 
 class HeadUpDisplayTest : public ::testing::Test {
   protected:

@@ -35,9 +35,9 @@ TEST_F(ShipUpgradesTest, TheFirstStageGivesTheStartingLevelsAndLimitsOfThree) {
     EXPECT_EQ(ship.getRechargeRate(), 1);
     EXPECT_EQ(ship.getChargeRate(), 1);
     EXPECT_EQ(ship.getArmorScale(), 10);
-    for (int cap : {ship.getMachineGunCap(), ship.getPulseCap(), ship.getMissileCap(),
-                    ship.getLaserCap(), ship.getHyperBeamCap(), ship.getRateCap(),
-                    ship.getChargeRateCap()})
+    for (int cap :
+         {ship.getMachineGunCap(), ship.getPulseCap(), ship.getMissileCap(), ship.getLaserCap(),
+          ship.getHyperBeamCap(), ship.getRateCap(), ship.getChargeRateCap()})
         EXPECT_EQ(cap, 3);
 }
 
