@@ -24,12 +24,9 @@ class EnemyTest : public ::testing::Test {
 
 TEST_F(EnemyTest, LeavingByTheBottomKillsSilentlyWhileItsShotsFlyOnUntilItIsSwept) {
     TestEnemy& enemy = spawnTestEnemy(field.state, {.guns = 1, .shotSpeed = 2}, 100, 270);
-    enemy.setSpeedY(50);
+    enemy.setSpeedY(100);
     enemy.fire();
-    enemy.move();  // y 320: still on its last row
-    EXPECT_TRUE(enemy.isAlive());
-    enemy.fire();
-    enemy.move();  // 370
+    enemy.move();  // y 370
     EXPECT_FALSE(enemy.isAlive());
     EXPECT_FALSE(enemy.explosion()->isAlive());
     const Projectile& shot = *enemy.gun(0)->projectile(0);
@@ -46,22 +43,20 @@ TEST_F(EnemyTest, LeavingByTheBottomKillsSilentlyWhileItsShotsFlyOnUntilItIsSwep
     EXPECT_EQ(listed(), 0);
 }
 
-TEST_F(EnemyTest, AnEnemyAboveTheScreenStaysAliveButTheSidesEndIt) {
-    TestEnemy& above = spawnTestEnemy(field.state, {}, 100, -400);
-    above.setDirY(-1);
-    above.setSpeedY(10);
-    above.move();
-    EXPECT_TRUE(above.isAlive());
-    TestEnemy& right = spawnTestEnemy(field.state, {}, 238, 100);
-    right.setDirX(1);
-    right.setSpeedX(3);
-    right.move();  // x 241
-    EXPECT_FALSE(right.isAlive());
-    TestEnemy& left = spawnTestEnemy(field.state, {}, -40, 100);
-    left.setDirX(-1);
-    left.setSpeedX(3);
-    left.move();  // x -43, beyond minus its width
-    EXPECT_FALSE(left.isAlive());
+TEST_F(EnemyTest, AnEnemyAboveTheScreenStaysAliveButTheBottomAndSidesEndIt) {
+    for (const auto& [x, y, dirX, dirY, alive] : {std::tuple{100, -400, 0, -1, true},
+                                                  {238, 100, 1, 0, false},
+                                                  {-40, 100, -1, 0, false},
+                                                  {100, 318, 0, 1, false},
+                                                  {100, 317, 0, 1, true}}) {
+        TestEnemy& enemy = spawnTestEnemy(field.state, {}, x, y);
+        enemy.setDirX(dirX);
+        enemy.setDirY(dirY);
+        enemy.setSpeedX(3);
+        enemy.setSpeedY(3);
+        enemy.move();
+        EXPECT_EQ(enemy.isAlive(), alive) << x << " " << y;
+    }
 }
 
 TEST_F(EnemyTest, OrdinaryEnemiesFlashAfterEveryHitAndBossesNever) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "play/beam_segment.h"
 #include "play/craft.h"
 #include "play/homing_missile.h"
 #include "play/laser_shot.h"
@@ -136,14 +135,6 @@ TEST_F(GunTest, ALaserStandsWhereFiredShowsEachFrameTwiceAndIsGoneAfterItsLast) 
     EXPECT_EQ(flash.getFrame(), 0);
 }
 
-TEST(BeamSegment, NeverDiesOnHittingAndLoopsWhileAlive) {
-    BeamSegment segment(14);
-    EXPECT_FALSE(segment.getDiesOnHit());
-    segment.setAlive(true);
-    segment.strike(5, 5);
-    EXPECT_TRUE(segment.isAlive());
-}
-
 class MissileTest : public GunTest {
   protected:
     MissileTest() {
@@ -184,41 +175,29 @@ TEST_F(MissileTest, TurnsTowardATargetAboveItAndTurnsItsPictureFiveDegreesAFrame
     missile.move();
     EXPECT_EQ(missile.getDirX(), 0);
     EXPECT_EQ(missile.getAngle(), 360);
-}
 
-TEST_F(MissileTest, NeverTurnsTowardATargetBelowAndStraightensOnItsTenthFrame) {
-    target.setX(0);
-    target.setY(300);
+    target.setX(0);  // up and left again, but the tenth frame sends it straight up
+    missile.setAge(9);
     missile.move();
     EXPECT_EQ(missile.getDirX(), 0);
-    EXPECT_EQ(missile.getDirY(), -1);
-
-    target.setY(0);
-    missile.setAge(8);
-    missile.setY(250);
-    missile.move();  // age 9: still turning
-    EXPECT_EQ(missile.getDirX(), -1);
-    missile.move();  // age 10
+    target.setY(300);  // never toward a target below
+    missile.move();
     EXPECT_EQ(missile.getDirX(), 0);
-    EXPECT_EQ(missile.getDirY(), -1);
 }
 
-TEST_F(MissileTest, SwingsRightWhenLeavingTheTopUnderATargetJustAboveTheScreen) {
+TEST_F(MissileTest, SwingsRightAsItLeavesTheTopUnderATargetJustAboveAndEndsUpright) {
     target.setX(0);
-    target.setY(-3);  // top edge just above the screen
-    missile.setY(3);  // centre after the move: -12 + 7 = -5, above the target's top but
-                      // below twice it
+    target.setY(-3);
+    missile.setY(3);  // centre after the move -5: below the target's top, above twice it
     missile.move();
     EXPECT_EQ(missile.getDirX(), 1);
     EXPECT_EQ(missile.getDirY(), 0);
     EXPECT_EQ(missile.getAngle(), 5);
-}
 
-TEST_F(MissileTest, LeavingTheScreenEndsItUprightWithItsAgeCleared) {
     missile.setTarget(nullptr);
-    missile.setAngle(300);
+    missile.setDirY(-1);
     missile.setY(0);
-    missile.move();  // y -15: bottom edge at 0
+    missile.move();  // bottom edge at 0
     EXPECT_FALSE(missile.isAlive());
     EXPECT_EQ(missile.getAngle(), 360);
     EXPECT_EQ(missile.getAge(), 0);

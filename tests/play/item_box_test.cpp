@@ -21,15 +21,6 @@ class ItemBoxTest : public ::testing::Test {
     ItemBox box;
 };
 
-TEST_F(ItemBoxTest, IsBuiltDeadHoldingNoItemYet) {
-    ItemBox fresh;
-    EXPECT_FALSE(fresh.isAlive());
-    EXPECT_EQ(fresh.getKind(), 10);
-    EXPECT_EQ(fresh.getItemKind(), 10);
-    EXPECT_EQ(fresh.getDirX(), 1);
-    EXPECT_EQ(fresh.getSpeedY(), 3);
-}
-
 TEST_F(ItemBoxTest, TurnsBackAtTheRightEdgeAtOnce) {
     box.setX(240 - 37);
     box.setY(100);

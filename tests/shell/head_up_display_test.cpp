@@ -36,23 +36,15 @@ class HeadUpDisplayTest : public ::testing::Test {
     PlayerShip* ship = nullptr;
 };
 
-TEST_F(HeadUpDisplayTest, TheHitPointBarIs99PixelsWhenFullAndTruncatesToNothing) {
+TEST_F(HeadUpDisplayTest, BarWidthsTruncateAndTheEvadeBarIsYellowOnlyWhenFull) {
     draw();
     EXPECT_EQ(run(11, 303, kGreen), 99);
+    EXPECT_EQ(run(114, 313, kYellow), 34);
     ship->setFullHp(100);
     ship->setHp(1);
-    draw();
-    EXPECT_EQ(run(11, 303, kGreen), 0);
-    ship->setHp(51);
-    draw();
-    EXPECT_EQ(run(11, 303, kGreen), 50);
-}
-
-TEST_F(HeadUpDisplayTest, TheEvadeBarIsYellowWhenFullAndRedWhileFilling) {
-    draw();
-    EXPECT_EQ(run(114, 313, kYellow), 34);
     ship->setEvadeBar(50);
     draw();
+    EXPECT_EQ(run(11, 303, kGreen), 0);
     EXPECT_EQ(run(114, 313, kRedBar), 17);
     EXPECT_EQ(field.pixel(114 + 17, 313), kScreenBlack);
 }
@@ -110,17 +102,6 @@ TEST_F(HeadUpDisplayTest, FiguresAreRightAlignedWithZeroShownAndAMinusForNegativ
     EXPECT_LT(leftmostText(field), zero);
 }
 
-TEST_F(HeadUpDisplayTest, TheSpeakerIconShowsWhatATapWillDoAndTheWarningCountsDown) {
-    draw();
-    EXPECT_EQ(field.pixel(5, 5), kScreenWhite);  // the "off" picture while sound is on
-    field.state.soundOn = false;
-    field.state.bossWarning = 2;
-    draw();
-    EXPECT_EQ(field.pixel(5, 5), kGreen);
-    EXPECT_EQ(field.pixel(30, 120), kScreenWhite);  // the warning caption at (24, 116)
-    EXPECT_EQ(field.state.bossWarning, 1);
-}
-
 TEST_F(HeadUpDisplayTest, The76thFrameAfterTheLossSwitchesToGameOverOnce) {
     field.state.screen = GameScreen::Play;
     field.state.playerDown = true;
@@ -135,12 +116,20 @@ TEST_F(HeadUpDisplayTest, The76thFrameAfterTheLossSwitchesToGameOverOnce) {
     EXPECT_FALSE(field.state.soundEffects[2]->isPlaying());
 }
 
-TEST_F(HeadUpDisplayTest, AClearedStageShowsItsTwoCaptions) {
+TEST_F(HeadUpDisplayTest, TheSpeakerShowsWhatATapWillDoOverTheWarningAndStageClearCaptions) {
     field.state.stageCleared = true;
     draw();
-    EXPECT_EQ(field.pixel(30, 2), kScreenWhite);
-    EXPECT_EQ(field.pixel(60, 120), kScreenWhite);
-    EXPECT_EQ(field.state.gameOverCounter, 0);
+    EXPECT_EQ(field.pixel(5, 5), kScreenWhite);     // the "off" picture while sound is on
+    EXPECT_EQ(field.pixel(30, 2), kScreenWhite);    // stage clear at (28, 0)
+    EXPECT_EQ(field.pixel(60, 120), kScreenWhite);  // continue at (54, 116)
+    field.clearScreen();
+    field.state.stageCleared = false;
+    field.state.soundOn = false;
+    field.state.bossWarning = 2;
+    draw();
+    EXPECT_EQ(field.pixel(5, 5), kGreen);
+    EXPECT_EQ(field.pixel(30, 120), kScreenWhite);  // the warning at (24, 116)
+    EXPECT_EQ(field.state.bossWarning, 1);
 }
 
 }  // namespace
