@@ -8,6 +8,7 @@
 #include "platform/draw/blit.h"
 #include "platform/draw/draw_text.h"
 #include "play/player_ship.h"
+#include "shell/play_overlays.h"
 
 namespace cindervane {
 
@@ -42,13 +43,6 @@ constexpr std::int32_t kGameOverDelay = 75;
 
 void fill(GameState& state, platform::DeviceContext& target, const Rect& rect, int brush) {
     if (state.brushes[brush]) platform::fillRect(target, rect, *state.brushes[brush]);
-}
-
-void drawCaption(GameState& state, int index, int x, int y) {
-    Sprite* caption = state.captions[index].get();
-    if (!caption) return;
-    caption->setPosition(x, y);
-    caption->drawKeyed(platform::kKeyBlue);
 }
 
 // The label rises one row a frame, drawn with a blue edge either side.
