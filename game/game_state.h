@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "enemies/enemy.h"
 #include "game/game_screen.h"
 #include "game/music_entry.h"
+#include "game/object_list.h"
 #include "game/pickup_label.h"
 #include "game/sheet_catalogue.h"
 #include "game/shop_row.h"
@@ -21,6 +23,7 @@
 #include "gamelibrary/surface.h"
 #include "platform/draw/brush.h"
 #include "platform/draw/font.h"
+#include "play/player_ship.h"
 #include "shell/high_score_table.h"
 
 namespace cindervane {
@@ -150,6 +153,11 @@ struct GameState {
     SheetCatalogue coinSheets;
     SheetCatalogue boxSheets;
     SheetCatalogue partSheets;
+
+    // The player ship of the stage being played: built when the stage starts, none before.
+    std::unique_ptr<PlayerShip> ship;
+    // Every enemy of the stage in the order it came on; the list owns them.
+    ObjectList<Enemy> enemies;
 };
 
 }  // namespace cindervane

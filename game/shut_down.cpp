@@ -26,16 +26,19 @@ void shutDownGame(GameState& state) {
     for (auto& brush : state.brushes)
         brush.reset();
 
+    state.backBuffer.reset();
+    state.backgroundImage.reset();
+    state.ship.reset();
     for (std::unique_ptr<Surface>* slot :
-         {&state.backBuffer, &state.backgroundImage, &state.panelImage, &state.hpBarImage,
-          &state.introImage, &state.endImage, &state.logoImage, &state.logoWwwImage,
-          &state.speakerOnImage, &state.speakerOffImage}) {
+         {&state.panelImage, &state.hpBarImage, &state.introImage, &state.endImage,
+          &state.logoImage, &state.logoWwwImage, &state.speakerOnImage, &state.speakerOffImage}) {
         slot->reset();
     }
     state.backDC = nullptr;
     for (auto& caption : state.captions)
         caption.reset();
 
+    state.enemies.clear();
     state.craftSheets.clear();
     state.projectileSheets.clear();
     state.effectSheets.clear();

@@ -3,6 +3,7 @@
 #include "shell/frame_dispatch.h"
 
 #include "platform/draw/blit.h"
+#include "play/play_frame.h"
 #include "shell/high_score_screens.h"
 #include "shell/menus.h"
 #include "shell/picture_screens.h"
@@ -28,7 +29,7 @@ void runPlayFrame(GameState& state) {
             drawStageEnding(state);
             break;
         case GameScreen::Play:
-            fillBox(state, kBrushBlack, 0, 0, 240, 320);
+            if (state.backDC) runPlayScreen(state, *state.backDC);
             break;
         default:
             break;

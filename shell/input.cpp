@@ -4,6 +4,7 @@
 
 #include "game/stage_music.h"
 #include "gamelibrary/game_app.h"
+#include "play/player_ship.h"
 #include "shell/high_score_screens.h"
 #include "shell/menus.h"
 #include "shell/picture_screens.h"
@@ -57,6 +58,8 @@ void playTap(GameState& state, int x, int y) {
         if (!state.soundOn) stopAllSounds(state);
     }
     if (state.stageCleared && inArea(kContinueArea, x, y)) continueAfterStageClear(state);
+    // A tap anywhere, even on a button, also steers the ship.
+    if (state.ship) state.ship->steerTo(x, y);
 }
 
 }  // namespace
@@ -120,12 +123,17 @@ void stylusDown(GameState& state, int x, int y) {
     }
 }
 
-void stylusMove(GameState&, int, int) {}
+void stylusMove(GameState& state, int x, int y) {
+    if (state.screen == GameScreen::Play && state.ship) state.ship->steerTo(x, y);
+}
 
-void stylusUp(GameState&, int, int) {}
+void stylusUp(GameState& state, int, int) {
+    if (state.screen == GameScreen::Play && state.ship) state.ship->stopSteering();
+}
 
 void keyDown(GameState& state, KeyIndex key) {
     if (state.screen != GameScreen::Play) return;
+    if (state.ship) state.ship->keyDown(key);
     // The C key and the second extra key pause the game.
     if (key == 6 || key == 9) {
         stopAllSounds(state);
@@ -133,6 +141,8 @@ void keyDown(GameState& state, KeyIndex key) {
     }
 }
 
-void keyUp(GameState&, KeyIndex) {}
+void keyUp(GameState& state, KeyIndex key) {
+    if (state.screen == GameScreen::Play && state.ship) state.ship->keyUp(key);
+}
 
 }  // namespace cindervane

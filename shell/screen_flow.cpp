@@ -4,6 +4,7 @@
 #include "game/stage_music.h"
 #include "shell/picture_screens.h"
 #include "shell/picture_slots.h"
+#include "shell/ship_upgrades.h"
 #include "shell/stage_playlists.h"
 #include "shell/stage_start.h"
 
@@ -59,6 +60,7 @@ void continueAfterStageClear(GameState& state) {
     }
     stopAllSounds(state);
     state.stageNumber += 1;
+    captureShipUpgrades(state);
 }
 
 void leaveStageEnding(GameState& state) {

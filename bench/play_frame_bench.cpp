@@ -1,0 +1,112 @@
+// One play frame at its busiest: the ship with every weapon at level 9, firing by itself or
+// with the full hyper beam out, over thirty enemies each keeping thirty shots in the air.
+// Also counts what the frame asks the heap for, which should be nothing.
+#include <benchmark/benchmark.h>
+
+#include "../tests/enemies/test_enemy.h"
+#include "../tests/play/allocation_count.h"
+#include "../tests/play/play_field.h"
+#include "play/make_player_ship.h"
+#include "play/play_frame.h"
+#include "shell/ship_upgrades.h"
+
+namespace cindervane {
+namespace {
+
+// An enemy that stands still and fires every gun every frame; its shots do no harm, so the
+// ship lives through any number of frames, and it has hit points enough to outlast them.
+class Gunner : public TestEnemy {
+  public:
+    explicit Gunner(GameState& state)
+        : TestEnemy({.hp = 2000000000,
+                     .guns = 3,
+                     .shotsPerGun = 10,
+                     .shotSpeed = 4,
+                     .damage = 0,
+                     .coins = 2},
+                    state.random) {
+        for (int g = 0; g < gunCount_; ++g) {
+            guns_[g]->setInterval(3);
+            guns_[g]->setOffsetX(8 * g);
+        }
+    }
+    void move() override {
+        fire();
+        Enemy::move();
+    }
+};
+
+class BusyField {
+  public:
+    explicit BusyField(bool beam) {
+        GameState& state = field.state;
+        state.screen = GameScreen::Play;
+        state.frameCounter = 1000;
+        state.scrollSpeed = 2;
+        state.scrollWrap = 960;
+        makePlayerShip(state, ShipVariant::REDPHOENIXX, 8);
+        applyShipUpgrades(state, 8);
+        PlayerShip& ship = *state.ship;
+        ship.setMachineGunLevel(9);
+        ship.setPulseLevel(9);
+        ship.setMissileLevel(9);
+        ship.setLaserLevel(9);
+        ship.setHyperBeamLevel(9);
+        ship.setX(80);
+        ship.setY(260);
+        for (int i = 0; i < 30; ++i) {
+            auto gunner = std::make_unique<Gunner>(state);
+            listEnemy(state, std::move(gunner), 5 + (i % 6) * 38, 10 + (i / 6) * 40);
+        }
+        if (beam) {
+            ship.setPower(100);
+            ship.keyDown(0);
+            ship.setCharge(100);
+            ship.keyDown(0);
+        } else {
+            ship.keyUp(4);
+        }
+        // Until every pool has its shots out.
+        for (int i = 0; i < 60; ++i)
+            frame();
+        if (beam) ship.setCharge(100000);
+    }
+
+    void frame() {
+        ++field.state.frameCounter;
+        runPlayScreen(field.state, field.backDC);
+    }
+
+    PlayField field;
+};
+
+void PlayFrame(benchmark::State& run, bool beam) {
+    BusyField busy(beam);
+    long long frames = 0;
+    const long long before = allocationCount();
+    for (auto _ : run) {
+        busy.frame();
+        ++frames;
+    }
+    run.counters["allocationsPerFrame"] =
+        static_cast<double>(allocationCount() - before) / static_cast<double>(frames);
+    int shots = 0;
+    for (auto* node = busy.field.state.enemies.head(); node; node = node->next)
+        for (int g = 0; g < node->object->getGunCount(); ++g)
+            shots += node->object->gun(g)->liveProjectiles();
+    run.counters["enemyShots"] = shots;
+    run.counters["shipAlive"] = busy.field.state.ship->isAlive();
+}
+
+void BM_PlayFrameAutoFire(benchmark::State& run) {
+    PlayFrame(run, false);
+}
+void BM_PlayFrameHyperBeam(benchmark::State& run) {
+    PlayFrame(run, true);
+}
+
+BENCHMARK(BM_PlayFrameAutoFire)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlayFrameHyperBeam)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace cindervane

@@ -1,0 +1,186 @@
+// Enemies: the base every enemy kind builds on, and the sweep of the enemy list.
+#include "enemies/enemy.h"
+
+#include "game/game_state.h"
+
+namespace cindervane {
+
+Enemy::Enemy() {
+    autoFire_ = true;
+}
+
+Enemy::~Enemy() {
+    for (auto& coin : coins_)
+        coin.reset();
+    box_.reset();
+    for (auto& part : parts_)
+        part.reset();
+    target_ = nullptr;
+}
+
+void Enemy::setCoinCount(std::int32_t count) {
+    coinCount_ = count < 0 ? 0 : count > kMaxCoins ? kMaxCoins : count;
+}
+
+void Enemy::setPartCount(std::int32_t count) {
+    partCount_ = count < 0 ? 0 : count > kMaxParts ? kMaxParts : count;
+}
+
+void Enemy::setBoxCount(std::int32_t count) {
+    boxCount_ = count < 0 ? 0 : count > 1 ? 1 : count;
+}
+
+Coin* Enemy::coin(int slot) const {
+    return slot >= 0 && slot < kMaxCoins ? coins_[slot].get() : nullptr;
+}
+
+void Enemy::setCoin(int slot, std::unique_ptr<Coin> coin) {
+    if (slot >= 0 && slot < kMaxCoins) coins_[slot] = std::move(coin);
+}
+
+Enemy* Enemy::part(int slot) const {
+    return slot >= 0 && slot < kMaxParts ? parts_[slot].get() : nullptr;
+}
+
+void Enemy::setPart(int slot, std::unique_ptr<Enemy> part) {
+    if (slot >= 0 && slot < kMaxParts) parts_[slot] = std::move(part);
+}
+
+bool Enemy::draw() {
+    if (!alive_ || !sheet()) return false;
+    if (offScreen()) return true;
+    syncSprite();
+    drawSyncedFrame(hitFlash_ && !isBoss_);
+    hitFlash_ = false;
+    return true;
+}
+
+void Enemy::move() {
+    if (alive_) {
+        moveStep();
+        if (y_ >= kScreenHeight + 1 || x_ < -width()) {
+            alive_ = false;
+            age_ = 0;
+        } else if (x_ >= kScreenWidth + 1) {
+            // An enemy above the screen stays alive: most enter from there.
+            alive_ = false;
+        }
+    }
+    updateOwned();
+}
+
+void Enemy::die() {
+    Craft::die();
+    for (int i = 0; i < partCount_; ++i) {
+        Enemy* piece = parts_[i].get();
+        if (!piece || !piece->isAlive()) continue;
+        piece->die();
+        piece->setHp(0);
+    }
+}
+
+void Enemy::placeParts() {
+    for (int i = 0; i < partCount_; ++i) {
+        Enemy* piece = parts_[i].get();
+        if (!piece || !piece->isAlive()) continue;
+        piece->setX(x_);
+        piece->setY(y_);
+    }
+}
+
+void Enemy::updateCoinsAndShots() {
+    for (int i = 0; i < coinCount_; ++i)
+        if (Coin* piece = coins_[i].get()) piece->move();
+    updateShots();
+}
+
+void Enemy::updateOwned() {
+    if (explosion_) explosion_->stepOnce();
+    if (boxCount_ > 0 && box_) box_->updateBox();
+    updateCoinsAndShots();
+    for (int i = 0; i < partCount_; ++i) {
+        Enemy* piece = parts_[i].get();
+        if (!piece) continue;
+        placeParts();
+        piece->move();
+        piece->updateCoinsAndShots();
+    }
+}
+
+void Enemy::dropCoins() {
+    for (int i = 0; i < coinCount_; ++i) {
+        Coin* piece = coins_[i].get();
+        if (!piece) continue;
+        piece->setAlive(true);
+        piece->centreOn(*this);
+    }
+}
+
+void Enemy::dropBox() {
+    if (boxCount_ < 1 || !box_) return;
+    box_->setAlive(true);
+    box_->centreOn(*this);
+    if (y_ < 0) box_->setY(0);
+}
+
+void Enemy::drawAsPart() {
+    draw();
+    if (explosion_) explosion_->draw();
+    for (int i = 0; i < coinCount_; ++i)
+        if (Coin* piece = coins_[i].get()) piece->draw();
+    drawShots();
+}
+
+void Enemy::drawWithParts() {
+    for (int i = 0; i < partCount_; ++i) {
+        Enemy* piece = parts_[i].get();
+        if (piece && piece->partLayer_ == 1) piece->drawAsPart();
+    }
+    draw();
+    if (explosion_) explosion_->draw();
+    for (int i = 0; i < coinCount_; ++i)
+        if (Coin* piece = coins_[i].get()) piece->draw();
+    if (boxCount_ > 0 && box_) box_->draw();
+    drawShots();
+    for (int i = 0; i < partCount_; ++i) {
+        Enemy* piece = parts_[i].get();
+        if (piece && piece->partLayer_ == 0) piece->drawAsPart();
+    }
+}
+
+bool Enemy::isFinished() const {
+    if (alive_ || (explosion_ && explosion_->isAlive()) || anyShotAlive()) return false;
+    if (boxCount_ > 0 && box_ && box_->isAlive()) return false;
+    for (int i = 0; i < coinCount_; ++i)
+        if (coins_[i] && coins_[i]->isAlive()) return false;
+    for (int i = 0; i < partCount_; ++i) {
+        const Enemy* piece = parts_[i].get();
+        if (!piece) continue;
+        if (piece->alive_ || (piece->explosion_ && piece->explosion_->isAlive()) ||
+            piece->anyShotAlive())
+            return false;
+        for (int j = 0; j < piece->coinCount_; ++j)
+            if (piece->coins_[j] && piece->coins_[j]->isAlive()) return false;
+    }
+    return true;
+}
+
+void sweepEnemies(GameState& state) {
+    bool finished = true;
+    ObjectList<Enemy>::Node* node = state.enemies.head();
+    while (node) {
+        ObjectList<Enemy>::Node* next = node->next;
+        Enemy* enemy = node->object.get();
+        if (enemy) {
+            if (state.stageCleared && enemy->isAlive()) {
+                enemy->die();
+                enemy->setHp(0);
+            }
+            if (finished && !enemy->isFinished()) finished = false;
+        }
+        if (finished) state.enemies.remove(node);
+        node = next;
+    }
+}
+
+}  // namespace cindervane

@@ -1,0 +1,116 @@
+// Enemies for the tests, built on the enemy base the way the game's kinds are: a body of a
+// picture of the craft catalogue (or of the part catalogue for a part), guns of straight
+// shots, coins, an optional item box and parts, with every picture resolved.
+#pragma once
+
+#include <memory>
+
+#include "enemies/enemy.h"
+#include "game/game_state.h"
+#include "play/straight_shot.h"
+
+namespace cindervane {
+
+// Kinds used by the tests, with their frame sizes.
+constexpr std::int32_t kChopter = 4;       // 42 x 42
+constexpr std::int32_t kPoseidon = 28;     // 220 x 135
+constexpr std::int32_t kOmegaRear = 3;     // a part: 90 x 85
+constexpr std::int32_t kParticleShot = 8;  // 10 x 10
+constexpr std::int32_t kEnemyMissile = 5;  // 5 x 23
+
+struct TestEnemyLayout {
+    std::int32_t kind = kChopter;
+    std::int32_t hp = 1000;
+    std::int32_t scoreValue = 100;
+    std::int32_t guns = 0;
+    std::int32_t shotsPerGun = 5;
+    std::int32_t shotKind = kParticleShot;
+    std::int32_t shotSpeed = 5;  // straight down
+    std::int32_t damage = 100;
+    std::int32_t coins = 0;
+    std::int32_t coinKind = 2;
+    bool box = false;
+    bool boss = false;
+};
+
+// Flies in a straight line as the base does.
+class TestEnemy : public Enemy {
+  public:
+    TestEnemy(const TestEnemyLayout& layout, RandomGenerator& random) {
+        kind_ = layout.kind;
+        alive_ = true;
+        fullHp_ = layout.hp;
+        hp_ = layout.hp;
+        scoreValue_ = layout.scoreValue;
+        isBoss_ = layout.boss;
+        dirY_ = 1;
+        gunCount_ = layout.guns;
+        for (int g = 0; g < layout.guns; ++g) {
+            auto gun = std::make_unique<Gun>();
+            gun->setEnabled(true);
+            gun->setDamage(layout.damage);
+            gun->setProjectileCount(layout.shotsPerGun);
+            for (int p = 0; p < layout.shotsPerGun; ++p) {
+                auto shot = std::make_unique<StraightShot>(layout.shotKind);
+                shot->setDirY(1);
+                shot->setSpeedY(layout.shotSpeed);
+                gun->setProjectile(p, std::move(shot));
+            }
+            guns_[g] = std::move(gun);
+        }
+        coinCount_ = layout.coins;
+        for (int c = 0; c < layout.coins; ++c)
+            coins_[c] = std::make_unique<Coin>(layout.coinKind, random);
+        if (layout.box) {
+            boxCount_ = 1;
+            box_ = std::make_unique<ItemBox>();
+        }
+        explosion_ = std::make_unique<Explosion>();
+    }
+
+    void addPart(std::unique_ptr<TestEnemy> part, std::int32_t layer) {
+        part->setPartLayer(layer);
+        parts_[partCount_++] = std::move(part);
+    }
+
+    // Every picture looked up as the enemy factory does; parts in the part catalogue.
+    void resolve(GameState& state, bool asPart = false) {
+        resolveSprite(asPart ? state.partSheets : state.craftSheets);
+        for (int g = 0; g < gunCount_; ++g)
+            for (int p = 0; p < guns_[g]->getProjectileCount(); ++p) {
+                guns_[g]->projectile(p)->resolveSprite(state.projectileSheets);
+                guns_[g]->projectile(p)->hitSpark().resolveSprite(state.effectSheets);
+            }
+        for (int c = 0; c < coinCount_; ++c)
+            coins_[c]->resolveSprite(state.coinSheets);
+        if (box_) box_->resolveSprite(state.boxSheets);
+        explosion_->resolveSprite(state.effectSheets);
+        for (int i = 0; i < partCount_; ++i)
+            static_cast<TestEnemy*>(parts_[i].get())->resolve(state, true);
+    }
+};
+
+inline std::unique_ptr<TestEnemy> makeTestEnemy(GameState& state, const TestEnemyLayout& layout) {
+    return std::make_unique<TestEnemy>(layout, state.random);
+}
+
+// Resolves the enemy's pictures and lists it at (x, y); the list owns it.
+inline TestEnemy& listEnemy(GameState& state, std::unique_ptr<TestEnemy> enemy, std::int32_t x,
+                            std::int32_t y) {
+    enemy->resolve(state);
+    enemy->setX(x);
+    enemy->setY(y);
+    TestEnemy& listed = *enemy;
+    auto node = std::make_unique<ObjectList<Enemy>::Node>();
+    node->object = std::move(enemy);
+    state.enemies.append(std::move(node));
+    return listed;
+}
+
+// Builds, resolves and lists an enemy at (x, y).
+inline TestEnemy& spawnTestEnemy(GameState& state, const TestEnemyLayout& layout, std::int32_t x,
+                                 std::int32_t y) {
+    return listEnemy(state, makeTestEnemy(state, layout), x, y);
+}
+
+}  // namespace cindervane
