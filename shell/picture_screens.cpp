@@ -39,6 +39,20 @@ void setTextWindow(GameState& state, int startY, int wrap) {
     state.scrollWrap = wrap;
 }
 
+// A stage's intro or closing text into the background slot, with its window at the top.
+void loadStageText(GameState& state, int stage, bool opening) {
+    if (stage < 1 || stage > 8) {
+        state.backgroundImage.reset();
+        return;
+    }
+    const StageText& text = kStageTexts[stage - 1];
+    const bool loaded =
+        opening
+            ? replacePicture(state, state.backgroundImage, text.openingSymbol, text.openingFile)
+            : replacePicture(state, state.backgroundImage, text.closingSymbol, text.closingFile);
+    if (loaded) setTextWindow(state, -140, opening ? text.openingWrap : text.closingWrap);
+}
+
 }  // namespace
 
 void advanceScroll(GameState& state, int reset) {
@@ -110,23 +124,11 @@ void drawStageEnding(GameState& state) {
 }
 
 void loadStageOpening(GameState& state, int stage) {
-    if (stage < 1 || stage > 8) {
-        state.backgroundImage.reset();
-        return;
-    }
-    const StageText& text = kStageTexts[stage - 1];
-    if (!replacePicture(state, state.backgroundImage, text.openingSymbol, text.openingFile)) return;
-    setTextWindow(state, -140, text.openingWrap);
+    loadStageText(state, stage, true);
 }
 
 void loadStageClosing(GameState& state, int stage) {
-    if (stage < 1 || stage > 8) {
-        state.backgroundImage.reset();
-        return;
-    }
-    const StageText& text = kStageTexts[stage - 1];
-    if (!replacePicture(state, state.backgroundImage, text.closingSymbol, text.closingFile)) return;
-    setTextWindow(state, -140, text.closingWrap);
+    loadStageText(state, stage, false);
 }
 
 }  // namespace cindervane
