@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/enemies/test_enemy.h"
-#include "../tests/play/allocation_count.h"
+#include "../tests/allocation_watch.h"
 #include "../tests/play/play_field.h"
 #include "play/make_player_ship.h"
 #include "play/play_frame.h"

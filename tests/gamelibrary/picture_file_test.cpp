@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../test_folder.h"
-#include "allocation_watch.h"
+#include "../allocation_watch.h"
 #include "test_pictures.h"
 
 namespace cindervane {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "../enemies/test_enemy.h"
-#include "allocation_count.h"
+#include "../allocation_watch.h"
 #include "play/make_player_ship.h"
 #include "play_field.h"
 #include "shell/ship_upgrades.h"
