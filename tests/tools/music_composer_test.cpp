@@ -21,7 +21,7 @@ double loudness(const std::vector<std::uint8_t>& samples, std::size_t from, std:
 
 TEST(MusicComposer, EveryPieceIsWholeBarsOfFifteenToFortySeconds) {
     std::set<std::string_view> files;
-    for (const SongSpec& song : kSongs) {
+    for (const SongDesign& song : kSongs) {
         const MusicComposer composer(song);
         const double bar = kSampleRate * 4 * 60.0 / song.tempo;  // four beats
         const double seconds = composer.length() / double(kSampleRate);
@@ -34,7 +34,7 @@ TEST(MusicComposer, EveryPieceIsWholeBarsOfFifteenToFortySeconds) {
 }
 
 TEST(MusicComposer, TheTuneComesInAfterTheFirstPhrase) {
-    const SongSpec& song = kSongs[0];
+    const SongDesign& song = kSongs[0];
     const auto samples = MusicComposer(song).compose();
     ASSERT_EQ(static_cast<int>(samples.size()), MusicComposer(song).length());
     const std::size_t phrase = samples.size() / (song.bars / 2);  // two bars

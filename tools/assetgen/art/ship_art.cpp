@@ -105,7 +105,7 @@ Mesh phoenixXMesh() {
     return mesh;
 }
 
-struct ShipSpec {
+struct ShipDesign {
     Mesh (*build)();
     const ShipColours* colours;
     double engineX;  // nozzle position of the twin engines, model space
@@ -114,37 +114,38 @@ struct ShipSpec {
     std::vector<Point2> podEngines;  // further nozzles (x for the right side)
 };
 
-void drawShipAt(cairo_t* cr, const ShipSpec& spec, const Pose& pose) {
-    const Mesh mesh = spec.build();
+void drawShipAt(cairo_t* cr, const ShipDesign& design, const Pose& pose) {
+    const Mesh mesh = design.build();
     // Flames behind the hull: they sit under the ship's tail.
-    std::vector<Point2> nozzles{{spec.engineX, spec.engineY}, {-spec.engineX, spec.engineY}};
-    for (const Point2& p : spec.podEngines)
+    std::vector<Point2> nozzles{{design.engineX, design.engineY},
+                                {-design.engineX, design.engineY}};
+    for (const Point2& p : design.podEngines)
         nozzles.push_back(p), nozzles.push_back({-p.x, p.y});
     for (const Point2& n : nozzles)
-        tailFlame(cr, pose, {n.x, n.y, 0.6}, spec.flameWidth, spec.flameWidth * 2.2,
-                  spec.colours->flameCore, spec.colours->flameOuter);
+        tailFlame(cr, pose, {n.x, n.y, 0.6}, design.flameWidth, design.flameWidth * 2.2,
+                  design.colours->flameCore, design.colours->flameOuter);
     MeshRenderer::draw(cr, mesh, pose);
 }
 
-const ShipSpec& specOf(ShipVariant variant);
+const ShipDesign& designOf(ShipVariant variant);
 
-void paintShip(Canvas& canvas, double roll, const ShipSpec& spec) {
+void paintShip(Canvas& canvas, double roll, const ShipDesign& design) {
     // A little smaller than the frame allows, and lifted, to leave room for the flames.
     Pose pose = centredPose(canvas, 0, roll, 0.92);
     pose.originY -= 1.0;
-    drawShipAt(canvas.cr(), spec, pose);
+    drawShipAt(canvas.cr(), design, pose);
 }
 
 void paintPhoenix(Canvas& canvas, int frame) {
-    paintShip(canvas, kRoll[frame], specOf(ShipVariant::RedPhoenix));
+    paintShip(canvas, kRoll[frame], designOf(ShipVariant::RedPhoenix));
 }
 
 void paintPhoenixV(Canvas& canvas, int frame) {
-    paintShip(canvas, kRoll[frame], specOf(ShipVariant::RedPhoenixV));
+    paintShip(canvas, kRoll[frame], designOf(ShipVariant::RedPhoenixV));
 }
 
 void paintPhoenixX(Canvas& canvas, int frame) {
-    paintShip(canvas, kRoll[frame], specOf(ShipVariant::RedPhoenixX));
+    paintShip(canvas, kRoll[frame], designOf(ShipVariant::RedPhoenixX));
 }
 
 // The firebird: wings of fire spread round the ship while the hyper beam is out. The ship
@@ -227,13 +228,13 @@ void paintFirebird(Canvas& canvas, int frame) {
     cairo_restore(cr);
 }
 
-const ShipSpec& specOf(ShipVariant variant) {
-    static const ShipSpec specs[] = {
+const ShipDesign& designOf(ShipVariant variant) {
+    static const ShipDesign designs[] = {
         {phoenixMesh, &kPhoenixColours, 3.4, 18, 3.6, {}},
         {phoenixVMesh, &kPhoenixVColours, 4, 22, 4, {}},
         {phoenixXMesh, &kPhoenixXColours, 4.2, 22, 4, {{26, 15}}},
     };
-    return specs[static_cast<int>(variant)];
+    return designs[static_cast<int>(variant)];
 }
 
 constexpr PainterRow kShipPainters[] = {
@@ -258,7 +259,7 @@ void drawShip(cairo_t* cr, ShipVariant variant, double x, double y, double scale
     pose.roll = roll;
     pose.yaw = yaw;
     pose.outline = scale;
-    drawShipAt(cr, specOf(variant), pose);
+    drawShipAt(cr, designOf(variant), pose);
 }
 
 }  // namespace cindervane::assetgen

@@ -12,14 +12,14 @@ namespace cindervane::assetgen {
 
 class MusicComposer {
   public:
-    explicit MusicComposer(const SongSpec& song) : song_(song) {}
+    explicit MusicComposer(const SongDesign& song) : song_(song) {}
 
     // The piece's length in samples: a whole number of bars.
     int length() const;
     std::vector<std::uint8_t> compose() const;
 
   private:
-    const SongSpec& song_;
+    const SongDesign& song_;
 };
 
 }  // namespace cindervane::assetgen

@@ -18,7 +18,7 @@ enum class Groove {
     Broken,    // syncopated kicks
 };
 
-struct SongSpec {
+struct SongDesign {
     std::string_view file;
     int tempo;  // beats a minute
     int root;   // note number of the key's root
@@ -34,25 +34,25 @@ struct SongSpec {
 // clang-format off
 inline constexpr std::array kSongs = {
     // Earth: heroic, bright.
-    SongSpec{"W0004.BAS", 144, 60, Mode::Major,  {0, 4, 5, 3, 0, 4, 3, 4}, 16, Groove::March,    0.25,  true,  4},
-    SongSpec{"W0005.BAS", 152, 67, Mode::Major,  {0, 5, 3, 4, 0, 5, 1, 4}, 16, Groove::Drive,    0.5,   false, 5},
-    SongSpec{"W0006.BAS", 138, 57, Mode::Minor,  {0, 5, 2, 6, 0, 3, 4, 4}, 16, Groove::March,    0.25,  true,  6},
+    SongDesign{"W0004.BAS", 144, 60, Mode::Major,  {0, 4, 5, 3, 0, 4, 3, 4}, 16, Groove::March,    0.25,  true,  4},
+    SongDesign{"W0005.BAS", 152, 67, Mode::Major,  {0, 5, 3, 4, 0, 5, 1, 4}, 16, Groove::Drive,    0.5,   false, 5},
+    SongDesign{"W0006.BAS", 138, 57, Mode::Minor,  {0, 5, 2, 6, 0, 3, 4, 4}, 16, Groove::March,    0.25,  true,  6},
     // Saturnus and space: wide, echoing.
-    SongSpec{"W0007.BAS", 120, 62, Mode::Dorian, {0, 3, 0, 3, 6, 5, 3, 4}, 12, Groove::Halftime, 0.125, true,  7},
-    SongSpec{"W0008.BAS", 128, 64, Mode::Minor,  {0, 5, 6, 4, 0, 5, 3, 4}, 16, Groove::Broken,   0.25,  true,  8},
-    SongSpec{"W0009.BAS", 132, 59, Mode::Minor,  {0, 3, 4, 0, 5, 3, 6, 4}, 16, Groove::Drive,    0.5,   true,  9},
-    SongSpec{"W0010.BAS", 136, 66, Mode::Minor,  {0, 6, 5, 6, 0, 6, 5, 4}, 16, Groove::Broken,   0.25,  false, 10},
+    SongDesign{"W0007.BAS", 120, 62, Mode::Dorian, {0, 3, 0, 3, 6, 5, 3, 4}, 12, Groove::Halftime, 0.125, true,  7},
+    SongDesign{"W0008.BAS", 128, 64, Mode::Minor,  {0, 5, 6, 4, 0, 5, 3, 4}, 16, Groove::Broken,   0.25,  true,  8},
+    SongDesign{"W0009.BAS", 132, 59, Mode::Minor,  {0, 3, 4, 0, 5, 3, 6, 4}, 16, Groove::Drive,    0.5,   true,  9},
+    SongDesign{"W0010.BAS", 136, 66, Mode::Minor,  {0, 6, 5, 6, 0, 6, 5, 4}, 16, Groove::Broken,   0.25,  false, 10},
     // Uranus and Mars: hard, driving.
-    SongSpec{"W0011.BAS", 112, 61, Mode::Minor,  {0, 5, 3, 4, 0, 5, 6, 4}, 12, Groove::Halftime, 0.125, true,  11},
-    SongSpec{"W0012.BAS", 150, 62, Mode::Phrygian, {0, 1, 0, 6, 0, 1, 5, 6}, 16, Groove::Drive,  0.25,  false, 12},
-    SongSpec{"W0013.BAS", 156, 55, Mode::HarmonicMinor, {0, 3, 4, 0, 5, 3, 4, 4}, 20, Groove::Drive, 0.5, true, 13},
+    SongDesign{"W0011.BAS", 112, 61, Mode::Minor,  {0, 5, 3, 4, 0, 5, 6, 4}, 12, Groove::Halftime, 0.125, true,  11},
+    SongDesign{"W0012.BAS", 150, 62, Mode::Phrygian, {0, 1, 0, 6, 0, 1, 5, 6}, 16, Groove::Drive,  0.25,  false, 12},
+    SongDesign{"W0013.BAS", 156, 55, Mode::HarmonicMinor, {0, 3, 4, 0, 5, 3, 4, 4}, 20, Groove::Drive, 0.5, true, 13},
     // Pluto, Neptunus and Jupiter: dark and grand.
-    SongSpec{"W0014.BAS", 100, 57, Mode::Minor,  {0, 5, 3, 4, 0, 5, 6, 4}, 8,  Groove::Halftime, 0.125, true,  14},
-    SongSpec{"W0015.BAS", 144, 64, Mode::Phrygian, {0, 1, 6, 0, 0, 1, 5, 6}, 16, Groove::Broken, 0.25,  true,  15},
-    SongSpec{"W0016.BAS", 132, 60, Mode::HarmonicMinor, {0, 5, 3, 4, 0, 5, 1, 4}, 16, Groove::March, 0.25, true, 16},
-    SongSpec{"W0017.BAS", 138, 58, Mode::Dorian, {0, 6, 3, 4, 0, 6, 5, 4}, 16, Groove::Drive,    0.5,   true,  17},
-    SongSpec{"W0018.BAS", 160, 65, Mode::Minor,  {0, 5, 6, 4, 0, 3, 6, 4}, 20, Groove::Drive,    0.25,  false, 18},
-    SongSpec{"W0019.BAS", 126, 63, Mode::Lydian, {0, 1, 0, 1, 5, 3, 1, 4}, 16, Groove::Broken,   0.125, true,  19},
+    SongDesign{"W0014.BAS", 100, 57, Mode::Minor,  {0, 5, 3, 4, 0, 5, 6, 4}, 8,  Groove::Halftime, 0.125, true,  14},
+    SongDesign{"W0015.BAS", 144, 64, Mode::Phrygian, {0, 1, 6, 0, 0, 1, 5, 6}, 16, Groove::Broken, 0.25,  true,  15},
+    SongDesign{"W0016.BAS", 132, 60, Mode::HarmonicMinor, {0, 5, 3, 4, 0, 5, 1, 4}, 16, Groove::March, 0.25, true, 16},
+    SongDesign{"W0017.BAS", 138, 58, Mode::Dorian, {0, 6, 3, 4, 0, 6, 5, 4}, 16, Groove::Drive,    0.5,   true,  17},
+    SongDesign{"W0018.BAS", 160, 65, Mode::Minor,  {0, 5, 6, 4, 0, 3, 6, 4}, 20, Groove::Drive,    0.25,  false, 18},
+    SongDesign{"W0019.BAS", 126, 63, Mode::Lydian, {0, 1, 0, 1, 5, 3, 1, 4}, 16, Groove::Broken,   0.125, true,  19},
 };
 // clang-format on
 
