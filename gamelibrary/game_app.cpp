@@ -1,7 +1,11 @@
 // The application shell.
 #include "gamelibrary/game_app.h"
 
+#include <cstdio>
+
 #include <nlohmann/json.hpp>
+
+#include "gamelibrary/surface.h"
 
 namespace cindervane {
 
@@ -30,6 +34,7 @@ bool GameApp::initInstance() {
         reportStartupError("Could not create the game window!");
         return false;
     }
+    showIcon();
     platform_.showWindow();
     // The direct display mode needs a 16-bit screen; ours is in the desktop's 32-bit
     // format, so a game that asked for it could not run. This game does not ask.
@@ -115,6 +120,16 @@ std::int64_t GameApp::windowProc(const Message& message) {
         default:
             return platform_.defaultWindowProcedure(message);
     }
+}
+
+void GameApp::showIcon() {
+    // The icon resource is a picture beside the program named after its number; a game
+    // without one simply has the desktop's default icon.
+    char name[16];
+    std::snprintf(name, sizeof name, "O%04u.BAI", static_cast<unsigned>(iconId));
+    Surface icon(nullptr);
+    if (icon.loadImage(pathBesideProgram(name)) && icon.bitmap())
+        platform_.setWindowIcon(*icon.bitmap(), 0x0000FF);  // pure blue stays out
 }
 
 void GameApp::routeKey(const Message& message, bool down) {

@@ -57,6 +57,7 @@ class GameApp {
 
   private:
     void routeKey(const platform::Message& message, bool down);
+    void showIcon();
 
     platform::Platform& platform_;
     GameCallbacks& game_;

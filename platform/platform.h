@@ -75,6 +75,9 @@ class Platform {
     // Screen size as the system reports it.
     virtual int screenWidth() { return kScreenWidth; }
     virtual int screenHeight() { return kScreenHeight; }
+    // Gives the window the picture as its icon; pixels of the colour `transparentRgb`
+    // (0x00RRGGBB) are left out. Back ends without a desktop ignore it.
+    virtual void setWindowIcon(const Bitmap&, std::uint32_t /*transparentRgb*/) {}
     // The drawing context of the window: what is drawn into it is what the window shows.
     virtual DeviceContext& windowContext() = 0;
 

@@ -345,6 +345,23 @@ void SdlPlatform::frameFinished() {
         postMessage(Message{WM_CLOSE, 0, 0});
 }
 
+void SdlPlatform::setWindowIcon(const Bitmap& picture, std::uint32_t transparentRgb) {
+    if (!window_ || picture.width() < 1 || picture.height() < 1) return;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormat(0, picture.width(), picture.height(), 32,
+                                                       SDL_PIXELFORMAT_ARGB8888);
+    if (!icon) return;
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(icon->pixels) +
+                                                     y * icon->pitch);
+        for (int x = 0; x < picture.width(); ++x) {
+            const std::uint32_t rgb = picture.rgbAt(x, y) & 0xFFFFFF;
+            row[x] = rgb == transparentRgb ? 0 : (0xFF000000u | rgb);
+        }
+    }
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
+}
+
 void SdlPlatform::showMessageBox(std::string_view caption, std::string_view text, BoxIcon icon) {
     const std::string captionText(caption);
     const std::string bodyText(text);

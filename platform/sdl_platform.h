@@ -28,6 +28,7 @@ class SdlPlatform : public PlatformBase {
     void waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) override;
     void frameFinished() override;
     void showMessageBox(std::string_view caption, std::string_view text, BoxIcon icon) override;
+    void setWindowIcon(const Bitmap& picture, std::uint32_t transparentRgb) override;
     // The desktop's audio device, or silent devices that keep time when there is none (or
     // with --no-sound), or none at all with --no-wave-device.
     WaveOutput& waveOutput() override;

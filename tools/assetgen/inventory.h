@@ -172,6 +172,8 @@ inline constexpr std::array kInventory = {
     AssetRow{"IMG_BARHP",          "O0003.BAI", Picture,      1,  99,   7},
     AssetRow{"IMG_SPEAKERON",      "O0031.BAI", KeyedPicture, 1,  21,  21},
     AssetRow{"IMG_SPEAKEROFF",     "O0030.BAI", KeyedPicture, 1,  21,  21},
+    // The window's icon on the desktop (icon 144).
+    AssetRow{"IMG_ICON",           "O0144.BAI", KeyedPicture, 1,  48,  48},
     AssetRow{"IMG_TXTWARNING",     "O0049.BAI", KeyedPicture, 1, 192,  40},
     AssetRow{"IMG_TXTGAMEOVER",    "O0036.BAI", KeyedPicture, 1, 226,  38},
     AssetRow{"IMG_TXTSTAGECLEAR",  "O0047.BAI", KeyedPicture, 1, 184,  48},

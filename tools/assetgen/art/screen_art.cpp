@@ -387,6 +387,20 @@ void paintSpeakerWhileOff(Canvas& canvas, int) {
     speakerIcon(canvas, false);
 }
 
+// --- The window's icon: the Red Phoenix on a dark disc ringed in ember orange ---
+
+void paintWindowIcon(Canvas& canvas, int) {
+    cairo_t* cr = canvas.cr();
+    cairo_new_path(cr);
+    cairo_arc(cr, 24, 24, 22.5, 0, 2 * 3.14159265358979);
+    setColour(cr, rgb(0x141A2E));
+    cairo_fill_preserve(cr);
+    setColour(cr, rgb(0xFF8A2A));
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    drawShip(cr, ShipVariant::RedPhoenix, 24, 26, 0.62, 0);
+}
+
 // --- The on-screen keyboard: every key exactly on its tap rectangle ---
 
 void paintKeyboard(Canvas& canvas, int) {
@@ -487,6 +501,7 @@ constexpr PainterRow kScreenPainters[] = {
     {"O0030.BAI", paintSpeakerWhileOn}, {"O0031.BAI", paintSpeakerWhileOff},
     {"O0023.BAI", paintKeyboard},       {"O0064.BAI", paintShopA},
     {"O0065.BAI", paintShopV},          {"O0066.BAI", paintShopX},
+    {"O0144.BAI", paintWindowIcon},
 };
 
 }  // namespace
