@@ -5,6 +5,16 @@
 #include "enemies/kinds/chopter_gattling.h"
 #include "enemies/kinds/egmixer.h"
 #include "enemies/kinds/gashiing.h"
+#include "enemies/kinds/lightning8.h"
+#include "enemies/kinds/lightning9.h"
+#include "enemies/kinds/mantaray_v1.h"
+#include "enemies/kinds/owlion.h"
+#include "enemies/kinds/owlion_laser.h"
+#include "enemies/kinds/owlion_leader.h"
+#include "enemies/kinds/owlion_leader2.h"
+#include "enemies/kinds/owlion_napalm.h"
+#include "enemies/kinds/scroop.h"
+#include "enemies/kinds/zaphong.h"
 
 namespace cindervane {
 namespace {
@@ -26,6 +36,26 @@ std::unique_ptr<Enemy> makeEnemyOfType(std::int32_t type, RandomGenerator& rando
             return make<Egmixer>(random);
         case Gashiing::kType:
             return make<Gashiing>(random);
+        case Lightning8::kType:
+            return make<Lightning8>(random);
+        case Lightning9::kType:
+            return make<Lightning9>(random);
+        case MantarayV1::kType:
+            return make<MantarayV1>(random);
+        case Owlion::kType:
+            return make<Owlion>(random);
+        case OwlionLaser::kType:
+            return make<OwlionLaser>(random);
+        case OwlionLeader::kType:
+            return make<OwlionLeader>(random);
+        case OwlionNapalm::kType:
+            return make<OwlionNapalm>(random);
+        case OwlionLeader2::kType:
+            return make<OwlionLeader2>(random);
+        case Scroop::kType:
+            return make<Scroop>(random);
+        case Zaphong::kType:
+            return make<Zaphong>(random);
         default:
             return nullptr;
     }

@@ -3,6 +3,9 @@
 // the weave.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "enemies/motion.h"
 #include "kind_test_support.h"
 
 namespace cindervane {
@@ -107,6 +110,48 @@ TEST_F(EnemyScriptTest, ChoptersOfPatterns2And3FlyACircleThroughTheirPlaceAndLea
         frames(chopter, 1);
         EXPECT_EQ(chopter.getY(), 278);
     }
+}
+
+TEST_F(EnemyScriptTest, AZaphongWeavesAcrossTheScreenAndTurnsBackAtTheWeavesEnd) {
+    // Step 270 / ((300 - 55) / 4) = 4 degrees; x = 100 - sin(45 + 4 x age) x 120.
+    Enemy& down = spawn(47, {.pattern = 0, .x = 0, .y = -60});
+    Enemy& up = spawn(47, {.pattern = 2, .x = 0, .y = 330, .dirY = -1});
+    struct Mark {
+        int age, x, mirroredX;
+    };
+    for (const Mark& mark : {Mark{1, 10, 190}, {10, -19, 219}, {30, 69, 131}, {79, 98, 102}}) {
+        untilAge(down, mark.age);
+        untilAge(up, mark.age);
+        EXPECT_EQ(down.getX(), mark.x) << mark.age;
+        EXPECT_EQ(up.getX(), mark.mirroredX) << mark.age;
+    }
+    EXPECT_EQ(down.getOrbitAngle(), 361);
+    EXPECT_EQ(down.getY(), -60 + 79 * 4);
+    EXPECT_EQ(down.getDirY(), -1);  // back up
+    EXPECT_EQ(up.getDirY(), 1);
+    // Leaning from 45 by 4 less a frame to 301 (at weave angle 150), then 4 more from 210.
+    EXPECT_EQ(down.getAngle(), 93);
+
+    // It fires all the way, the guns' interval pacing the stream, and leaves by the top.
+    EXPECT_GT(liveShots(down), 0);
+    untilAge(down, 200);
+    EXPECT_FALSE(down.isAlive());
+}
+
+TEST_F(EnemyScriptTest, TheOwlionAndLightningWeavesFireAtTheirMarks) {
+    Enemy& owlion = spawn(22, {.pattern = 1, .x = 0, .y = -55});
+    untilAge(owlion, 29);
+    EXPECT_EQ(liveShots(owlion), 0);
+    untilAge(owlion, 30);
+    EXPECT_EQ(liveShots(owlion), 1);
+    EXPECT_EQ(owlion.getX(), 100 + static_cast<int>(std::sin(165 * kDegreesToRadians) * 120));
+
+    Enemy& lightning = spawn(17, {.pattern = 0, .x = 0, .y = -10});
+    untilAge(lightning, 25);
+    EXPECT_EQ(liveShots(lightning), 1);
+    EXPECT_EQ(lightning.getFrame(), 3);  // held from age 10
+    untilAge(lightning, 53);             // 45 + 6 x 53 = 363
+    EXPECT_EQ(lightning.getDirY(), -1);
 }
 
 }  // namespace
