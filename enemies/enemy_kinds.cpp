@@ -5,6 +5,8 @@
 #include "enemies/kinds/chopter_gattling.h"
 #include "enemies/kinds/egmixer.h"
 #include "enemies/kinds/gashiing.h"
+#include "enemies/kinds/gashiing_alpha.h"
+#include "enemies/kinds/gashiing_beta.h"
 #include "enemies/kinds/lightning8.h"
 #include "enemies/kinds/lightning9.h"
 #include "enemies/kinds/mantaray_v1.h"
@@ -13,7 +15,10 @@
 #include "enemies/kinds/owlion_leader.h"
 #include "enemies/kinds/owlion_leader2.h"
 #include "enemies/kinds/owlion_napalm.h"
+#include "enemies/kinds/oyster.h"
 #include "enemies/kinds/scroop.h"
+#include "enemies/kinds/scroop_buru.h"
+#include "enemies/kinds/scroop_king.h"
 #include "enemies/kinds/zaphong.h"
 
 namespace cindervane {
@@ -36,6 +41,10 @@ std::unique_ptr<Enemy> makeEnemyOfType(std::int32_t type, RandomGenerator& rando
             return make<Egmixer>(random);
         case Gashiing::kType:
             return make<Gashiing>(random);
+        case GashiingAlpha::kType:
+            return make<GashiingAlpha>(random);
+        case GashiingBeta::kType:
+            return make<GashiingBeta>(random);
         case Lightning8::kType:
             return make<Lightning8>(random);
         case Lightning9::kType:
@@ -52,8 +61,14 @@ std::unique_ptr<Enemy> makeEnemyOfType(std::int32_t type, RandomGenerator& rando
             return make<OwlionNapalm>(random);
         case OwlionLeader2::kType:
             return make<OwlionLeader2>(random);
+        case Oyster::kType:
+            return make<Oyster>(random);
         case Scroop::kType:
             return make<Scroop>(random);
+        case ScroopBuru::kType:
+            return make<ScroopBuru>(random);
+        case ScroopKing::kType:
+            return make<ScroopKing>(random);
         case Zaphong::kType:
             return make<Zaphong>(random);
         default:

@@ -154,5 +154,67 @@ TEST_F(EnemyScriptTest, TheOwlionAndLightningWeavesFireAtTheirMarks) {
     EXPECT_EQ(lightning.getDirY(), -1);
 }
 
+TEST_F(EnemyScriptTest, ADasherRamsAlongTheLineItRecordedAt30) {
+    // SCROOPBURU, 40 x 40 at speed 4, stops at y 40 (its centre at 60) at age 20.
+    Enemy& level = spawn(36, {.x = 100, .y = -40});
+    shipAt(170, 39);  // centre (200, 60): level with it, to the right
+    untilAge(level, 35);
+    EXPECT_EQ(level.getAngle(), 270);
+    EXPECT_FALSE(level.isSteering());
+    shipAt(90, 250);  // moving away after age 30 is not followed
+    untilAge(level, 40);
+    EXPECT_EQ(level.getX(), 100 + 5 * 8);  // double speed from age 36
+    EXPECT_EQ(level.getY(), 40);
+    EXPECT_EQ(level.getAngle(), 270);
+
+    Enemy& below = spawn(37, {.x = 100, .y = -45});  // SCROOPKING, 45 x 45 at speed 5
+    shipAt(92, 250);                                 // centre x 122, its own too
+    untilAge(below, 40);
+    EXPECT_EQ(below.getX(), 100);
+    EXPECT_EQ(below.getY(), -45 + 20 * 5 + 5 * 10);
+    EXPECT_EQ(below.getAngle(), 360);
+
+    // A steep line: a quarter of a pixel across for every pixel down, so at 8 pixels a frame
+    // the remainder carries it 2 pixels right each frame.
+    Enemy& steep = spawn(36, {.x = 100, .y = -40});
+    shipAt(120, 39 + 120);  // centre (150, 180) from its (120, 60)
+    untilAge(steep, 40);
+    EXPECT_EQ(steep.getX(), 100 + 6 * 2);  // moved across from age 35
+    EXPECT_EQ(steep.getY(), 40 + 5 * 8);
+}
+
+TEST_F(EnemyScriptTest, AGashiingAlphaFiresACrossOrAnXThenDashes) {
+    Enemy& cross = spawn(10, {.pattern = 0, .x = 85, .y = -70});
+    Enemy& diagonal = spawn(10, {.pattern = 1, .x = 85, .y = -70});
+    shipAt(90, 250);  // centre (120, 271); theirs (120, 65) once stopped at y 30
+    untilAge(cross, 20);
+    untilAge(diagonal, 20);
+    for (int slot = 0; slot < 8; ++slot) {
+        EXPECT_EQ(cross.gun(slot)->liveProjectiles(), slot % 2 == 0 ? 1 : 0) << slot;
+        EXPECT_EQ(diagonal.gun(slot)->liveProjectiles(), slot % 2 == 1 ? 1 : 0) << slot;
+    }
+    untilAge(cross, 31);
+    EXPECT_EQ(cross.getY(), 30 + 10);  // straight down at double speed from age 31
+    EXPECT_EQ(cross.getAngle(), 360);
+}
+
+TEST_F(EnemyScriptTest, AGashiingBetaSweepsItsEllipseWhereverItWasSpawned) {
+    Enemy& fromUpperLeft = spawn(11, {.pattern = 0, .x = 14, .y = -82});
+    Enemy& fromBottomLeft = spawn(11, {.pattern = 3, .x = 0, .y = 320, .dirY = -1});
+    frames(fromUpperLeft, 1);
+    frames(fromBottomLeft, 1);
+    EXPECT_EQ(fromUpperLeft.getX(), 14);  // cos 200 x 240 + 240
+    EXPECT_EQ(fromUpperLeft.getY(), -82);
+    EXPECT_EQ(fromBottomLeft.getX(), 0);
+    EXPECT_EQ(fromBottomLeft.getY(), 320);
+    untilAge(fromUpperLeft, 46);  // 200 - 2 x 45 = 110
+    EXPECT_EQ(fromUpperLeft.getX(),
+              static_cast<int>(std::cos(110 * kDegreesToRadians) * 240 + 240));
+    EXPECT_EQ(fromUpperLeft.getY(), static_cast<int>(240 * std::sin(110 * kDegreesToRadians)));
+    untilAge(fromBottomLeft, 46);  // 180 + 90 = 270: the top right corner
+    EXPECT_EQ(fromBottomLeft.getX(), 239);
+    EXPECT_EQ(fromBottomLeft.getY(), 0);
+}
+
 }  // namespace
 }  // namespace cindervane
