@@ -1,15 +1,20 @@
 // The registry of the ordinary enemy kinds.
 #include "enemies/enemy_kinds.h"
 
+#include "enemies/kinds/arrowind.h"
+#include "enemies/kinds/arrowind_laser.h"
 #include "enemies/kinds/chopter.h"
 #include "enemies/kinds/chopter_gattling.h"
 #include "enemies/kinds/egmixer.h"
 #include "enemies/kinds/gashiing.h"
 #include "enemies/kinds/gashiing_alpha.h"
 #include "enemies/kinds/gashiing_beta.h"
+#include "enemies/kinds/gashiing_gamma.h"
 #include "enemies/kinds/lightning8.h"
 #include "enemies/kinds/lightning9.h"
 #include "enemies/kinds/mantaray_v1.h"
+#include "enemies/kinds/mantaray_v2.h"
+#include "enemies/kinds/mantaray_v3.h"
 #include "enemies/kinds/owlion.h"
 #include "enemies/kinds/owlion_laser.h"
 #include "enemies/kinds/owlion_leader.h"
@@ -19,6 +24,10 @@
 #include "enemies/kinds/scroop.h"
 #include "enemies/kinds/scroop_buru.h"
 #include "enemies/kinds/scroop_king.h"
+#include "enemies/kinds/steiner.h"
+#include "enemies/kinds/vazna.h"
+#include "enemies/kinds/windchart.h"
+#include "enemies/kinds/windchart_drill.h"
 #include "enemies/kinds/zaphong.h"
 
 namespace cindervane {
@@ -33,6 +42,10 @@ std::unique_ptr<Enemy> make(RandomGenerator& random) {
 
 std::unique_ptr<Enemy> makeEnemyOfType(std::int32_t type, RandomGenerator& random) {
     switch (type) {
+        case Arrowind::kType:
+            return make<Arrowind>(random);
+        case ArrowindLaser::kType:
+            return make<ArrowindLaser>(random);
         case Chopter::kType:
             return make<Chopter>(random);
         case ChopterGattling::kType:
@@ -45,12 +58,18 @@ std::unique_ptr<Enemy> makeEnemyOfType(std::int32_t type, RandomGenerator& rando
             return make<GashiingAlpha>(random);
         case GashiingBeta::kType:
             return make<GashiingBeta>(random);
+        case GashiingGamma::kType:
+            return make<GashiingGamma>(random);
         case Lightning8::kType:
             return make<Lightning8>(random);
         case Lightning9::kType:
             return make<Lightning9>(random);
         case MantarayV1::kType:
             return make<MantarayV1>(random);
+        case MantarayV2::kType:
+            return make<MantarayV2>(random);
+        case MantarayV3::kType:
+            return make<MantarayV3>(random);
         case Owlion::kType:
             return make<Owlion>(random);
         case OwlionLaser::kType:
@@ -69,6 +88,14 @@ std::unique_ptr<Enemy> makeEnemyOfType(std::int32_t type, RandomGenerator& rando
             return make<ScroopBuru>(random);
         case ScroopKing::kType:
             return make<ScroopKing>(random);
+        case Steiner::kType:
+            return make<Steiner>(random);
+        case Vazna::kType:
+            return make<Vazna>(random);
+        case Windchart::kType:
+            return make<Windchart>(random);
+        case WindchartDrill::kType:
+            return make<WindchartDrill>(random);
         case Zaphong::kType:
             return make<Zaphong>(random);
         default:

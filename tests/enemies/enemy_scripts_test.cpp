@@ -216,5 +216,19 @@ TEST_F(EnemyScriptTest, AGashiingBetaSweepsItsEllipseWhereverItWasSpawned) {
     EXPECT_EQ(fromBottomLeft.getY(), 0);
 }
 
+TEST_F(EnemyScriptTest, AnArrowindFiresOnceByItsPatternAndKeepsItsCourse) {
+    for (const auto& [pattern, firesAt] : {std::pair{0, 0}, {1, 3}, {2, 10}}) {
+        Enemy& arrow = spawn(2, {.pattern = pattern, .x = 50, .y = -60});
+        int firedAt = 0;
+        for (int frame = 0; frame < 16; ++frame) {
+            frames(arrow, 1);
+            if (firedAt == 0 && liveShots(arrow) > 0) firedAt = arrow.getAge();
+        }
+        EXPECT_EQ(firedAt, firesAt) << pattern;
+        EXPECT_EQ(arrow.getX(), 50);
+        EXPECT_EQ(arrow.getY(), -60 + 16 * 20);
+    }
+}
+
 }  // namespace
 }  // namespace cindervane
