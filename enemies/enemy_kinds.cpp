@@ -6,10 +6,15 @@
 #include "enemies/kinds/chopter.h"
 #include "enemies/kinds/chopter_gattling.h"
 #include "enemies/kinds/egmixer.h"
+#include "enemies/kinds/flying_turret.h"
 #include "enemies/kinds/gashiing.h"
 #include "enemies/kinds/gashiing_alpha.h"
 #include "enemies/kinds/gashiing_beta.h"
 #include "enemies/kinds/gashiing_gamma.h"
+#include "enemies/kinds/kraphy.h"
+#include "enemies/kinds/kraphy_cannon.h"
+#include "enemies/kinds/kraphy_leader.h"
+#include "enemies/kinds/kraphy_missile.h"
 #include "enemies/kinds/lightning8.h"
 #include "enemies/kinds/lightning9.h"
 #include "enemies/kinds/mantaray_v1.h"
@@ -26,9 +31,15 @@
 #include "enemies/kinds/scroop_king.h"
 #include "enemies/kinds/steiner.h"
 #include "enemies/kinds/vazna.h"
+#include "enemies/kinds/whitecross.h"
 #include "enemies/kinds/windchart.h"
 #include "enemies/kinds/windchart_drill.h"
+#include "enemies/kinds/wrider.h"
+#include "enemies/kinds/yrider.h"
 #include "enemies/kinds/zaphong.h"
+#include "enemies/kinds/zaphong_laser.h"
+#include "enemies/kinds/zaphong_leader.h"
+#include "enemies/kinds/zaphong_missile.h"
 
 namespace cindervane {
 namespace {
@@ -52,6 +63,8 @@ std::unique_ptr<Enemy> makeEnemyOfType(std::int32_t type, RandomGenerator& rando
             return make<ChopterGattling>(random);
         case Egmixer::kType:
             return make<Egmixer>(random);
+        case FlyingTurret::kType:
+            return make<FlyingTurret>(random);
         case Gashiing::kType:
             return make<Gashiing>(random);
         case GashiingAlpha::kType:
@@ -60,6 +73,14 @@ std::unique_ptr<Enemy> makeEnemyOfType(std::int32_t type, RandomGenerator& rando
             return make<GashiingBeta>(random);
         case GashiingGamma::kType:
             return make<GashiingGamma>(random);
+        case Kraphy::kType:
+            return make<Kraphy>(random);
+        case KraphyCannon::kType:
+            return make<KraphyCannon>(random);
+        case KraphyMissile::kType:
+            return make<KraphyMissile>(random);
+        case KraphyLeader::kType:
+            return make<KraphyLeader>(random);
         case Lightning8::kType:
             return make<Lightning8>(random);
         case Lightning9::kType:
@@ -92,12 +113,24 @@ std::unique_ptr<Enemy> makeEnemyOfType(std::int32_t type, RandomGenerator& rando
             return make<Steiner>(random);
         case Vazna::kType:
             return make<Vazna>(random);
+        case Whitecross::kType:
+            return make<Whitecross>(random);
         case Windchart::kType:
             return make<Windchart>(random);
         case WindchartDrill::kType:
             return make<WindchartDrill>(random);
+        case Wrider::kType:
+            return make<Wrider>(random);
+        case Yrider::kType:
+            return make<Yrider>(random);
         case Zaphong::kType:
             return make<Zaphong>(random);
+        case ZaphongLaser::kType:
+            return make<ZaphongLaser>(random);
+        case ZaphongMissile::kType:
+            return make<ZaphongMissile>(random);
+        case ZaphongLeader::kType:
+            return make<ZaphongLeader>(random);
         default:
             return nullptr;
     }
