@@ -1,0 +1,95 @@
+// Whole stages through the program: --stage starts a new game at any stage with the ship a
+// game starts with, and the autopilot with refills clears stage 1.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "../test_folder.h"
+
+namespace cindervane {
+namespace {
+
+class StageRun : public ::testing::Test {
+  protected:
+    // Runs the program headless for the frames with the options, dumping the state at each
+    // of the frames asked for; the dumps in that order.
+    std::vector<nlohmann::json> run(const std::string& options, int frames,
+                                    const std::vector<int>& dumpAt) {
+        const auto script = folder.path() / "script.txt";
+        {
+            std::ofstream out(script);
+            for (int at : dumpAt)
+                out << at << " dump " << (folder.path() / (std::to_string(at) + ".json")).string()
+                    << "\n";
+        }
+        const std::string command = std::string(CINDERVANE_PROGRAM) + " --headless --frames " +
+                                    std::to_string(frames) + " --data-dir " +
+                                    folder.path().string() + " --script " + script.string() + " " +
+                                    options + " 2>&1";
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[512];
+        output.clear();
+        while (pipe && std::fgets(buffer, sizeof buffer, pipe))
+            output += buffer;
+        const int status = pipe ? ::pclose(pipe) : -1;
+        exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::vector<nlohmann::json> dumps;
+        for (int at : dumpAt) {
+            std::ifstream in(folder.path() / (std::to_string(at) + ".json"));
+            dumps.push_back(in ? nlohmann::json::parse(in) : nlohmann::json());
+        }
+        return dumps;
+    }
+
+    TestFolder folder;
+    std::string output;
+    int exitCode = -1;
+};
+
+TEST_F(StageRun, StageOptionOpensTheIntroWithTheStartingLevelsUnderTheStagesLimits) {
+    const auto dumps = run("--stage 3", 3, {1});
+    ASSERT_EQ(exitCode, 0) << output;
+    const auto& dump = dumps[0];
+    EXPECT_EQ(dump["screen"], "StageIntro");
+    EXPECT_EQ(dump["stageNumber"], 3);
+    EXPECT_EQ(dump["score"], 0);
+    EXPECT_TRUE(dump["messageBoxes"].empty()) << output;
+    const int levels[] = {0, 1, 0, 0, 0, 1, 1, 1};
+    for (int row = 0; row < 8; ++row) {
+        EXPECT_EQ(dump["shopRows"][row]["level"], levels[row]) << row;
+        EXPECT_EQ(dump["shopRows"][row]["levelLimit"], row == 0 ? 9 : 6) << row;
+    }
+}
+
+TEST_F(StageRun, StageThreeIsFlownWithTheStartingShipAndItsOwnTimetable) {
+    const auto dumps = run("--stage 3 --autopilot", 40, {39});
+    ASSERT_EQ(exitCode, 0) << output;
+    const auto& dump = dumps[0];
+    EXPECT_EQ(dump["screen"], "Play");
+    EXPECT_EQ(dump["spawnCount"], 178);
+    ASSERT_EQ(dump["spawnTable"].size(), 178u);
+    EXPECT_EQ(dump["spawnTable"][177], nlohmann::json({29, 3200, 0, 10, -200, 0, 1, 0}));
+    EXPECT_EQ(dump["ship"]["kind"], 32);
+    EXPECT_EQ(dump["ship"]["machineGunLevel"], 1);
+    EXPECT_EQ(dump["ship"]["machineGunCap"], 6);
+}
+
+TEST_F(StageRun, TheAutopilotWithRefillsClearsStageOneWithin6000Frames) {
+    const auto dumps = run("--stage 1 --autopilot=refill --seed 7", 6000, {6000});
+    ASSERT_EQ(exitCode, 0) << output;
+    const auto& dump = dumps[0];
+    ASSERT_TRUE(dump.is_object()) << output;
+    // After the clear it taps on into the ending and the shop, so the stage number tells.
+    EXPECT_GE(dump["stageNumber"], 2) << dump["screen"];
+    EXPECT_GE(dump["score"], 50000);
+    EXPECT_TRUE(dump["messageBoxes"].empty());
+}
+
+}  // namespace
+}  // namespace cindervane
