@@ -1,0 +1,26 @@
+// Falling shots.
+#include "enemies/shots/falling_shot.h"
+
+namespace cindervane {
+
+FallingShot::FallingShot(std::int32_t kind, bool diesOnHit, std::int32_t power) : power_(power) {
+    kind_ = kind;
+    diesOnHit_ = diesOnHit;
+    shootable_ = power > 0;
+    toughness_ = power;
+    frameDelay_ = 1;
+}
+
+void FallingShot::move() {
+    if (!alive_) return;
+    // A missile shot down or spent starts its next flight whole again.
+    if (age_ == 0) toughness_ = power_;
+    moveStep();
+    ++age_;
+    if (y_ < 1 || y_ > kScreenHeight) {
+        alive_ = false;
+        age_ = 0;
+    }
+}
+
+}  // namespace cindervane
