@@ -2,6 +2,7 @@
 #include "enemies/bosses/make_boss.h"
 
 #include "enemies/bosses/poseidon.h"
+#include "enemies/bosses/rauder.h"
 
 namespace cindervane {
 
@@ -9,6 +10,8 @@ std::unique_ptr<Enemy> makeBoss(int type, RandomGenerator& random) {
     switch (type) {
         case Poseidon::kType:
             return std::make_unique<Poseidon>(random);
+        case Rauder::kType:
+            return std::make_unique<Rauder>(random);
         default:
             return nullptr;
     }

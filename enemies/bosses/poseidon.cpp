@@ -3,7 +3,8 @@
 
 #include <cmath>
 
-#include "enemies/bosses/boss_guns.h"
+#include "enemies/enemy_gun_row.h"
+#include "enemies/motion.h"
 
 namespace cindervane {
 
@@ -12,7 +13,7 @@ namespace {
 constexpr std::int32_t kCoins = 5;
 
 // Guns 0 to 7 missiles, 8 and 9 the wing lasers, 10 to 16 the particle fans.
-constexpr BossGunRow kGuns[] = {
+constexpr EnemyGunRow kGuns[] = {
     {60, 120, 2, 9, 700, 5, 2, 10, 0, 1},   {70, 120, 2, 9, 700, 5, 2, 10, 0, 1},
     {80, 120, 2, 9, 700, 5, 2, 10, 0, 1},   {90, 120, 2, 9, 700, 5, 2, 10, 0, 1},
     {125, 120, 2, 9, 700, 5, 2, 10, 0, 1},  {135, 120, 2, 9, 700, 5, 2, 10, 0, 1},
@@ -31,13 +32,11 @@ constexpr std::int32_t kSweepAge = 15;
 constexpr std::int32_t kLeftTurn = -30;
 constexpr std::int32_t kRightTurn = 271;
 constexpr std::int32_t kVolleyRound = 20;
-// Degrees to radians with the game's pi of 3.1415.
-constexpr double kRadiansPerDegree = 0.01745277777777778;
 
 }  // namespace
 
 Poseidon::Poseidon(RandomGenerator& random) : Boss(kType, kFullHp, 1, 1, kCoins, random) {
-    buildBossGuns(*this, kGuns);
+    addEnemyGuns(*this, kGuns);
     volleyCounter_ = 0;
 }
 
@@ -47,7 +46,7 @@ void Poseidon::bounce() {
 
 void Poseidon::swing(std::int32_t centreRow) {
     // Truncation toward zero, as the game's conversion does: rows centreRow - 10 .. + 10.
-    y_ = centreRow - static_cast<std::int32_t>(std::cos(swingAngle_ * kRadiansPerDegree) * -10.0);
+    y_ = centreRow - static_cast<std::int32_t>(std::cos(swingAngle_ * kDegreesToRadians) * -10.0);
     // With dirY 0 the vertical speed serves as the swing step: 4 degrees a frame.
     swingAngle_ = swingAngle_ % 360 + speedY_;
 }
