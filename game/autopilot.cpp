@@ -26,6 +26,9 @@ constexpr std::int32_t kStageClearDelay = 45;
 // How far ahead it looks, and the frames a plan keeps its heading before standing still.
 constexpr int kLookAhead = 16;
 constexpr int kHolds[] = {1, 3, 6, kLookAhead};
+// Shots this fast (pixels a frame) are hard to dodge once fired: it keeps out of the lines
+// the guns would fire them along.
+constexpr int kFastShot = 12;
 // Pixels of room it wants round its hit box.
 constexpr int kMargin = 3;
 constexpr int kShipSpeed = 8;
@@ -78,41 +81,44 @@ bool onScreen(const Actor& actor) {
            actor.getY() < kScreenHeight;
 }
 
-// Where it wants the ship's corner to be: under the enemy to shoot, or on an item box.
-struct Goal {
-    int x;
-    int y;
-};
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
 
-Goal chooseGoal(const GameState& state, const PlayerShip& ship) {
+}  // namespace
+
+Autopilot::Goal Autopilot::chooseGoal(const GameState& state, const PlayerShip& ship) const {
     const int w = ship.width();
     const int h = ship.height();
     const int flyingRow = PlayerShip::kBottomLimit - h - kFlyingRowAbovePanel;
-    Goal goal{(kScreenWidth - w) / 2, flyingRow};
+    Goal goal{(kScreenWidth - w) / 2, (kScreenWidth - w) / 2, flyingRow};
     const int shipCentre = ship.getX() + w / 2;
     int best = 1 << 30;
     for (auto* node = state.enemies.head(); node; node = node->next) {
         const Enemy* enemy = node->object.get();
         if (!enemy) continue;
-        // A box on the lower half of the screen is worth a detour.
+        // A box on the lower part of the screen is worth a detour.
         if (enemy->getBoxCount() > 0 && enemy->box() && onScreen(*enemy->box()) &&
             enemy->box()->getY() > kScreenHeight / 3) {
             const ItemBox& box = *enemy->box();
-            return {box.getX() + box.width() / 2 - w / 2, box.getY() + box.height() / 2 - h / 2};
+            const int x = box.getX() + box.width() / 2 - w / 2;
+            return {x, x, std::max(kHighestRow, box.getY() + box.height() / 2 - h / 2)};
         }
         if (!onScreen(*enemy) || enemy->getY() + enemy->height() > ship.getY()) continue;
-        const int centre = enemy->getX() + enemy->width() / 2;
+        // Anywhere under the middle quarter of the enemy, well inside its hit box, will do.
+        const int left = enemy->getX() + enemy->width() * 3 / 8;
+        const int right = enemy->getX() + enemy->width() - enemy->width() * 3 / 8;
+        const int away = shipCentre < left ? left - shipCentre : std::max(0, shipCentre - right);
         // The nearest sideways, and among those the lowest, which comes at the ship first.
-        const int score = std::abs(centre - shipCentre) - (enemy->getY() + enemy->height()) / 2;
+        const int score = away - (enemy->getY() + enemy->height()) / 2;
         if (score < best) {
             best = score;
-            goal.x = centre - w / 2;
+            goal.left = left - w / 2;
+            goal.right = right - w / 2;
         }
     }
     return goal;
 }
-
-}  // namespace
 
 void Autopilot::act(GameState& state) {
     if (state.screen != lastScreen_) {
@@ -187,46 +193,94 @@ void Autopilot::enterNick(GameState& state) {
     }
 }
 
-void Autopilot::addThreat(const Actor& actor, std::int32_t cost) {
-    if (threatCount_ >= kMaxThreats || !actor.isAlive() || !actor.sheet()) return;
-    const platform::Rect box = actor.hitBox();
-    if (box.empty()) return;
-    threats_[threatCount_++] = {box, actor.getSpeedX() * actor.getDirX(),
-                                actor.getSpeedY() * actor.getDirY(), cost};
+void Autopilot::addThreat(const platform::Rect& box, int vx, int vy, std::int32_t cost,
+                          bool certain) {
+    if (threatCount_ >= kMaxThreats || box.empty()) return;
+    // Only what can come near the ship within the look-ahead counts.
+    const platform::Rect later = shifted(box, vx * kLookAhead, vy * kLookAhead);
+    const platform::Rect swept{std::min(box.left, later.left), std::min(box.top, later.top),
+                               std::max(box.right, later.right),
+                               std::max(box.bottom, later.bottom)};
+    if (!overlaps(swept, reach_)) return;
+    threats_[threatCount_++] = {box, vx, vy, cost, certain};
 }
 
-void Autopilot::gatherThreats(const GameState& state) {
+void Autopilot::addShot(const Projectile& shot, const PlayerShip& ship, std::int32_t cost) {
+    if (!shot.isAlive() || !shot.sheet()) return;
+    int dx = shot.getDirX();
+    int dy = shot.getDirY();
+    // An aimed shot turns toward the ship on its second frame.
+    if (shot.getHoming() && shot.getAge() < 2) {
+        const int towardX = sign(ship.getX() + ship.width() / 2 - shot.getX() - shot.width() / 2);
+        const int towardY = sign(ship.getY() + ship.height() / 2 - shot.getY() - shot.height() / 2);
+        if (towardX != 0) dx = towardX;
+        if (towardY != 0) dy = towardY;
+    }
+    addThreat(shot.hitBox(), shot.getSpeedX() * dx, shot.getSpeedY() * dy, cost);
+}
+
+void Autopilot::addBody(const Enemy& enemy, std::int32_t fullHp) {
+    if (!enemy.isAlive() || !enemy.sheet()) return;
+    // Ramming costs the ship the enemy's hit points, up to all of its own.
+    addThreat(enemy.hitBox(), enemy.getSpeedX() * enemy.getDirX(),
+              enemy.getSpeedY() * enemy.getDirY(), std::min(enemy.getHp() + 100, fullHp));
+}
+
+void Autopilot::addGunLines(const Enemy& enemy) {
+    if (!enemy.isAlive() || !enemy.sheet() || enemy.getY() + enemy.height() < 0) return;
+    for (int g = 0; g < enemy.getGunCount(); ++g) {
+        const Gun* gun = enemy.gun(g);
+        const Projectile* shot = gun && gun->isEnabled() ? gun->projectile(0) : nullptr;
+        if (!shot || !shot->sheet()) continue;
+        // Shots it may fire in the next frames, fired now or a few frames on; worth less
+        // than shots already on their way, as they may never come.
+        const int x = enemy.getX() + gun->getOffsetX();
+        const int y = enemy.getY() + gun->getOffsetY();
+        const int w = shot->width();
+        const int h = shot->height();
+        const platform::Rect box{x + (w >> 2), y + (h >> 2), x + w - (w >> 2), y + h - (h >> 2)};
+        const int vx = shot->getSpeedX() * shot->getDirX();
+        const int vy = shot->getSpeedY() * shot->getDirY();
+        // Slower shots can still be dodged once they are out.
+        if (std::abs(vx) < kFastShot && std::abs(vy) < kFastShot) continue;
+        const std::int32_t cost = std::max<std::int32_t>(gun->getDamage(), 100) / 8;
+        for (int delay = 0; delay < kLookAhead / 2; delay += 3)
+            addThreat(shifted(box, -vx * delay, -vy * delay), vx, vy, cost, false);
+    }
+}
+
+void Autopilot::gatherThreats(const GameState& state, const PlayerShip& ship) {
     threatCount_ = 0;
-    const auto addShots = [this](const Craft& shooter) {
+    const platform::Rect box = ship.hitBox();
+    const int reach = kShipSpeed * kLookAhead + kMargin;
+    reach_ = {box.left - reach, box.top - reach, box.right + reach, box.bottom + reach};
+    const auto addShots = [this, &ship](const Craft& shooter) {
         for (int g = 0; g < shooter.getGunCount(); ++g) {
             const Gun* gun = shooter.gun(g);
             if (!gun || !gun->isEnabled()) continue;
             for (int p = 0; p < gun->getProjectileCount(); ++p)
                 if (const Projectile* shot = gun->projectile(p))
-                    addThreat(*shot, std::max<std::int32_t>(gun->getDamage(), 100));
+                    addShot(*shot, ship, std::max<std::int32_t>(gun->getDamage(), 100));
         }
-    };
-    // Ramming costs the ship the enemy's hit points, up to all of its own.
-    const auto bodyCost = [&state](const Enemy& enemy) {
-        const std::int32_t full = state.ship ? state.ship->getFullHp() : 5000;
-        return std::min(enemy.getHp() + 100, full);
     };
     for (auto* node = state.enemies.head(); node; node = node->next) {
         const Enemy* enemy = node->object.get();
         if (!enemy) continue;
         addShots(*enemy);
-        addThreat(*enemy, bodyCost(*enemy));
+        addBody(*enemy, ship.getFullHp());
+        addGunLines(*enemy);
         for (int i = 0; i < enemy->getPartCount(); ++i) {
             const Enemy* part = enemy->part(i);
             if (!part) continue;
             addShots(*part);
-            addThreat(*part, bodyCost(*part));
+            addBody(*part, ship.getFullHp());
+            addGunLines(*part);
         }
     }
 }
 
-std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hold, int goalX,
-                                 int goalY, int& earliest) const {
+std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hold, const Goal& goal,
+                                 int& earliest) const {
     const int w = ship.width();
     const int h = ship.height();
     const int lowest = PlayerShip::kBottomLimit - h;
@@ -246,9 +300,10 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
             }
             const platform::Rect shipBox = shifted(padded, x - ship.getX(), y - ship.getY());
             if (overlaps(shipBox, shifted(threat.box, threat.vx * t, threat.vy * t))) {
-                // The sooner, the dearer.
-                cost += static_cast<std::int64_t>(threat.cost) * (kLookAhead + 1 - t) * 4;
-                if (earliest == 0 || t < earliest) earliest = t;
+                // The sooner, the dearer; a shot a gun may never fire is a smaller worry.
+                const std::int64_t weight = threat.certain ? 4 : 1;
+                cost += threat.cost * (kLookAhead + 1 - t) * weight;
+                if (threat.certain && (earliest == 0 || t < earliest)) earliest = t;
                 break;
             }
         }
@@ -259,7 +314,8 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
         x = std::clamp(x + dx * kShipSpeed, 0, kScreenWidth - w);
         y = std::clamp(y + dy * kShipSpeed, std::min(kHighestRow, lowest), lowest);
     }
-    cost += 3 * std::abs(x - goalX) + std::abs(y - goalY);
+    const int away = x < goal.left ? goal.left - x : std::max(0, x - goal.right);
+    cost += 3 * away + std::abs(y - goal.y);
     return cost;
 }
 
@@ -284,7 +340,7 @@ void Autopilot::fly(GameState& state) {
         stylusHeld_ = false;
     }
 
-    gatherThreats(state);
+    gatherThreats(state, *ship);
     const Goal goal = chooseGoal(state, *ship);
     std::int64_t bestCost = 0;
     int bestDx = 0, bestDy = 0, bestEarliest = 0;
@@ -293,7 +349,7 @@ void Autopilot::fly(GameState& state) {
         for (int dx = -1; dx <= 1; ++dx) {
             for (int hold : kHolds) {
                 int earliest = 0;
-                const std::int64_t cost = planCost(*ship, dx, dy, hold, goal.x, goal.y, earliest);
+                const std::int64_t cost = planCost(*ship, dx, dy, hold, goal, earliest);
                 if (first || cost < bestCost) {
                     first = false;
                     bestCost = cost;
@@ -308,7 +364,10 @@ void Autopilot::fly(GameState& state) {
     // Far enough ahead on an axis to go at full speed; on the centre to stand.
     const int centreX = ship->getX() + ship->width() / 2;
     const int centreY = ship->getY() + ship->height() / 2;
-    int targetX = std::clamp(centreX + bestDx * 3 * kShipSpeed, 0, kScreenWidth - 1);
+    // The ship's x is not held by the game: the target keeps it whole on the screen.
+    const int halfWidth = ship->width() / 2;
+    int targetX =
+        std::clamp(centreX + bestDx * 3 * kShipSpeed, halfWidth, kScreenWidth - 1 - halfWidth);
     int targetY = std::clamp(centreY + bestDy * 3 * kShipSpeed, 0, kScreenHeight - 1);
     // The first touch must not land on the speaker or the refill corner.
     if (targetX <= kSpeakerArea.right && targetY <= kSpeakerArea.bottom)

@@ -33,18 +33,35 @@ class Autopilot {
         std::int32_t vx;
         std::int32_t vy;
         std::int32_t cost;
+        bool certain;  // a shot or body already there, not one a gun may fire
     };
     static constexpr int kMaxThreats = 2048;
+
+    // Where it wants the ship's corner: x anywhere from left to right, and the row y.
+    struct Goal {
+        int left;
+        int right;
+        int y;
+    };
 
   private:
     void tapThroughScreen(GameState& state);
     void fly(GameState& state);
     void enterNick(GameState& state);
-    void gatherThreats(const GameState& state);
-    void addThreat(const Actor& actor, std::int32_t cost);
+    // Under the enemy it means to shoot (the nearest, and of those the lowest), or on an item
+    // box low on the screen; a little above the panel.
+    Goal chooseGoal(const GameState& state, const PlayerShip& ship) const;
+    // Every shot and body that can reach the ship within the look-ahead, and the lines the
+    // enemies' guns would fire along.
+    void gatherThreats(const GameState& state, const PlayerShip& ship);
+    void addThreat(const platform::Rect& box, int vx, int vy, std::int32_t cost,
+                   bool certain = true);
+    void addShot(const Projectile& shot, const PlayerShip& ship, std::int32_t cost);
+    void addBody(const Enemy& enemy, std::int32_t fullHp);
+    void addGunLines(const Enemy& enemy);
     // The cost of a plan: heading (dx, dy) at full speed for `hold` frames, then standing;
-    // earliest is the frame of its first hit, or 0 when nothing hits.
-    std::int64_t planCost(const PlayerShip& ship, int dx, int dy, int hold, int goalX, int goalY,
+    // earliest is the frame of its first certain hit, or 0 when nothing certain hits.
+    std::int64_t planCost(const PlayerShip& ship, int dx, int dy, int hold, const Goal& goal,
                           int& earliest) const;
     void useButtons(GameState& state, int earliest);
 
@@ -60,6 +77,8 @@ class Autopilot {
     // This frame's threats; made once with the autopilot, so a frame allocates nothing.
     std::array<Threat, kMaxThreats> threats_{};
     int threatCount_ = 0;
+    // The box the ship can reach within the look-ahead.
+    platform::Rect reach_{};
 };
 
 }  // namespace cindervane
