@@ -52,6 +52,17 @@ class StageRun : public ::testing::Test {
     int exitCode = -1;
 };
 
+TEST_F(StageRun, TheOptionsAreListedAndTheirValuesChecked) {
+    run("--help", 1, {});
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_NE(output.find("--stage"), std::string::npos) << output;
+    EXPECT_NE(output.find("--autopilot"), std::string::npos) << output;
+    for (const char* wrong : {"--stage 9", "--stage 0", "--autopilot=always"}) {
+        run(wrong, 1, {});
+        EXPECT_NE(exitCode, 0) << wrong;
+    }
+}
+
 TEST_F(StageRun, StageOptionOpensTheIntroWithTheStartingLevelsUnderTheStagesLimits) {
     const auto dumps = run("--stage 3", 3, {1});
     ASSERT_EQ(exitCode, 0) << output;
