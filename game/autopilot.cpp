@@ -46,20 +46,17 @@ constexpr int kBeamWithin = 6;
 constexpr std::int32_t kChargeHoldLimit = 30;
 constexpr std::string_view kNick = "BOT";
 
-int centreOf(const TapArea& area, bool vertical) {
-    return vertical ? (area.top + area.bottom) / 2 : (area.left + area.right) / 2;
-}
-
-void tapArea(GameState& state, const TapArea& area) {
-    const int x = centreOf(area, false);
-    const int y = centreOf(area, true);
-    stylusDown(state, x, y);
-    stylusUp(state, x, y);
-}
-
 void tapAt(GameState& state, int x, int y) {
     stylusDown(state, x, y);
     stylusUp(state, x, y);
+}
+
+void tapArea(GameState& state, const TapArea& area) {
+    tapAt(state, (area.left + area.right) / 2, (area.top + area.bottom) / 2);
+}
+
+void tapKey(GameState& state, const KeyboardKey& key) {
+    tapAt(state, (key.left + key.right) / 2, (key.top + key.bottom) / 2);
 }
 
 void press(GameState& state, KeyIndex key) {
@@ -177,18 +174,16 @@ void Autopilot::enterNick(GameState& state) {
     for (std::size_t i = 0; onTrack && i < typed; ++i)
         onTrack = state.nick[i] == static_cast<char16_t>(kNick[i]);
     if (!onTrack) {
-        tapAt(state, (kClearKey.left + kClearKey.right) / 2,
-              (kClearKey.top + kClearKey.bottom) / 2);
+        tapKey(state, kClearKey);
         return;
     }
     if (typed == kNick.size()) {
-        tapAt(state, (kEnterKey.left + kEnterKey.right) / 2,
-              (kEnterKey.top + kEnterKey.bottom) / 2);
+        tapKey(state, kEnterKey);
         return;
     }
     for (const KeyboardKey& key : kCharacterKeys) {
         if (key.character != static_cast<char16_t>(kNick[typed])) continue;
-        tapAt(state, (key.left + key.right) / 2, (key.top + key.bottom) / 2);
+        tapKey(state, key);
         return;
     }
 }
