@@ -1,0 +1,61 @@
+// The common ground of the ordinary enemy kinds.
+#include "enemies/kinds/ordinary_enemy.h"
+
+#include <memory>
+
+#include "enemies/enemy_types.h"
+
+namespace cindervane {
+
+OrdinaryEnemy::OrdinaryEnemy(std::int32_t type, std::int32_t frameDelay,
+                             std::span<const EnemyGunRow> guns, RandomGenerator& random) {
+    kind_ = type;
+    alive_ = true;
+    frame_ = 0;
+    setAngle(0);
+    age_ = 0;
+    frameDelay_ = frameDelay;
+    pattern_ = 0;
+    dirX_ = 0;
+    dirY_ = 1;
+    if (const EnemyType* row = findEnemyType(type)) {
+        fullHp_ = row->hitPoints;
+        hp_ = row->hitPoints;
+        setSpeedX(row->speedX);
+        setSpeedY(row->speedY);
+        const std::int32_t coinKind = coinKindOfValue(row->coinValue);
+        setCoinCount(row->coinCount);
+        for (int c = 0; c < coinCount_; ++c)
+            coins_[c] = std::make_unique<Coin>(coinKind, random);
+        if (row->carriesBox) {
+            boxCount_ = 1;
+            box_ = std::make_unique<ItemBox>();
+        }
+    }
+    addEnemyGuns(*this, guns);
+    explosion_ = std::make_unique<Explosion>();
+}
+
+void OrdinaryEnemy::move() {
+    if (alive_) {
+        moveStep();
+        if (leavesNow()) leaveSilently();
+    }
+    if (alive_) {
+        if (animates_) animate();
+        ++age_;
+        if (scriptRuns()) script();
+    }
+    updateOwned();
+}
+
+void OrdinaryEnemy::fireGun(int slot) {
+    if (Gun* chosen = gun(slot); chosen && slot < gunCount_) chosen->fire(x_, y_);
+}
+
+void OrdinaryEnemy::fireGuns(int first, int last) {
+    for (int slot = first; slot <= last; ++slot)
+        fireGun(slot);
+}
+
+}  // namespace cindervane
