@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "enemies/bosses/make_boss.h"
+#include "enemies/enemy_kinds.h"
 #include "enemies/enemy_types.h"
 #include "gamelibrary/game_app.h"
 
@@ -60,8 +61,7 @@ std::unique_ptr<Enemy> makeEnemy(GameState& state, int type) {
     const EnemyType* info = findEnemyType(type);
     if (!info) return nullptr;
     if (info->isBoss) return makeBoss(type, state.random);
-    // The ordinary kinds arrive with their classes.
-    return nullptr;
+    return makeEnemyOfType(type, state.random);
 }
 
 }  // namespace
