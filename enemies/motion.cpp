@@ -77,6 +77,15 @@ void turnTowardTarget(Enemy& enemy) {
     enemy.setAngle(heading);
 }
 
+EightWay eightWayOfDrawingAngle(std::int32_t drawingAngle) {
+    constexpr double kSin22 = 0.3827;
+    const auto component = [](double value) -> std::int32_t {
+        return value > kSin22 ? 1 : value < -kSin22 ? -1 : 0;
+    };
+    const double direction = (drawingAngle + 90) * kDegreesToRadians;
+    return {component(std::cos(direction)), component(std::sin(direction))};
+}
+
 std::int32_t weaveX(std::int32_t weaveAngle, std::int32_t factor) {
     return 100 - static_cast<std::int32_t>(std::sin(weaveAngle * kDegreesToRadians) * factor);
 }

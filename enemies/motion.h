@@ -40,6 +40,15 @@ void aimAtTarget(Enemy& enemy);
 // so a turn from 350 to 10 goes the long way. Nothing changes without a target.
 void turnTowardTarget(Enemy& enemy);
 
+// The nearest of the eight directions of motion to a drawing angle (the direction less 90):
+// each of dirX and dirY is -1, 0 or +1, 0 when the direction lies within 22.5 degrees of
+// the other axis.
+struct EightWay {
+    std::int32_t dirX;
+    std::int32_t dirY;
+};
+EightWay eightWayOfDrawingAngle(std::int32_t drawingAngle);
+
 // The sine weave: the x at a weave angle, 100 - truncate(sin(angle) * factor). A factor of
 // 120 starts to the left of the middle and swings right; -120 the mirror image.
 std::int32_t weaveX(std::int32_t weaveAngle, std::int32_t factor);

@@ -63,6 +63,12 @@ class OrdinaryEnemy : public Enemy {
     void fireGun(int slot);
     // Each gun of a range [first, last] fired once.
     void fireGuns(int first, int last);
+    // Whether the age is one of the marks.
+    bool ageIsOneOf(std::span<const std::int32_t> marks) const {
+        for (std::int32_t mark : marks)
+            if (mark == age_) return true;
+        return false;
+    }
     // Whether the age lies in [from, to].
     bool ageIn(std::int32_t from, std::int32_t to) const { return age_ >= from && age_ <= to; }
 

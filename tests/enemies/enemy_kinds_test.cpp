@@ -1,5 +1,6 @@
 // Every ordinary enemy kind against its row of the enemy types table: hit points, speeds,
-// guns whose shots have pictures, coins, the item box; and the bosses left to the stages.
+// guns whose shots have pictures, coins, the item box; the bosses left to the stages; and
+// every ordinary row of the eight timetables flown through to its end.
 #include "enemies/enemy_kinds.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,14 @@
 
 #include "enemies/enemy_types.h"
 #include "enemies/shots/enemy_shots.h"
+#include "enemies/timetables/stage1.h"
+#include "enemies/timetables/stage2.h"
+#include "enemies/timetables/stage3.h"
+#include "enemies/timetables/stage4.h"
+#include "enemies/timetables/stage5.h"
+#include "enemies/timetables/stage6.h"
+#include "enemies/timetables/stage7.h"
+#include "enemies/timetables/stage8.h"
 #include "kind_test_support.h"
 
 namespace cindervane {
@@ -26,8 +35,8 @@ TEST(EnemyKinds, EveryKindIsBuiltAsItsTypeRowSays) {
             EXPECT_FALSE(enemy) << "bosses are built with the stages: " << row.type;
             continue;
         }
-        if (!enemy) continue;
         SCOPED_TRACE(row.type);
+        ASSERT_TRUE(enemy) << "every ordinary type has its class";
         EXPECT_EQ(enemy->getKind(), row.type);
         EXPECT_TRUE(enemy->isAlive());
         EXPECT_FALSE(enemy->isBoss());
@@ -62,6 +71,37 @@ TEST(EnemyKinds, EveryKindIsBuiltAsItsTypeRowSays) {
     }
     for (std::int32_t missing : {0, 32, 33, 34, 51})
         EXPECT_FALSE(makeEnemyOfType(missing, random)) << missing;
+}
+
+using EnemyKindRows = KindTest;
+
+// Flown from its row against a ship that stays put, every ordinary enemy of every stage comes
+// on the screen and is gone again within 600 frames (the oyster stays longest, 559), so none
+// lingers for good and holds up the sweep of the enemy list.
+TEST_F(EnemyKindRows, EveryOrdinaryRowOfEveryStageComesOnTheScreenAndLeavesInTime) {
+    const std::span<const SpawnEntry> stages[] = {
+        kStage1Timetable, kStage2Timetable, kStage3Timetable, kStage4Timetable,
+        kStage5Timetable, kStage6Timetable, kStage7Timetable, kStage8Timetable};
+    int flown = 0;
+    for (std::size_t stage = 0; stage < std::size(stages); ++stage) {
+        for (const SpawnEntry& row : stages[stage]) {
+            const EnemyType* type = findEnemyType(row.type);
+            if (!type || type->isBoss) continue;
+            Enemy& enemy = spawn(row.type, {row.pattern, row.x, row.y, row.dirX, row.dirY});
+            bool seen = false;
+            int lived = 0;
+            for (; enemy.isAlive() && lived < 600; ++lived) {
+                frames(enemy, 1);
+                seen = seen || (enemy.getX() + enemy.width() > 0 && enemy.getX() < kScreenWidth &&
+                                enemy.getY() + enemy.height() > 0 && enemy.getY() < kScreenHeight);
+            }
+            EXPECT_TRUE(seen) << "stage " << stage + 1 << " tick " << row.tick;
+            EXPECT_FALSE(enemy.isAlive()) << "stage " << stage + 1 << " tick " << row.tick;
+            enemies.clear();
+            ++flown;
+        }
+    }
+    EXPECT_GT(flown, 1500);
 }
 
 }  // namespace

@@ -98,5 +98,24 @@ TEST_F(MotionTest, TheOrbitUsesTheGamesPiAndTruncates) {
     EXPECT_EQ(weaveX(0, 120), 100);
 }
 
+TEST(EightWay, ADrawingAngleGivesTheNearestOfEightDirections) {
+    struct Case {
+        std::int32_t angle, dirX, dirY;
+    };
+    for (const Case& c : {Case{0, 0, 1},
+                          {360, 0, 1},
+                          {270, 1, 0},
+                          {90, -1, 0},
+                          {180, 0, -1},
+                          {-45, 1, 1},
+                          {-20, 0, 1},
+                          {-30, 1, 1},
+                          {135, -1, -1}}) {
+        const EightWay way = eightWayOfDrawingAngle(c.angle);
+        EXPECT_EQ(way.dirX, c.dirX) << c.angle;
+        EXPECT_EQ(way.dirY, c.dirY) << c.angle;
+    }
+}
+
 }  // namespace
 }  // namespace cindervane

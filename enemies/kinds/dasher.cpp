@@ -1,0 +1,56 @@
+// The dash.
+#include "enemies/kinds/dasher.h"
+
+#include <cstdlib>
+
+#include "enemies/motion.h"
+
+namespace cindervane {
+namespace {
+
+constexpr std::int32_t sign(std::int32_t value) {
+    return value > 0 ? 1 : value < 0 ? -1 : 0;
+}
+
+}  // namespace
+
+void Dasher::lockOn() {
+    if (!target_) return;
+    lockedTargetX_ = centreX(*target_);
+    lockedTargetY_ = centreY(*target_);
+    lockedOwnX_ = centreX(*this);
+    lockedOwnY_ = centreY(*this);
+    remainder_ = 0.0;
+    setSpeedY(speedY_ * 2);
+    setSpeedX(speedX_ * 2);
+}
+
+void Dasher::dashStep() {
+    const std::int32_t dx = lockedTargetX_ - lockedOwnX_;
+    const std::int32_t dy = lockedTargetY_ - lockedOwnY_;
+    if (dx == 0 && dy != 0) {
+        head(0, sign(dy));
+    } else if (dy == 0 && dx != 0) {
+        head(sign(dx), 0);
+    } else if (std::abs(dx) == std::abs(dy)) {
+        head(sign(dx), sign(dy));
+    } else if (std::abs(dy) > std::abs(dx)) {
+        dirY_ = sign(dy);
+        remainder_ += static_cast<double>(dx) / dy * speedY_;
+        const auto whole = static_cast<std::int32_t>(remainder_);
+        if (std::abs(whole) >= 1) {
+            x_ += lockedTargetX_ > lockedOwnX_ ? std::abs(whole) : -std::abs(whole);
+            remainder_ -= whole;
+        }
+    } else {
+        dirX_ = sign(dx);
+        remainder_ += static_cast<double>(dy) / dx * speedX_;
+        const auto whole = static_cast<std::int32_t>(remainder_);
+        if (std::abs(whole) >= 1) {
+            y_ += lockedTargetY_ > lockedOwnY_ ? std::abs(whole) : -std::abs(whole);
+            remainder_ -= whole;
+        }
+    }
+}
+
+}  // namespace cindervane

@@ -1,0 +1,37 @@
+// GASHIINGGAMMA.
+#include "enemies/kinds/gashiing_gamma.h"
+
+#include "enemies/motion.h"
+
+namespace cindervane {
+namespace {
+
+constexpr EnemyGunRow kGuns[] = {
+    {20, 66, 2, 1, 250, 26, 2, 5, -1, 1},
+    {32, 70, 2, 1, 250, 26, 0, 5, 0, 1},
+    {44, 66, 2, 1, 250, 26, 2, 5, 1, 1},
+};
+
+}  // namespace
+
+GashiingGamma::GashiingGamma(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {}
+
+void GashiingGamma::script() {
+    if (!target_) return;
+    if (age_ == 20) {
+        stop();
+        fire();
+    }
+    if (age_ == 30) {
+        fire();
+        steering_ = true;
+        heading_ = 0;  // it faces down, as it is drawn
+    }
+    if (!steering_) return;
+    turnTowardTarget(*this);
+    const EightWay way = eightWayOfDrawingAngle(heading_);
+    head(way.dirX, way.dirY);
+    if (heading_ == targetAngle_) steering_ = false;
+}
+
+}  // namespace cindervane

@@ -1,0 +1,32 @@
+// SCROOPBURU.
+#include "enemies/kinds/scroop_buru.h"
+
+#include "enemies/motion.h"
+
+namespace cindervane {
+
+ScroopBuru::ScroopBuru(RandomGenerator& random) : ScroopBuru(kType, random) {}
+
+ScroopBuru::ScroopBuru(std::int32_t type, RandomGenerator& random) : Dasher(type, 2, {}, random) {
+    steering_ = true;
+}
+
+void ScroopBuru::script() {
+    if (steering_ && y_ >= -10) aimAtTarget(*this);
+    if (y_ < 0 || !target_) return;
+    if (age_ == 20) {
+        stop();
+        setAngle(targetAngle_);
+    }
+    if (age_ == 30) {
+        lockOn();
+        steering_ = false;
+        setAngle(targetAngle_);
+    }
+    if (age_ >= 35) {
+        dashStep();
+        setAngle(targetAngle_);
+    }
+}
+
+}  // namespace cindervane

@@ -1,0 +1,26 @@
+// VAZNA.
+#include "enemies/kinds/vazna.h"
+
+#include "enemies/motion.h"
+
+namespace cindervane {
+namespace {
+
+constexpr EnemyGunRow kGuns[] = {
+    {28, 60, 3, 12, 200, 10, 0, 9, 0, 1},
+};
+
+}  // namespace
+
+Vazna::Vazna(RandomGenerator& random) : SineWeaver(kType, 2, kGuns, random) {
+    orbitAngle_ = 45;
+}
+
+void Vazna::script() {
+    const std::int32_t step = weaveStep();
+    orbitAngle_ += step;
+    x_ = weaveX(orbitAngle_, pattern_ == 1 ? -120 : 120);
+    if (y_ >= 0) fire();
+}
+
+}  // namespace cindervane
