@@ -8,6 +8,7 @@
 
 #include "../gamelibrary/recording_game.h"
 #include "../test_folder.h"
+#include "enemies/enemy_factory.h"
 #include "enemies/stage_table.h"
 #include "enemies/timetables/stage1.h"
 #include "game/game_state.h"
@@ -115,6 +116,11 @@ TEST_F(StageStart, RestartingRebuildsTheShipClearsTheCountersAndReplaysTheTimeta
     // The first stage's starting levels.
     EXPECT_EQ(state.ship->getMachineGunLevel(), 1);
     EXPECT_EQ(state.ship->getMachineGunCap(), 3);
+    // The timetable plays again from its first row.
+    spawnDue(state, 50);
+    ASSERT_NE(state.enemies.head(), nullptr);
+    EXPECT_EQ(state.enemies.head()->object->getKind(), 4);
+    EXPECT_EQ(state.enemies.head()->object->getX(), 59);
 
     ASSERT_EQ(state.spawnCount, 120);
     for (int i = 0; i < state.spawnCount; ++i) {
@@ -166,19 +172,24 @@ TEST_F(StageStartWithoutPictures, EachMissingPictureIsNamedAndTheStageIsStillBui
 TEST_F(StageStart, TheShipsMissesSayTeamInStageOneAndEnemyLater) {
     // Catalogue entries taken away after start-up, as a sheet that failed to load leaves
     // its kind unfound.
+    state.craftSheets.clear();
+    state.partSheets.clear();
     state.projectileSheets.clear();
     state.effectSheets.clear();
     startStage(state, 1);
     const auto first = boxes();
-    ASSERT_FALSE(first.empty());
-    EXPECT_EQ(first.front(), "Error loading Team Guns Pointer");
+    ASSERT_GE(first.size(), 5u);
+    EXPECT_EQ(first[0], "Error loading Ship Pointer");
+    EXPECT_EQ(first[1], "Error loading Ship Part Pointer");
+    EXPECT_EQ(first[2], "Error loading Team Guns Pointer");
+    EXPECT_EQ(first[3], "Error loading Team Gun Ammos Explosion Pointer");
     EXPECT_NE(std::find(first.begin(), first.end(), "Error loading Team Special Guns Pointer"),
               first.end());
     EXPECT_EQ(first.back(), "Error loading Team Explosion Pointer");
     startStage(state, 2);
     const auto later = boxes();
     ASSERT_GT(later.size(), first.size());
-    EXPECT_EQ(later[first.size()], "Error loading Enemy Guns Pointer");
+    EXPECT_EQ(later[first.size() + 2], "Error loading Enemy Guns Pointer");
     EXPECT_EQ(later.back(), "Error loading Enemy Explosion Pointer");
 }
 
