@@ -63,32 +63,26 @@ TEST_F(StageRun, TheOptionsAreListedAndTheirValuesChecked) {
     }
 }
 
-TEST_F(StageRun, StageOptionOpensTheIntroWithTheStartingLevelsUnderTheStagesLimits) {
-    const auto dumps = run("--stage 3", 3, {1});
+TEST_F(StageRun, StageOptionOpensTheIntroAndTheStageIsFlownWithTheStartingShip) {
+    // The autopilot taps the intro after 30 frames.
+    const auto dumps = run("--stage 3 --autopilot", 40, {1, 39});
     ASSERT_EQ(exitCode, 0) << output;
-    const auto& dump = dumps[0];
-    EXPECT_EQ(dump["screen"], "StageIntro");
-    EXPECT_EQ(dump["stageNumber"], 3);
-    EXPECT_EQ(dump["score"], 0);
-    EXPECT_TRUE(dump["messageBoxes"].empty()) << output;
+    const auto& intro = dumps[0];
+    EXPECT_EQ(intro["screen"], "StageIntro");
+    EXPECT_EQ(intro["stageNumber"], 3);
+    EXPECT_EQ(intro["score"], 0);
     const int levels[] = {0, 1, 0, 0, 0, 1, 1, 1};
     for (int row = 0; row < 8; ++row) {
-        EXPECT_EQ(dump["shopRows"][row]["level"], levels[row]) << row;
-        EXPECT_EQ(dump["shopRows"][row]["levelLimit"], row == 0 ? 9 : 6) << row;
+        EXPECT_EQ(intro["shopRows"][row]["level"], levels[row]) << row;
+        EXPECT_EQ(intro["shopRows"][row]["levelLimit"], row == 0 ? 9 : 6) << row;
     }
-}
-
-TEST_F(StageRun, StageThreeIsFlownWithTheStartingShipAndItsOwnTimetable) {
-    const auto dumps = run("--stage 3 --autopilot", 40, {39});
-    ASSERT_EQ(exitCode, 0) << output;
-    const auto& dump = dumps[0];
-    EXPECT_EQ(dump["screen"], "Play");
-    EXPECT_EQ(dump["spawnCount"], 178);
-    ASSERT_EQ(dump["spawnTable"].size(), 178u);
-    EXPECT_EQ(dump["spawnTable"][177], nlohmann::json({29, 3200, 0, 10, -200, 0, 1, 0}));
-    EXPECT_EQ(dump["ship"]["kind"], 32);
-    EXPECT_EQ(dump["ship"]["machineGunLevel"], 1);
-    EXPECT_EQ(dump["ship"]["machineGunCap"], 6);
+    const auto& play = dumps[1];
+    EXPECT_EQ(play["screen"], "Play");
+    ASSERT_EQ(play["spawnCount"], 178);
+    EXPECT_EQ(play["spawnTable"][177], nlohmann::json({29, 3200, 0, 10, -200, 0, 1, 0}));
+    EXPECT_EQ(play["ship"]["machineGunLevel"], 1);
+    EXPECT_EQ(play["ship"]["machineGunCap"], 6);
+    EXPECT_TRUE(play["messageBoxes"].empty()) << output;
 }
 
 TEST_F(StageRun, TheAutopilotWithRefillsClearsStageOneWithin6000Frames) {
