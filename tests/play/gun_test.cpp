@@ -156,6 +156,15 @@ class MissileTest : public GunTest {
     Craft target;
 };
 
+TEST_F(MissileTest, LeavingTheScreenForgetsTheTargetSoARefiredMissileNeverChasesAGhost) {
+    target.setX(100);
+    target.setY(-500);
+    missile.setY(-1);
+    missile.move();
+    EXPECT_FALSE(missile.isAlive());
+    EXPECT_EQ(missile.getTarget(), nullptr);
+}
+
 TEST_F(MissileTest, TurnsTowardATargetAboveItAndTurnsItsPictureFiveDegreesAFrame) {
     target.setX(10);  // up and to the left
     target.setY(20);
