@@ -4,6 +4,7 @@
 #include "game/stage_music.h"
 #include "shell/high_score_screens.h"
 #include "shell/screen_flow.h"
+#include "shell/stage_start.h"
 #include "shell_fixture.h"
 
 namespace cindervane {
@@ -224,9 +225,10 @@ TEST_F(CourseOfAGame, GivingUpAfterGameOverEntersTheTableOnlyAboveTheTenth) {
 TEST_F(CourseOfAGame, AfterStageThreeTheEndingTheShopThenTheNextIntro) {
     state.stageNumber = 3;
     state.screen = GameScreen::Play;
+    startStage(state, 3);
+    frames(40);
+    screenshot("play");
     state.stageCleared = true;
-    state.endImage = std::make_unique<Surface>(state.backDC);
-    state.endImage->loadImage(app.pathBesideProgram("O0060.BAI"));
     tap(60, 120);
     EXPECT_EQ(state.screen, GameScreen::StageEnding);
     EXPECT_EQ(state.stageNumber, 4);
@@ -239,7 +241,10 @@ TEST_F(CourseOfAGame, AfterStageThreeTheEndingTheShopThenTheNextIntro) {
     tap(150, 290);
     EXPECT_EQ(state.screen, GameScreen::StageIntro);
     EXPECT_EQ(fileOf(state.backgroundImage), "O0012.BAI");
+    EXPECT_EQ(fileOf(state.introImage), "O0055.BAI");
     EXPECT_EQ(state.scrollWrap, 444);
+    frames(1);
+    screenshot("stage_intro_4");
 }
 
 TEST_F(CourseOfAGame, TheContinueAreaDuringPlayDoesNothingUntilTheStageIsCleared) {
