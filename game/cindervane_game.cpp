@@ -3,12 +3,17 @@
 
 #include <nlohmann/json.hpp>
 
+#include "enemies/stage_table.h"
 #include "game/shut_down.h"
 #include "game/start_up.h"
 #include "play/play_dump.h"
 #include "shell/frame_dispatch.h"
 #include "shell/input.h"
+#include "shell/picture_screens.h"
+#include "shell/picture_slots.h"
+#include "shell/screen_flow.h"
 #include "shell/shell_dump.h"
+#include "shell/ship_upgrades.h"
 
 namespace cindervane {
 
@@ -26,10 +31,15 @@ nlohmann::json clipReport(const std::unique_ptr<SoundClip>& clip) {
 
 }  // namespace
 
-CindervaneGame::CindervaneGame(platform::Platform& platform) : platform_(platform) {}
+CindervaneGame::CindervaneGame(platform::Platform& platform, GameOptions options)
+    : platform_(platform), options_(options) {
+    if (options_.autopilot) autopilot_ = std::make_unique<Autopilot>(options_.autopilotRefills);
+}
 
 void CindervaneGame::onCreateGame() {
     startUpGame(state_, platform_);
+    if (options_.startStage >= 1 && options_.startStage <= 8)
+        startGameAtStage(state_, options_.startStage);
 }
 
 void CindervaneGame::onDestroyGame() {
@@ -43,6 +53,8 @@ void CindervaneGame::onPaint() {
 }
 
 void CindervaneGame::onFrame() {
+    // The autopilot's hand acts between frames, as the stylus and buttons do.
+    if (autopilot_) autopilot_->act(state_);
     runFrame(state_, platform_);
 }
 
@@ -72,6 +84,14 @@ void CindervaneGame::reportState(nlohmann::json& dump) const {
     dump["frameCounter"] = state_.frameCounter;
     reportShellState(state_, dump);
     reportPlayState(state_, dump);
+    dump["spawnCount"] = state_.spawnCount;
+    nlohmann::json rows = nlohmann::json::array();
+    for (int i = 0; i < state_.spawnCount; ++i) {
+        const SpawnEntry& row = state_.spawnTable[i];
+        rows.push_back(
+            {row.type, row.tick, row.pattern, row.x, row.y, row.dirX, row.dirY, row.itemKind});
+    }
+    dump["spawnTable"] = std::move(rows);
     dump["soundOn"] = state_.soundOn;
     nlohmann::json effects = nlohmann::json::array();
     for (const auto& clip : state_.soundEffects)
@@ -87,6 +107,25 @@ void CindervaneGame::reportState(nlohmann::json& dump) const {
             scores.push_back({{"nick", nickText(entry)}, {"score", entry.score}});
         dump["highScores"] = std::move(scores);
     }
+}
+
+void startGameAtStage(GameState& state, int stage) {
+    if (stage < 1 || stage > 8) return;
+    startNewGame(state);
+    // The shop rows get the first stage's levels, then the limits of the chosen stage, both
+    // by way of a ship made for the purpose and let go again.
+    state.ship = std::make_unique<PlayerShip>(ShipVariant::REDPHOENIX);
+    applyShipUpgrades(state, 1);
+    captureShipUpgrades(state);
+    applyShipUpgrades(state, stage);
+    captureShipUpgrades(state);
+    state.ship.reset();
+    if (stage == 1) return;
+    // The intro picture of stage n is the one the stage before it leaves behind.
+    const StagePicture& intro = kStages[stage - 2].nextIntro;
+    replacePicture(state, state.introImage, intro.symbol, intro.file);
+    state.stageNumber = stage;
+    loadStageOpening(state, stage);
 }
 
 std::unique_ptr<GameApp> createGameApp(platform::Platform& platform, CindervaneGame& game) {

@@ -3,14 +3,24 @@
 
 #include <memory>
 
+#include "game/autopilot.h"
 #include "game/game_state.h"
 #include "gamelibrary/game_app.h"
 
 namespace cindervane {
 
+// What the command line asks of the game itself.
+struct GameOptions {
+    // 1..8: after start-up, straight to the intro of this stage of a new game; 0: the logo.
+    int startStage = 0;
+    // The autopilot plays, with or without the hidden refills.
+    bool autopilot = false;
+    bool autopilotRefills = false;
+};
+
 class CindervaneGame : public GameCallbacks {
   public:
-    explicit CindervaneGame(platform::Platform& platform);
+    explicit CindervaneGame(platform::Platform& platform, GameOptions options = {});
 
     void onCreateGame() override;
     void onDestroyGame() override;
@@ -29,8 +39,15 @@ class CindervaneGame : public GameCallbacks {
 
   private:
     platform::Platform& platform_;
+    GameOptions options_;
     GameState state_;
+    std::unique_ptr<Autopilot> autopilot_;
 };
+
+// A new game that begins at the intro of stage n (1..8). The shop rows hold the levels a
+// first stage's ship starts with, under the limits of stage n, so any stage can be played
+// on its own with the ship the game starts with.
+void startGameAtStage(GameState& state, int stage);
 
 // Makes the application object with the game's settings and hands it to the game.
 std::unique_ptr<GameApp> createGameApp(platform::Platform& platform, CindervaneGame& game);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "enemies/enemy.h"
+#include "enemies/spawn_entry.h"
 #include "game/game_screen.h"
 #include "game/music_entry.h"
 #include "game/object_list.h"
@@ -158,6 +159,12 @@ struct GameState {
     std::unique_ptr<PlayerShip> ship;
     // Every enemy of the stage in the order it came on; the list owns them.
     ObjectList<Enemy> enemies;
+
+    // The stage's timetable: rows 0 to spawnCount - 1 are valid, written by the stage
+    // loader. spawnCursor is the row the spawn walk is looking at.
+    std::array<SpawnEntry, kSpawnTableSize> spawnTable{};
+    std::int32_t spawnCount = 0;
+    std::int32_t spawnCursor = 0;
 };
 
 }  // namespace cindervane

@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
     std::string dataDir;
     long long frames = 0;
     std::uint32_t seed = 0;
+    GameOptions gameOptions;
+    std::string autopilot;
 
     cli.add_flag("--headless", headless,
                  "Run without a window or sound on virtual time (tests, scripted runs)");
@@ -41,6 +43,15 @@ int main(int argc, char** argv) {
         cli.add_option("--data-dir", dataDir,
                        "Folder of the high score file (default: ~/.local/share/cindervane)");
     auto* seedOption = cli.add_option("--seed", seed, "Seed of the random generator");
+    cli.add_option("--stage", gameOptions.startStage,
+                   "Start a new game at the intro of stage N (1 to 8) with the starting ship")
+        ->check(CLI::Range(1, 8));
+    auto* autopilotOption =
+        cli.add_option("--autopilot", autopilot,
+                       "Let the autopilot play (tests, demos); --autopilot=refill also lets it "
+                       "refill the ship through the hidden corner")
+            ->expected(0, 1)
+            ->check(CLI::IsMember({"", "refill"}));
     cli.add_option("--scale", options.scale, "Window scale factor (default: largest that fits)")
         ->check(CLI::Range(1, 16));
     cli.add_flag("--fullscreen", options.fullScreen, "Start full screen (F11 toggles)");
@@ -63,6 +74,10 @@ int main(int argc, char** argv) {
     if (*assetsOption) options.assetDirectory = assets;
     if (*dataOption) options.dataDirectory = dataDir;
     if (*seedOption) options.seed = seed;
+    if (*autopilotOption) {
+        gameOptions.autopilot = true;
+        gameOptions.autopilotRefills = autopilot == "refill";
+    }
 
     std::unique_ptr<platform::Platform> host;
     if (headless) {
@@ -85,7 +100,7 @@ int main(int argc, char** argv) {
         host = std::make_unique<platform::SdlPlatform>(options);
     }
 
-    CindervaneGame game(*host);
+    CindervaneGame game(*host, gameOptions);
     const int exitCode = runApplication(*host, game, [](platform::Platform& p, GameCallbacks& g) {
         return createGameApp(p, static_cast<CindervaneGame&>(g));
     });

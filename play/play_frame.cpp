@@ -5,6 +5,7 @@
 #include <array>
 
 #include "enemies/enemy.h"
+#include "enemies/enemy_factory.h"
 #include "game/stage_music.h"
 #include "platform/draw/blit.h"
 #include "play/player_ship.h"
@@ -384,8 +385,7 @@ void drawPlayField(GameState& state) {
 
 void runPlayScreen(GameState& state, platform::DeviceContext& target) {
     updateStageMusic(state, state.frameCounter);
-    // The spawn step (the timetable rows due at this frame, unless the stage is cleared)
-    // belongs to the enemy factory and runs here.
+    spawnDue(state, state.frameCounter);
 
     scrollBackground(state, target);
 

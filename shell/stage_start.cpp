@@ -1,12 +1,86 @@
-// Starting a stage: the previous ship, enemies and stage pictures go, the stage's own are
-// made, and the ship gets the levels bought in the shop.
+// Starting a stage: the previous ship, enemies and stage pictures go, the stage loader makes
+// the stage's own, and the ship gets the levels bought in the shop. The eight loaders differ
+// only in their data: the stage table's pictures and ship, and the stage's timetable.
 #include "shell/stage_start.h"
 
+#include <algorithm>
+#include <span>
+
+#include "enemies/stage_table.h"
+#include "enemies/timetables/stage1.h"
+#include "enemies/timetables/stage2.h"
+#include "enemies/timetables/stage3.h"
+#include "enemies/timetables/stage4.h"
+#include "enemies/timetables/stage5.h"
+#include "enemies/timetables/stage6.h"
+#include "enemies/timetables/stage7.h"
+#include "enemies/timetables/stage8.h"
 #include "play/make_player_ship.h"
 #include "play/player_ship.h"
+#include "shell/picture_slots.h"
 #include "shell/ship_upgrades.h"
 
 namespace cindervane {
+
+namespace {
+
+// Stages 1 to 8.
+constexpr std::span<const SpawnEntry> kTimetables[] = {
+    kStage1Timetable, kStage2Timetable, kStage3Timetable, kStage4Timetable,
+    kStage5Timetable, kStage6Timetable, kStage7Timetable, kStage8Timetable,
+};
+
+// Only the item carriers use the item kind; their rows alone write it.
+constexpr std::int32_t kItemCarrierType = 7;
+
+// The background shows rows scrollY .. scrollY + 319 of its tall picture, climbing
+// 2 rows a frame and starting again from row 960.
+constexpr std::int32_t kScrollSpeed = 2;
+constexpr std::int32_t kScrollWrap = 960;
+
+void writeTimetable(GameState& state, std::span<const SpawnEntry> timetable) {
+    const std::size_t count = std::min(timetable.size(), state.spawnTable.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const SpawnEntry& from = timetable[i];
+        SpawnEntry& row = state.spawnTable[i];
+        row.type = from.type;
+        row.tick = from.tick;
+        row.pattern = from.pattern;
+        row.x = from.x;
+        row.y = from.y;
+        row.dirX = from.dirX;
+        row.dirY = from.dirY;
+        if (from.type == kItemCarrierType) row.itemKind = from.itemKind;
+    }
+    state.spawnCount = static_cast<std::int32_t>(count);
+}
+
+// The loader of stage n, 1..8.
+void loadStage(GameState& state, int stage) {
+    const StageRow& row = kStages[stage - 1];
+    state.spawnCursor = 0;
+    state.frameCounter = 0;
+    state.gameOverCounter = 0;
+    state.stageCleared = false;
+    state.playerDown = false;
+    state.scrollX = 0;
+    state.scrollY = 0;
+    state.scrollSpeed = kScrollSpeed;
+    state.scrollWrap = kScrollWrap;
+
+    replacePicture(state, state.shopImage, row.shop.symbol, row.shop.file);
+    replacePicture(state, state.backgroundImage, row.background.symbol, row.background.file);
+    replacePicture(state, state.introImage, row.nextIntro.symbol, row.nextIntro.file);
+    replacePicture(state, state.endImage, row.ending.symbol, row.ending.file);
+
+    // Built, resolved (the first stage reports its misses as "Team", the others as
+    // "Enemy") and placed at (90, 298 - height), still, with speeds and caps 8.
+    makePlayerShip(state, static_cast<ShipVariant>(row.shipKind), stage);
+
+    writeTimetable(state, kTimetables[stage - 1]);
+}
+
+}  // namespace
 
 void startStage(GameState& state, int stage) {
     state.ship.reset();
@@ -15,13 +89,7 @@ void startStage(GameState& state, int stage) {
     state.endImage.reset();
     state.shopImage.reset();
     state.enemies.clear();
-    if (stage >= 1 && stage <= 8) {
-        state.frameCounter = 0;
-        state.gameOverCounter = 0;
-        state.stageCleared = false;
-        state.playerDown = false;
-        makePlayerShip(state, shipVariantForStage(stage), stage);
-    }
+    if (stage >= 1 && stage <= 8) loadStage(state, stage);
     applyShipUpgrades(state, stage);
 }
 

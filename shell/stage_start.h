@@ -6,7 +6,9 @@
 
 namespace cindervane {
 
-// Destroys the previous stage's pictures, then loads stage n.
+// Destroys the previous ship, enemies and stage pictures, runs the loader of stage n (none
+// for a stage outside 1..8, so nothing new is built) and gives the new ship the levels kept
+// in the shop.
 void startStage(GameState& state, int stage);
 
 }  // namespace cindervane

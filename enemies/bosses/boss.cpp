@@ -1,0 +1,31 @@
+// The common ground of the bosses.
+#include "enemies/bosses/boss.h"
+
+#include <memory>
+
+namespace cindervane {
+
+Boss::Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t speedY,
+           std::int32_t coins, RandomGenerator& random) {
+    kind_ = kind;
+    isBoss_ = true;
+    invulnerable_ = true;
+    alive_ = true;
+    frame_ = 0;
+    setAngle(0);
+    age_ = 0;
+    frameDelay_ = 2;
+    fullHp_ = hp;
+    hp_ = hp;
+    setSpeedX(speedX);
+    setSpeedY(speedY);
+    pattern_ = 0;
+    dirX_ = 0;
+    dirY_ = 1;
+    setCoinCount(coins);
+    for (int c = 0; c < coinCount_; ++c)
+        coins_[c] = std::make_unique<Coin>(kCoinKind, random);
+    explosion_ = std::make_unique<Explosion>();
+}
+
+}  // namespace cindervane

@@ -1,0 +1,23 @@
+// The common ground of the bosses: a large enemy that comes on invulnerable and carries a
+// drop of the most valuable coins. Each boss builds its guns and writes its own move.
+#pragma once
+
+#include <cstdint>
+
+#include "enemies/enemy.h"
+#include "gamelibrary/random_generator.h"
+
+namespace cindervane {
+
+class Boss : public Enemy {
+  public:
+    // Coin kind 4 is worth 1000.
+    static constexpr std::int32_t kCoinKind = 4;
+
+    // Alive, invulnerable until it has arrived, full hit points, phase 0, heading down, with
+    // its coins (their drift drawn from the game's chance) and its explosion.
+    Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t speedY,
+         std::int32_t coins, RandomGenerator& random);
+};
+
+}  // namespace cindervane

@@ -1,0 +1,20 @@
+// The bosses by their type number.
+#include "enemies/bosses/make_boss.h"
+
+#include "enemies/bosses/poseidon.h"
+#include "enemies/bosses/rauder.h"
+
+namespace cindervane {
+
+std::unique_ptr<Enemy> makeBoss(int type, RandomGenerator& random) {
+    switch (type) {
+        case Poseidon::kType:
+            return std::make_unique<Poseidon>(random);
+        case Rauder::kType:
+            return std::make_unique<Rauder>(random);
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace cindervane

@@ -1,0 +1,120 @@
+// The autopilot's hand on a started game: through the screens, auto fire, the refill
+// corner, dodging a shot and rolling out of one it cannot dodge, and the nick it enters.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "../enemies/test_enemy.h"
+#include "../shell/shell_fixture.h"
+#include "game/autopilot.h"
+#include "shell/screen_flow.h"
+
+namespace cindervane {
+namespace {
+
+class AutopilotTest : public ShellTest {
+  protected:
+    // One frame: the autopilot's input, then the frame.
+    void step(Autopilot& pilot, int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            pilot.act(state);
+            frames(1);
+        }
+    }
+    void startPlay() {
+        startNewGame(state);
+        beginStageFromIntro(state);
+        state.spawnCount = 0;  // an empty sky, but for what a test puts there
+    }
+    // A shot of the test enemy's gun 0 alive at (x, y), falling at the speed.
+    void shotAt(TestEnemy& enemy, int x, int y, int speed) {
+        Projectile* shot = enemy.gun(0)->projectile(0);
+        shot->setAlive(true);
+        shot->setX(x);
+        shot->setY(y);
+        shot->setSpeedY(speed);
+    }
+};
+
+TEST_F(AutopilotTest, TapsFromTheMenuIntoPlayAndTurnsAutoFireOn) {
+    Autopilot pilot(false);
+    showMainMenu(state);
+    step(pilot, 60);
+    EXPECT_EQ(state.screen, GameScreen::Play);
+    ASSERT_NE(state.ship, nullptr);
+    EXPECT_TRUE(state.ship->getAutoFire());
+    EXPECT_TRUE(state.ship->isSteering());
+    EXPECT_TRUE(state.soundOn) << "the first touch must miss the speaker";
+}
+
+TEST_F(AutopilotTest, RefillsOnlyWhenAllowedAndOnlyWhenLow) {
+    startPlay();
+    Autopilot careful(false);
+    state.ship->setHp(1000);
+    step(careful);
+    EXPECT_EQ(state.ship->getHp(), 1000);
+
+    Autopilot refilling(true);
+    state.ship->setHp(2000);
+    step(refilling);
+    EXPECT_EQ(state.ship->getHp(), 2000) << "40% is not low yet";
+    state.ship->setHp(1000);
+    step(refilling);
+    EXPECT_EQ(state.ship->getHp(), 5000);
+    EXPECT_EQ(state.refillTaps, 0);
+}
+
+TEST_F(AutopilotTest, SteersOutOfTheWayOfAShotComingDown) {
+    startPlay();
+    Autopilot pilot(false);
+    TestEnemyLayout layout;
+    layout.guns = 1;
+    layout.shotsPerGun = 1;
+    layout.damage = 700;
+    TestEnemy& shooter = spawnTestEnemy(state, layout, 0, -200);
+    shooter.setDirY(0);
+    PlayerShip& ship = *state.ship;
+    const int centre = ship.getX() + ship.width() / 2;
+    shotAt(shooter, centre - 5, ship.getY() - 60, 8);
+    const std::int32_t hp = ship.getHp();
+    int farthest = 0;
+    for (int i = 0; i < 12; ++i) {
+        step(pilot);
+        farthest = std::max(farthest, std::abs(ship.getX() + ship.width() / 2 - centre));
+    }
+    EXPECT_EQ(ship.getHp(), hp);
+    EXPECT_FALSE(ship.isEvading()) << "there was time to fly aside";
+    EXPECT_GE(farthest, 8);
+}
+
+TEST_F(AutopilotTest, RollsOutOfAShotItCannotDodge) {
+    startPlay();
+    Autopilot pilot(false);
+    TestEnemyLayout layout;
+    layout.guns = 1;
+    layout.shotsPerGun = 1;
+    layout.damage = 700;
+    TestEnemy& shooter = spawnTestEnemy(state, layout, 0, -200);
+    shooter.setDirY(0);
+    PlayerShip& ship = *state.ship;
+    ASSERT_TRUE(ship.evadeBarFull());
+    shotAt(shooter, ship.getX() + ship.width() / 2 - 5, ship.getY() - 10, 10);
+    step(pilot);
+    EXPECT_TRUE(ship.isEvading());
+}
+
+TEST_F(AutopilotTest, GivesUpAfterGameOverAndEntersTheNickBot) {
+    Autopilot pilot(false);
+    startPlay();
+    state.score = 999999;
+    state.screen = GameScreen::GameOver;
+    step(pilot, 60);
+    EXPECT_EQ(state.screen, GameScreen::MainMenu);
+    ASSERT_NE(state.highScores, nullptr);
+    EXPECT_EQ(state.highScores->entries[0].score, 999999);
+    EXPECT_EQ(nickText(state.highScores->entries[0]), "BOT");
+}
+
+}  // namespace
+}  // namespace cindervane
