@@ -2,6 +2,7 @@
 #include "enemies/bosses/make_boss.h"
 
 #include "enemies/bosses/poseidon.h"
+#include "enemies/bosses/poseidon_v2.h"
 #include "enemies/bosses/rauder.h"
 
 namespace cindervane {
@@ -12,6 +13,8 @@ std::unique_ptr<Enemy> makeBoss(int type, RandomGenerator& random) {
             return std::make_unique<Poseidon>(random);
         case Rauder::kType:
             return std::make_unique<Rauder>(random);
+        case PoseidonV2::kType:
+            return std::make_unique<PoseidonV2>(random);
         default:
             return nullptr;
     }
