@@ -4,6 +4,7 @@
 #include "enemies/bosses/poseidon.h"
 #include "enemies/bosses/poseidon_v2.h"
 #include "enemies/bosses/rauder.h"
+#include "enemies/bosses/silver_hawk.h"
 
 namespace cindervane {
 
@@ -15,6 +16,8 @@ std::unique_ptr<Enemy> makeBoss(int type, RandomGenerator& random) {
             return std::make_unique<Rauder>(random);
         case PoseidonV2::kType:
             return std::make_unique<PoseidonV2>(random);
+        case SilverHawk::kType:
+            return std::make_unique<SilverHawk>(random);
         default:
             return nullptr;
     }
