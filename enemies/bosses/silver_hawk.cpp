@@ -102,7 +102,8 @@ void SilverHawk::firstVolley(std::int32_t c) {
     if (c % 6 == 0) fireGuns(0, 1);
     if (c == 15 || c == 45) fireGuns(8, 9);
     if (c == 30) fireGuns(12, 19);
-    if (c % 20 == 10) fireGuns(4 + (c / 20) % 4, 4 + (c / 20) % 4);
+    // One aimed particle every fifteen frames, from each gun in turn.
+    if (c % 15 == 10) fireGuns(4 + c / 15, 4 + c / 15);
 }
 
 void SilverHawk::secondVolley(std::int32_t c) {

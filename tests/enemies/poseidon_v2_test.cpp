@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <set>
+#include <vector>
 
 #include "boss_fight.h"
 #include "enemies/bosses/poseidon_v2.h"
@@ -159,6 +160,21 @@ TEST_F(PoseidonV2Test, TheWingsFireOnTheirCountsOnly) {
     EXPECT_EQ(right, expected);
     for (int g = 0; g < boss.getGunCount(); ++g)
         EXPECT_EQ(boss.gun(g)->getFireTick(), 0) << "the body is silent while a wing lives";
+}
+
+TEST_F(PoseidonV2Test, ARoundOfTheBareBodysCounterFiresEveryGun) {
+    arrive();
+    leftWing().die();
+    rightWing().die();
+    std::vector<bool> fired(boss.getGunCount(), false);
+    for (int i = 0; i < 300; ++i) {
+        boss.move();
+        for (int g = 0; g < boss.getGunCount(); ++g)
+            for (int p = 0; p < boss.gun(g)->getProjectileCount(); ++p)
+                if (boss.gun(g)->projectile(p)->isAlive()) fired[g] = true;
+    }
+    for (int g = 0; g < boss.getGunCount(); ++g)
+        EXPECT_TRUE(fired[g]) << g;
 }
 
 TEST_F(PoseidonV2Test, AShipStandingUnderItBringsItDown) {

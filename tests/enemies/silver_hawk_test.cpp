@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "boss_fight.h"
 #include "enemies/bosses/silver_hawk.h"
@@ -125,6 +126,18 @@ TEST_F(SilverHawkTest, ItStaysOnTheScreenThroughEveryPhase) {
         ASSERT_TRUE(boss.isAlive());
     }
     EXPECT_EQ(boss.getPattern(), 4);
+}
+
+TEST_F(SilverHawkTest, ARoundOfItsScriptFiresEveryGun) {
+    std::vector<bool> fired(boss.getGunCount(), false);
+    for (int i = 0; i < 531; ++i) {
+        boss.move();
+        for (int g = 0; g < boss.getGunCount(); ++g)
+            for (int p = 0; p < boss.gun(g)->getProjectileCount(); ++p)
+                if (boss.gun(g)->projectile(p)->isAlive()) fired[g] = true;
+    }
+    for (int g = 0; g < boss.getGunCount(); ++g)
+        EXPECT_TRUE(fired[g]) << g;
 }
 
 TEST_F(SilverHawkTest, AShipStandingUnderItBringsItDown) {
