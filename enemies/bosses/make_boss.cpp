@@ -5,6 +5,7 @@
 #include "enemies/bosses/poseidon_v2.h"
 #include "enemies/bosses/rauder.h"
 #include "enemies/bosses/silver_hawk.h"
+#include "enemies/bosses/winged_bear.h"
 
 namespace cindervane {
 
@@ -18,6 +19,8 @@ std::unique_ptr<Enemy> makeBoss(int type, RandomGenerator& random) {
             return std::make_unique<PoseidonV2>(random);
         case SilverHawk::kType:
             return std::make_unique<SilverHawk>(random);
+        case WingedBear::kType:
+            return std::make_unique<WingedBear>(random);
         default:
             return nullptr;
     }
