@@ -1,6 +1,7 @@
 // The Poseidon V2, boss of stage 3.
 #include "enemies/bosses/poseidon_v2.h"
 
+#include <iterator>
 #include <memory>
 
 #include "enemies/bosses/poseidon_v2_wing.h"

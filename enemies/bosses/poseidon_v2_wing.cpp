@@ -1,6 +1,11 @@
 // A wing of the stage 3 boss.
 #include "enemies/bosses/poseidon_v2_wing.h"
 
+#include <array>
+#include <cstddef>
+#include <iterator>
+#include <memory>
+
 #include "enemies/enemy_gun_row.h"
 
 namespace cindervane {

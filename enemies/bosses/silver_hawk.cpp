@@ -1,6 +1,8 @@
 // The Silver Hawk, boss of stage 4.
 #include "enemies/bosses/silver_hawk.h"
 
+#include <iterator>
+
 #include "enemies/enemy_gun_row.h"
 #include "enemies/motion.h"
 

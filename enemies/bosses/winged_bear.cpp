@@ -1,6 +1,8 @@
 // The Winged Bear, boss of stage 5.
 #include "enemies/bosses/winged_bear.h"
 
+#include <iterator>
+
 #include "enemies/enemy_gun_row.h"
 #include "enemies/motion.h"
 

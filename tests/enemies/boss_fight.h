@@ -1,9 +1,11 @@
 // A boss fought to the end on the play field: the boss of a stage, spawned from its row of
 // the stage's timetable, against a ship that stands still under it with its weapons raised
-// to the third level and fires all the time, its hit points kept full.
+// to the third level and fires all the time, its hit points kept full; and which of a
+// boss's guns fire over some frames.
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "../play/play_field.h"
 #include "enemies/bosses/make_boss.h"
@@ -51,5 +53,18 @@ class BossFight {
 
     PlayField field;
 };
+
+// Moves the enemy for the frames; for each of its guns, whether a shot of it was in the air
+// after any of them.
+inline std::vector<bool> gunsFiring(Enemy& enemy, int frames) {
+    std::vector<bool> fired(enemy.getGunCount(), false);
+    for (int i = 0; i < frames; ++i) {
+        enemy.move();
+        for (int g = 0; g < enemy.getGunCount(); ++g)
+            for (int p = 0; p < enemy.gun(g)->getProjectileCount(); ++p)
+                if (enemy.gun(g)->projectile(p)->isAlive()) fired[g] = true;
+    }
+    return fired;
+}
 
 }  // namespace cindervane
