@@ -2,7 +2,10 @@
 #include "enemies/bosses/make_boss.h"
 
 #include "enemies/bosses/poseidon.h"
+#include "enemies/bosses/poseidon_v2.h"
 #include "enemies/bosses/rauder.h"
+#include "enemies/bosses/silver_hawk.h"
+#include "enemies/bosses/winged_bear.h"
 
 namespace cindervane {
 
@@ -12,6 +15,12 @@ std::unique_ptr<Enemy> makeBoss(int type, RandomGenerator& random) {
             return std::make_unique<Poseidon>(random);
         case Rauder::kType:
             return std::make_unique<Rauder>(random);
+        case PoseidonV2::kType:
+            return std::make_unique<PoseidonV2>(random);
+        case SilverHawk::kType:
+            return std::make_unique<SilverHawk>(random);
+        case WingedBear::kType:
+            return std::make_unique<WingedBear>(random);
         default:
             return nullptr;
     }

@@ -1,0 +1,110 @@
+// The Winged Bear, boss of stage 5.
+#include "enemies/bosses/winged_bear.h"
+
+#include <iterator>
+
+#include "enemies/enemy_gun_row.h"
+#include "enemies/motion.h"
+
+namespace cindervane {
+
+namespace {
+
+constexpr std::int32_t kCoins = 15;
+
+// Guns 0 to 5 missiles across its belly, 6 to 9 lasers from its wings, 10 to 17 a fan of
+// particles from its left paw and 18 to 25 from its right, 26 to 29 particles aimed at the
+// ship, 30 to 32 pulse beams from its mouth, 33 and 34 napalm.
+constexpr EnemyGunRow kGuns[] = {
+    {40, 160, 2, 1, 700, 5, 0, 10, 0, 1},      {70, 162, 2, 1, 700, 5, 0, 10, 0, 1},
+    {95, 165, 2, 1, 700, 5, 0, 10, 0, 1},      {140, 165, 2, 1, 700, 5, 0, 10, 0, 1},
+    {165, 162, 2, 1, 700, 5, 0, 10, 0, 1},     {195, 160, 2, 1, 700, 5, 0, 10, 0, 1},
+    {10, 120, 2, 1, 400, 31, 0, 25, 0, 1},     {30, 140, 2, 1, 400, 31, 0, 25, 0, 1},
+    {200, 140, 2, 1, 400, 31, 0, 25, 0, 1},    {220, 120, 2, 1, 400, 31, 0, 25, 0, 1},
+    {60, 150, 4, 1, 200, 8, 4, 1, -1, 1},      {60, 150, 4, 1, 200, 8, 3, 3, -1, 1},
+    {60, 150, 4, 1, 200, 8, 2, 4, -1, 1},      {60, 150, 4, 1, 200, 8, 1, 4, -1, 1},
+    {60, 150, 4, 1, 200, 8, 0, 4, 0, 1},       {60, 150, 4, 1, 200, 8, 1, 4, 1, 1},
+    {60, 150, 4, 1, 200, 8, 2, 4, 1, 1},       {60, 150, 4, 1, 200, 8, 3, 3, 1, 1},
+    {175, 150, 4, 1, 200, 8, 3, 3, -1, 1},     {175, 150, 4, 1, 200, 8, 2, 4, -1, 1},
+    {175, 150, 4, 1, 200, 8, 1, 4, -1, 1},     {175, 150, 4, 1, 200, 8, 0, 4, 0, 1},
+    {175, 150, 4, 1, 200, 8, 1, 4, 1, 1},      {175, 150, 4, 1, 200, 8, 2, 4, 1, 1},
+    {175, 150, 4, 1, 200, 8, 3, 3, 1, 1},      {175, 150, 4, 1, 200, 8, 4, 1, 1, 1},
+    {90, 100, 3, 1, 300, 8, 5, 5, 0, 1, true}, {145, 100, 3, 1, 300, 8, 5, 5, 0, 1, true},
+    {60, 130, 3, 1, 300, 8, 5, 5, 0, 1, true}, {175, 130, 3, 1, 300, 8, 5, 5, 0, 1, true},
+    {112, 165, 4, 1, 800, 27, 0, 6, 0, 1},     {112, 165, 4, 1, 800, 27, 2, 6, -1, 1},
+    {112, 165, 4, 1, 800, 27, 2, 6, 1, 1},     {80, 150, 2, 1, 1000, 7, 0, 4, 0, 1},
+    {150, 150, 2, 1, 1000, 7, 0, 4, 0, 1},
+};
+static_assert(std::size(kGuns) == 35);
+
+// Its marks: slower from age 10, arrived at 30, circling from 55.
+constexpr std::int32_t kBrakeAge = 10;
+constexpr std::int32_t kArrivalAge = 30;
+constexpr std::int32_t kCircleAge = 55;
+constexpr std::int32_t kBrakeSpeed = 3;
+// A small circle below the spot where it stands, round once in 72 frames.
+constexpr std::int32_t kCircleDrop = 20;
+constexpr std::int32_t kCircleTop = 270;
+constexpr std::int32_t kCircleStep = 5;
+constexpr std::int32_t kVolleyRound = 100;
+
+}  // namespace
+
+WingedBear::WingedBear(RandomGenerator& random) : Boss(kType, kFullHp, 1, 4, kCoins, random) {
+    addEnemyGuns(*this, kGuns);
+}
+
+void WingedBear::fireGuns(int first, int last) {
+    for (int g = first; g <= last; ++g)
+        if (Gun* each = gun(g)) each->fire(x_, y_);
+}
+
+void WingedBear::fireVolley(std::int32_t c) {
+    // Missile pairs from the outside in, twice a round.
+    const std::int32_t r = c % 50;
+    if (r == 0) {
+        fireGuns(0, 0);
+        fireGuns(5, 5);
+    } else if (r == 5) {
+        fireGuns(1, 1);
+        fireGuns(4, 4);
+    } else if (r == 10) {
+        fireGuns(2, 3);
+    }
+    if (c == 20) fireGuns(10, 17);
+    if (c == 70) fireGuns(18, 25);
+    if (c == 30 || c == 80) fireGuns(6, 9);
+    if (c % 25 == 15) fireGuns(26 + c / 25, 26 + c / 25);
+    if (c == 40 || c == 90) fireGuns(30, 32);
+    if (c == 95) fireGuns(33, 34);
+}
+
+void WingedBear::move() {
+    if (alive_) {
+        moveStep();
+        age_ += 1;
+        if (age_ == kBrakeAge) {
+            setSpeedY(kBrakeSpeed);
+        } else if (age_ == kArrivalAge) {
+            orbitX_ = x_;
+            orbitY_ = y_ + kCircleDrop;
+            measureOrbitRadius(*this);
+            orbitAngle_ = kCircleTop;
+            dirX_ = 0;
+            dirY_ = 0;
+            hp_ = kFullHp;
+            invulnerable_ = false;
+        } else if (age_ >= kCircleAge) {
+            // Its age stays here: nothing more is keyed on it.
+            age_ = kCircleAge;
+            x_ = orbitPointX(*this);
+            y_ = orbitPointY(*this);
+            orbitAngle_ = (orbitAngle_ - kCircleStep) % 360;
+            volleyCounter_ = (volleyCounter_ + 1) % kVolleyRound;
+            fireVolley(volleyCounter_);
+        }
+    }
+    updateOwned();
+}
+
+}  // namespace cindervane

@@ -1,0 +1,70 @@
+// A boss fought to the end on the play field: the boss of a stage, spawned from its row of
+// the stage's timetable, against a ship that stands still under it with its weapons raised
+// to the third level and fires all the time, its hit points kept full; and which of a
+// boss's guns fire over some frames.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "../play/play_field.h"
+#include "enemies/bosses/make_boss.h"
+#include "enemies/enemy_factory.h"
+#include "play/make_player_ship.h"
+#include "play/play_frame.h"
+#include "shell/ship_upgrades.h"
+
+namespace cindervane {
+
+class BossFight {
+  public:
+    BossFight() {
+        makePlayerShip(field.state, ShipVariant::REDPHOENIX, 1);
+        applyShipUpgrades(field.state, 1);
+        PlayerShip& ship = *field.state.ship;
+        ship.setMachineGunLevel(3);
+        ship.setPulseLevel(3);
+        ship.setMissileLevel(3);
+        ship.setLaserLevel(3);
+        field.state.screen = GameScreen::Play;
+    }
+
+    // The enemy the row of the timetable builds, listed as the stage's spawn step would.
+    Enemy& spawn(std::span<const SpawnEntry> timetable, int type) {
+        for (const SpawnEntry& row : timetable)
+            if (row.type == type) admitEnemy(field.state, makeBoss(type, field.state.random), row);
+        return *field.state.enemies.tail()->object;
+    }
+
+    // Play frames until the stage is cleared or the frames run out; the frames played.
+    int fight(int frames) {
+        PlayerShip& ship = *field.state.ship;
+        const std::int32_t fullHp = ship.getHp();
+        int played = 0;
+        while (played < frames && !field.state.stageCleared) {
+            ship.setHp(fullHp);
+            ship.setAutoFire(true);
+            ++field.state.frameCounter;
+            runPlayScreen(field.state, field.backDC);
+            ++played;
+        }
+        return played;
+    }
+
+    PlayField field;
+};
+
+// Moves the enemy for the frames; for each of its guns, whether a shot of it was in the air
+// after any of them.
+inline std::vector<bool> gunsFiring(Enemy& enemy, int frames) {
+    std::vector<bool> fired(enemy.getGunCount(), false);
+    for (int i = 0; i < frames; ++i) {
+        enemy.move();
+        for (int g = 0; g < enemy.getGunCount(); ++g)
+            for (int p = 0; p < enemy.gun(g)->getProjectileCount(); ++p)
+                if (enemy.gun(g)->projectile(p)->isAlive()) fired[g] = true;
+    }
+    return fired;
+}
+
+}  // namespace cindervane
