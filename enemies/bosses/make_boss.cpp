@@ -3,6 +3,7 @@
 
 #include "enemies/bosses/poseidon.h"
 #include "enemies/bosses/poseidon_v2.h"
+#include "enemies/bosses/poseidon_v3.h"
 #include "enemies/bosses/rauder.h"
 #include "enemies/bosses/silver_hawk.h"
 #include "enemies/bosses/winged_bear.h"
@@ -21,6 +22,8 @@ std::unique_ptr<Enemy> makeBoss(int type, RandomGenerator& random) {
             return std::make_unique<SilverHawk>(random);
         case WingedBear::kType:
             return std::make_unique<WingedBear>(random);
+        case PoseidonV3::kType:
+            return std::make_unique<PoseidonV3>(random);
         default:
             return nullptr;
     }
