@@ -1,8 +1,10 @@
 // The bosses by their type number.
 #include "enemies/bosses/make_boss.h"
 
+#include "enemies/bosses/deathbringer.h"
 #include "enemies/bosses/poseidon.h"
 #include "enemies/bosses/poseidon_v2.h"
+#include "enemies/bosses/poseidon_v3.h"
 #include "enemies/bosses/rauder.h"
 #include "enemies/bosses/silver_hawk.h"
 #include "enemies/bosses/winged_bear.h"
@@ -21,6 +23,10 @@ std::unique_ptr<Enemy> makeBoss(int type, RandomGenerator& random) {
             return std::make_unique<SilverHawk>(random);
         case WingedBear::kType:
             return std::make_unique<WingedBear>(random);
+        case PoseidonV3::kType:
+            return std::make_unique<PoseidonV3>(random);
+        case Deathbringer::kType:
+            return std::make_unique<Deathbringer>(random);
         default:
             return nullptr;
     }

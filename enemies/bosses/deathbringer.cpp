@@ -1,0 +1,117 @@
+// The Deathbringer, boss of stage 7.
+#include "enemies/bosses/deathbringer.h"
+
+#include <iterator>
+
+#include "enemies/enemy_gun_row.h"
+
+namespace cindervane {
+
+namespace {
+
+constexpr std::int32_t kCoins = 20;
+
+// Guns 0 to 7 heavy missiles along the lower hull, 8 to 11 lasers from the bow cannons, 12 to
+// 21 a fan of particles from the keel (none straight down), 22 to 25 pulse beams, 26 to 29
+// particles aimed at the ship, 30 and 31 napalm, 32 and 33 long lasers at the outer edges.
+constexpr EnemyGunRow kGuns[] = {
+    {30, 195, 3, 1, 900, 5, 0, 7, 0, 1},        {60, 200, 3, 1, 900, 5, 0, 7, 0, 1},
+    {90, 203, 3, 1, 900, 5, 0, 7, 0, 1},        {115, 205, 3, 1, 900, 5, 0, 7, 0, 1},
+    {140, 205, 3, 1, 900, 5, 0, 7, 0, 1},       {165, 203, 3, 1, 900, 5, 0, 7, 0, 1},
+    {195, 200, 3, 1, 900, 5, 0, 7, 0, 1},       {225, 195, 3, 1, 900, 5, 0, 7, 0, 1},
+    {20, 150, 2, 1, 600, 32, 0, 20, 0, 1},      {45, 170, 2, 1, 600, 32, 0, 20, 0, 1},
+    {205, 170, 2, 1, 600, 32, 0, 20, 0, 1},     {230, 150, 2, 1, 600, 32, 0, 20, 0, 1},
+    {125, 200, 3, 1, 250, 8, 4, 1, -1, 1},      {125, 200, 3, 1, 250, 8, 4, 2, -1, 1},
+    {125, 200, 3, 1, 250, 8, 3, 3, -1, 1},      {125, 200, 3, 1, 250, 8, 2, 4, -1, 1},
+    {125, 200, 3, 1, 250, 8, 1, 4, -1, 1},      {125, 200, 3, 1, 250, 8, 1, 4, 1, 1},
+    {125, 200, 3, 1, 250, 8, 2, 4, 1, 1},       {125, 200, 3, 1, 250, 8, 3, 3, 1, 1},
+    {125, 200, 3, 1, 250, 8, 4, 2, 1, 1},       {125, 200, 3, 1, 250, 8, 4, 1, 1, 1},
+    {70, 195, 3, 1, 900, 27, 1, 5, -1, 1},      {100, 198, 3, 1, 900, 27, 0, 5, 0, 1},
+    {145, 198, 3, 1, 900, 27, 0, 5, 0, 1},      {175, 195, 3, 1, 900, 27, 1, 5, 1, 1},
+    {50, 180, 2, 1, 300, 8, 4, 4, 0, 1, true},  {95, 190, 2, 1, 300, 8, 4, 4, 0, 1, true},
+    {155, 190, 2, 1, 300, 8, 4, 4, 0, 1, true}, {200, 180, 2, 1, 300, 8, 4, 4, 0, 1, true},
+    {80, 195, 2, 1, 1200, 7, 0, 4, 0, 1},       {170, 195, 2, 1, 1200, 7, 0, 4, 0, 1},
+    {5, 120, 2, 1, 700, 31, 0, 25, 0, 1},       {246, 120, 2, 1, 700, 31, 0, 25, 0, 1},
+};
+static_assert(std::size(kGuns) == 34);
+
+// Its sway about the middle of the screen, a pixel every third frame, every frame when fierce.
+constexpr std::int32_t kSwayLeft = -20;
+constexpr std::int32_t kSwayRight = 0;
+constexpr std::int32_t kSwayFrames = 3;
+
+}  // namespace
+
+Deathbringer::Deathbringer(RandomGenerator& random) : Boss(kType, kFullHp, 4, 4, kCoins, random) {
+    addEnemyGuns(*this, kGuns);
+}
+
+void Deathbringer::fireGuns(int first, int last) {
+    for (int g = first; g <= last; ++g)
+        if (Gun* each = gun(g)) each->fire(x_, y_);
+}
+
+void Deathbringer::sway() {
+    if (!fierce_ && volleyCounter_ % kSwayFrames != 0) return;
+    if (x_ <= kSwayLeft)
+        swayDir_ = 1;
+    else if (x_ >= kSwayRight)
+        swayDir_ = -1;
+    x_ += swayDir_;
+}
+
+void Deathbringer::fireVolley(std::int32_t c) {
+    // A wall of missiles with one pair missing; the gap moves along from wall to wall. Fierce,
+    // a wall every twenty frames instead of forty.
+    const std::int32_t wallEvery = fierce_ ? 20 : 40;
+    if (c % wallEvery == 0) {
+        const int gap = 2 * ((c / wallEvery) % 4);
+        for (int g = 0; g < 8; ++g)
+            if (g != gap && g != gap + 1) fireGuns(g, g);
+    }
+    // The bow lasers down the sides, the outer pair then the inner: the middle stays open.
+    if (c == 20) {
+        fireGuns(8, 8);
+        fireGuns(11, 11);
+    } else if (c == 100) {
+        fireGuns(9, 10);
+    }
+    // Half a fan to one side, then to the other; fierce, the whole fan both times.
+    if (c == 60 || (fierce_ && c == 140)) fireGuns(12, 16);
+    if (c == 140 || (fierce_ && c == 60)) fireGuns(17, 21);
+    if (c == 30 || c == 110) fireGuns(22, 25);
+    // An aimed particle every forty frames from each gun in turn; fierce, every twenty.
+    const std::int32_t aimEvery = fierce_ ? 20 : 40;
+    if (c % aimEvery == 10) fireGuns(26 + (c / aimEvery) % 4, 26 + (c / aimEvery) % 4);
+    if (c == 70) fireGuns(30, 31);
+    if (c == 150 || (fierce_ && c == 50)) fireGuns(32, 33);
+}
+
+void Deathbringer::move() {
+    if (alive_) {
+        moveStep();
+        if (age_ <= kArrivalAge) age_ += 1;
+        if (age_ == 1) {
+            // Glide slowly: to the middle of the screen and down.
+            setSpeedX(1);
+            setSpeedY(1);
+            dirX_ = -1;
+            dirY_ = 1;
+        } else if (age_ == kCentredAge) {
+            dirX_ = 0;
+        } else if (age_ == kArrivalAge) {
+            dirY_ = 0;
+            hp_ = kFullHp;
+            invulnerable_ = false;
+            volleyCounter_ = 0;
+        } else if (age_ > kArrivalAge) {
+            if (hp_ < kFierceHp) fierce_ = true;
+            volleyCounter_ = (volleyCounter_ + 1) % kVolleyRound;
+            sway();
+            fireVolley(volleyCounter_);
+        }
+    }
+    updateOwned();
+}
+
+}  // namespace cindervane

@@ -1,0 +1,46 @@
+// The Deathbringer, boss of stage 7 (type 6): the greatest warship of the enemy, wider than
+// the screen. It glides down slowly to hang over the top half of the screen, sways a little
+// and fires heavy volleys on a counter of 160 frames, each with a gap to slip through: a
+// wall of missiles with a missing pair that moves along, half fans, lasers down the sides.
+// Below a quarter of its hit points it grows fierce: it sways faster and fires twice as often.
+// It has no parts and keeps its phase 0.
+#pragma once
+
+#include <cstdint>
+
+#include "enemies/bosses/boss.h"
+
+namespace cindervane {
+
+class Deathbringer : public Boss {
+  public:
+    static constexpr std::int32_t kType = 6;
+    static constexpr std::int32_t kFullHp = 1500000;
+    // Below these hit points it is fierce.
+    static constexpr std::int32_t kFierceHp = 375000;
+    // Its marks of age: it stops drifting sideways, then arrives.
+    static constexpr std::int32_t kCentredAge = 11;
+    static constexpr std::int32_t kArrivalAge = 30;
+    static constexpr std::int32_t kVolleyRound = 160;
+
+    explicit Deathbringer(RandomGenerator& random);
+
+    // From its first frame it glides down and left at one pixel a frame to the middle, at age
+    // 11 straight down only, at age 30 it stops and arrives (full hit points, vulnerable);
+    // after that it sways and fires its volleys. Ends with updateOwned. Must not allocate.
+    void move() override;
+
+    std::int32_t getVolleyCounter() const { return volleyCounter_; }
+    bool isFierce() const { return fierce_; }
+
+  private:
+    void sway();
+    void fireVolley(std::int32_t c);
+    void fireGuns(int first, int last);
+
+    std::int32_t volleyCounter_ = 0;
+    std::int32_t swayDir_ = 1;
+    bool fierce_ = false;
+};
+
+}  // namespace cindervane
