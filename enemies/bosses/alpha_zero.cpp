@@ -124,8 +124,9 @@ void AlphaZero::holdBeam() {
     const Gun* beam = front.gun(AlphaZeroSection::kBeamGun);
     Projectile* shot = beam ? beam->projectile(0) : nullptr;
     if (!shot || !shot->isAlive()) return;
-    shot->setX(front.getX() + beam->getOffsetX());
-    shot->setY(front.getY() + beam->getOffsetY());
+    // Where the front is laid this frame, so the beam never trails it.
+    shot->setX(x_ + kPlacements[kFront].x + beam->getOffsetX());
+    shot->setY(y_ + kPlacements[kFront].y + beam->getOffsetY());
 }
 
 void AlphaZero::enter() {
@@ -170,6 +171,12 @@ void AlphaZero::openingVolley() {
     }
 }
 
+void AlphaZero::sway() {
+    setSpeedX(1);
+    if (age_ == 1 || x_ <= kSwayLeft) dirX_ = 1;
+    if (x_ >= kSwayRight) dirX_ = -1;
+}
+
 void AlphaZero::firstFormAttack() {
     age_ += 1;
     Enemy& front = *parts_[kFront];
@@ -177,9 +184,7 @@ void AlphaZero::firstFormAttack() {
     if (pattern_ == 2) {
         // Sway over the middle; walls of missiles from the centre, one pair missing, the gap
         // moving along from wall to wall; an aimed shot from the front in between.
-        setSpeedX(1);
-        if (age_ == 1 || x_ <= kSwayLeft) dirX_ = 1;
-        if (x_ >= kSwayRight) dirX_ = -1;
+        sway();
         if (age_ % 40 == 10) {
             const int gap = 2 * ((age_ / 40) % 4);
             for (int g = 0; g < 8; ++g)
@@ -202,8 +207,10 @@ void AlphaZero::firstFormAttack() {
             pattern_ = 4;
         }
     } else {
-        // Napalm as the warning, then the broad beam under the front for as long as it
-        // burns, pulse beams beside it and aimed shots from the centre.
+        // Napalm as the warning, then the broad beam under the front, swept slowly across
+        // the middle as the body sways, for as long as it burns; pulse beams beside it and
+        // aimed shots from the centre.
+        sway();
         if (age_ == 10) fireGuns(front, 56, 61);
         if (age_ == 40) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
         holdBeam();
@@ -211,6 +218,7 @@ void AlphaZero::firstFormAttack() {
         if (age_ == 120) fireGuns(front, 40, 47);
         if (age_ == 150 || age_ == 165 || age_ == 180) fireGuns(centre, 72, 73);
         if (age_ >= kBeamFrames) {
+            dirX_ = 0;
             age_ = 0;
             pattern_ = 2;
         }

@@ -35,7 +35,8 @@ class AlphaZero : public Boss {
 
     std::int32_t getPhaseCounter() const { return phaseCounter_; }
     void setPhaseCounter(std::int32_t counter) { phaseCounter_ = counter; }
-    // Which gun pair of the bare body's ring or wall volleys comes next.
+    // Counts the bare body's aimed shots and missile walls: which gun fires the next aimed
+    // shot, where the next wall's gap lies and to which side it slides.
     std::int32_t getLoopIndex() const { return loopIndex_; }
 
   private:
@@ -46,6 +47,8 @@ class AlphaZero : public Boss {
     void holdBeam();
     void enter();
     void openingVolley();
+    // A pixel a frame to and fro over the middle, the front above the ship's usual place.
+    void sway();
     void firstFormAttack();
     void selectAttack();
     void secondFormAttack();

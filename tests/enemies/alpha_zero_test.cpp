@@ -26,16 +26,6 @@ class AlphaZeroTest : public ::testing::Test {
     // Down from y -250, 4 pixels in the first frame and 5 after: the front arrives on the 46th
     // frame, at y -21.
     void arrive() { moves(46); }
-    // Moves until the phase changes; the frames it took.
-    int untilPhaseChanges() {
-        const std::int32_t phase = boss.getPattern();
-        int frames = 0;
-        while (boss.getPattern() == phase && frames < 1000) {
-            boss.move();
-            ++frames;
-        }
-        return frames;
-    }
     Enemy& piece(int slot) { return *boss.part(slot); }
     void expectPartsPlaced() {
         const std::int32_t x = boss.getX();
@@ -123,13 +113,26 @@ TEST_F(AlphaZeroTest, OpensWithACurtainAPairAFrameAndABeamThatFollowsTheFront) {
 TEST_F(AlphaZeroTest, LoopsItsThreeAttacksWithTheSectionsInPlaceUntilTheFrontFalls) {
     arrive();
     moves(70);
+    const Gun& beamGun = *piece(0).gun(AlphaZeroSection::kBeamGun);
+    const Projectile& beam = *beamGun.projectile(0);
     for (int round = 0; round < 2; ++round)
         for (std::int32_t next : {3, 4, 2}) {
-            const int frames = untilPhaseChanges();
-            ASSERT_LT(frames, 1000);
+            const std::int32_t phase = boss.getPattern();
+            std::int32_t sweptFrom = -1000;
+            bool swept = false;
+            for (int f = 0; f < 1000 && boss.getPattern() == phase; ++f) {
+                boss.move();
+                expectPartsPlaced();
+                if (!beam.isAlive()) continue;
+                // The beam is swept with the front.
+                EXPECT_EQ(beam.getX(), piece(0).getX() + beamGun.getOffsetX());
+                EXPECT_EQ(beam.getY(), piece(0).getY() + beamGun.getOffsetY());
+                if (sweptFrom == -1000) sweptFrom = beam.getX();
+                swept = swept || beam.getX() != sweptFrom;
+            }
             EXPECT_EQ(boss.getPattern(), next);
             EXPECT_EQ(boss.getAge(), 0);
-            expectPartsPlaced();
+            EXPECT_EQ(swept, phase == 4) << phase;
         }
     EXPECT_TRUE(boss.getInvulnerable()) << "the body waits for its second form";
 
