@@ -82,7 +82,7 @@ TEST_F(AlphaZeroTest, OpensWithACurtainAPairAFrameAndABeamThatFollowsTheFront) {
     for (int age = 1; age <= 70; ++age) {
         boss.move();
         expectPartsPlaced();
-        // Gun g of each half has fired once the age has passed g + 11, and not before.
+        // Gun g of each half fires at age g + 11 and not before.
         for (int g = 0; g < 30; ++g) {
             const bool fired = age >= g + 11;
             if (age <= 40) {
