@@ -1,6 +1,7 @@
 // The bosses by their type number.
 #include "enemies/bosses/make_boss.h"
 
+#include "enemies/bosses/alpha_zero.h"
 #include "enemies/bosses/deathbringer.h"
 #include "enemies/bosses/poseidon.h"
 #include "enemies/bosses/poseidon_v2.h"
@@ -27,6 +28,8 @@ std::unique_ptr<Enemy> makeBoss(int type, RandomGenerator& random) {
             return std::make_unique<PoseidonV3>(random);
         case Deathbringer::kType:
             return std::make_unique<Deathbringer>(random);
+        case AlphaZero::kType:
+            return std::make_unique<AlphaZero>(random);
         default:
             return nullptr;
     }

@@ -1,0 +1,334 @@
+// The Alpha Zero, boss of stage 8.
+#include "enemies/bosses/alpha_zero.h"
+
+#include <array>
+#include <iterator>
+#include <memory>
+
+#include "enemies/bosses/alpha_zero_section.h"
+#include "enemies/enemy_gun_row.h"
+#include "enemies/motion.h"
+
+namespace cindervane {
+
+namespace {
+
+constexpr std::int32_t kCoins = 10;
+
+// A ring's quarter, from straight along one axis towards the next.
+struct Slant {
+    std::int32_t speedX;
+    std::int32_t speedY;
+};
+constexpr Slant kQuarter[] = {{6, 0}, {6, 2}, {5, 3}, {4, 4}, {3, 5}, {2, 6}};
+
+// The bare body's guns, all silent while its sections stand. 0 to 23 a ring of particles
+// from its middle, 24 to 35 particles aimed at the ship, 36 to 43 missiles along its lower
+// edge, 44 to 51 a fan of pulse beams with no beam straight down, 52 to 59 lasers, 60 to 63
+// napalm, 64 the broad beam.
+constexpr std::array<EnemyGunRow, 65> bodyGuns() {
+    std::array<EnemyGunRow, 65> rows{};
+    // Each quarter turns the last by a right angle: right, down, left, up.
+    constexpr std::int32_t kSignX[] = {1, -1, -1, 1};
+    constexpr std::int32_t kSignY[] = {1, 1, -1, -1};
+    for (int q = 0; q < 4; ++q)
+        for (int i = 0; i < 6; ++i) {
+            const Slant& s = kQuarter[i];
+            const bool swap = q % 2 == 1;
+            rows[q * 6 + i] = {40,
+                               40,
+                               2,
+                               1,
+                               300,
+                               8,
+                               swap ? s.speedY : s.speedX,
+                               swap ? s.speedX : s.speedY,
+                               kSignX[q],
+                               kSignY[q]};
+        }
+    for (int i = 0; i < 12; ++i)
+        rows[24 + i] = {5 + i * 7, 85, 2, 1, 300, 8, 4, 4, 0, 1, true};
+    for (int i = 0; i < 8; ++i)
+        rows[36 + i] = {5 + i * 11, 88, 2, 1, 800, 5, 0, 7, 0, 1};
+    constexpr Slant kPulseFan[] = {{4, 3}, {3, 4}, {2, 5}, {1, 5}};
+    for (int i = 0; i < 4; ++i) {
+        rows[44 + i] = {37, 85, 2, 1, 900, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, -1, 1};
+        rows[51 - i] = {37, 85, 2, 1, 900, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, 1, 1};
+    }
+    for (int i = 0; i < 8; ++i)
+        rows[52 + i] = {2 + i * 11, 80, 2, 1, 600, 31, 0, 22, 0, 1};
+    for (int i = 0; i < 4; ++i)
+        rows[60 + i] = {10 + i * 22, 88, 2, 1, 1000, 7, 0, 4, 0, 1};
+    rows[64] = {13, 88, 1, 1, 40, 35, 0, 0, 0, 1};
+    return rows;
+}
+constexpr auto kGuns = bodyGuns();
+constexpr int kBodyBeamGun = 64;
+
+// Where the sections sit on the body, by slot.
+struct Placement {
+    std::int32_t x;
+    std::int32_t y;
+};
+constexpr Placement kPlacements[] = {{9, 94}, {-45, 0}, {0, -85}};
+
+// The entry's and the opening's speeds, unless the caps hold them lower.
+constexpr std::int32_t kEntrySpeedY = 5;
+constexpr std::int32_t kRiseSpeedY = 1;
+// The bare body's speeds between its attacks, and how fast it sinks to its fighting line.
+constexpr std::int32_t kSelectorSpeed = 10;
+constexpr std::int32_t kFightLineY = 20;
+
+// The first form's sway about the middle of the screen: the front stays over the middle.
+constexpr std::int32_t kSwayLeft = 55;
+constexpr std::int32_t kSwayRight = 95;
+// How long each first-form attack lasts, in frames.
+constexpr std::int32_t kWallFrames = 240;
+constexpr std::int32_t kFanFrames = 150;
+constexpr std::int32_t kBeamFrames = 200;
+
+// The selector's order of the bare body's attacks, by its counter 1 to 12.
+constexpr std::int32_t kSecondFormOrder[] = {1, 2, 1, 5, 4, 1, 3, 4, 1, 5, 1, 4};
+
+}  // namespace
+
+AlphaZero::AlphaZero(RandomGenerator& random) : Boss(kType, kFullHp, 4, 4, kCoins, random) {
+    addEnemyGuns(*this, kGuns);
+    setPartCount(3);
+    parts_[kFront] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Front);
+    parts_[kCentre] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Centre);
+    parts_[kRear] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Rear);
+}
+
+bool AlphaZero::partAlive(int slot) const {
+    const Enemy* piece = part(slot);
+    return piece && piece->isAlive();
+}
+
+void AlphaZero::placeParts() {
+    for (int i = 0; i < partCount_ && i < static_cast<int>(std::size(kPlacements)); ++i) {
+        Enemy* piece = parts_[i].get();
+        if (!piece) continue;
+        piece->setX(x_ + kPlacements[i].x);
+        piece->setY(y_ + kPlacements[i].y);
+    }
+}
+
+void AlphaZero::fireGuns(Enemy& from, int first, int last) {
+    for (int g = first; g <= last; ++g)
+        if (Gun* each = from.gun(g)) each->fire(from.getX(), from.getY());
+}
+
+void AlphaZero::holdBeam() {
+    Enemy& front = *parts_[kFront];
+    const Gun* beam = front.gun(AlphaZeroSection::kBeamGun);
+    Projectile* shot = beam ? beam->projectile(0) : nullptr;
+    if (!shot || !shot->isAlive()) return;
+    // Where the front is laid this frame, so the beam never trails it.
+    shot->setX(x_ + kPlacements[kFront].x + beam->getOffsetX());
+    shot->setY(y_ + kPlacements[kFront].y + beam->getOffsetY());
+}
+
+void AlphaZero::enter() {
+    x_ = 120 - width() / 2;
+    invulnerable_ = true;
+    for (int i = 0; i < partCount_; ++i)
+        if (Enemy* piece = parts_[i].get()) piece->setInvulnerable(true);
+    dirX_ = 0;
+    dirY_ = 1;
+    setSpeedY(speedCapY_ <= kEntrySpeedY && speedCapY_ != 0 ? speedCapY_ : kEntrySpeedY);
+    setSpeedX(speedCapX_ < 0 ? speedCapX_ : 0);
+    if (y_ >= kArrivalY) {
+        pattern_ = 1;
+        dirY_ = 0;
+        parts_[kFront]->setHp(AlphaZeroSection::kFullHp);
+        parts_[kFront]->setInvulnerable(false);
+    }
+}
+
+void AlphaZero::openingVolley() {
+    age_ += 1;
+    Enemy& front = *parts_[kFront];
+    Enemy& centre = *parts_[kCentre];
+    if (age_ >= 11 && age_ <= 40) {
+        fireGuns(centre, age_ - 11, age_ - 11);
+        fireGuns(centre, age_ + 19, age_ + 19);
+    }
+    if (age_ >= 11 && age_ <= 19)
+        fireGuns(front, AlphaZeroSection::kStreamGun, AlphaZeroSection::kStreamGun);
+    if (age_ == 21) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
+    if (age_ >= 21 && age_ <= 68) holdBeam();
+    if (age_ >= 62 && age_ <= 67) {
+        dirY_ = -1;
+        setSpeedY(speedCapY_ < 2 && speedCapY_ != 0 ? speedCapY_ : kRiseSpeedY);
+    }
+    if (age_ == 70) {
+        dirY_ = 0;
+        front.setInvulnerable(false);
+        age_ = 0;
+        pattern_ = 2;
+        phaseCounter_ = 0;
+    }
+}
+
+void AlphaZero::sway() {
+    setSpeedX(1);
+    if (age_ == 1 || x_ <= kSwayLeft) dirX_ = 1;
+    if (x_ >= kSwayRight) dirX_ = -1;
+}
+
+void AlphaZero::firstFormAttack() {
+    age_ += 1;
+    Enemy& front = *parts_[kFront];
+    Enemy& centre = *parts_[kCentre];
+    if (pattern_ == 2) {
+        // Sway over the middle; walls of missiles from the centre, one pair missing, the gap
+        // moving along from wall to wall; an aimed shot from the front in between.
+        sway();
+        if (age_ % 40 == 10) {
+            const int gap = 2 * ((age_ / 40) % 4);
+            for (int g = 0; g < 8; ++g)
+                if (g != gap && g != gap + 1) fireGuns(centre, 60 + g, 60 + g);
+        }
+        if (age_ % 30 == 20) fireGuns(front, 48 + (age_ / 30) % 8, 48 + (age_ / 30) % 8);
+        if (age_ >= kWallFrames) {
+            dirX_ = 0;
+            age_ = 0;
+            pattern_ = 3;
+        }
+    } else if (pattern_ == 3) {
+        // Standing, the nose's fan and its steeper twin in turn, each through the other's
+        // gaps; the wingtip lasers to close.
+        if (age_ % 40 == 10 && age_ < 130) fireGuns(front, 0, 15);
+        if (age_ % 40 == 30 && age_ < 130) fireGuns(front, 16, 31);
+        if (age_ == 130) fireGuns(centre, 68, 71);
+        if (age_ >= kFanFrames) {
+            age_ = 0;
+            pattern_ = 4;
+        }
+    } else {
+        // Napalm as the warning, then the broad beam under the front, swept slowly across
+        // the middle as the body sways, for as long as it burns; pulse beams beside it and
+        // aimed shots from the centre.
+        sway();
+        if (age_ == 10) fireGuns(front, 56, 61);
+        if (age_ == 40) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
+        holdBeam();
+        if (age_ == 100 || age_ == 140) fireGuns(front, 32, 39);
+        if (age_ == 120) fireGuns(front, 40, 47);
+        if (age_ == 150 || age_ == 165 || age_ == 180) fireGuns(centre, 72, 73);
+        if (age_ >= kBeamFrames) {
+            dirX_ = 0;
+            age_ = 0;
+            pattern_ = 2;
+        }
+    }
+}
+
+void AlphaZero::selectAttack() {
+    steering_ = true;
+    if (frame_ >= 1 && frame_ <= frameCount()) frame_ -= 1;
+    invulnerable_ = false;
+    dirX_ = 0;
+    dirY_ = 0;
+    setSpeedX(speedCapX_ <= kSelectorSpeed && speedCapX_ != 0 ? speedCapX_ : kSelectorSpeed);
+    setSpeedY(speedCapY_ <= kSelectorSpeed && speedCapY_ != 0 ? speedCapY_ : kSelectorSpeed);
+    age_ = 0;
+    phaseCounter_ = (phaseCounter_ % 12) + 1;
+    pattern_ = kSecondFormOrder[phaseCounter_ - 1];
+}
+
+void AlphaZero::settle() {
+    // The bare body sinks to its fighting line a pixel a frame, then holds it.
+    setSpeedY(1);
+    dirY_ = y_ < kFightLineY ? 1 : 0;
+}
+
+void AlphaZero::secondFormAttack() {
+    age_ += 1;
+    settle();
+    std::int32_t length = 80;
+    switch (pattern_) {
+        case 1:
+            // Two rings, thirty frames apart.
+            if (age_ == 10 || age_ == 40) fireGuns(0, 23);
+            length = 70;
+            break;
+        case 2:
+            // A stream of aimed shots, each from the next gun along.
+            if (age_ % 6 == 0 && age_ <= 72) {
+                fireGuns(24 + loopIndex_ % 12, 24 + loopIndex_ % 12);
+                loopIndex_ += 1;
+            }
+            break;
+        case 3:
+            // A slide to one side and back, the side changing each time, dropping two walls
+            // of missiles with a moving gap.
+            setSpeedX(2);
+            if (age_ == 1) dirX_ = loopIndex_ % 2 == 0 ? -1 : 1;
+            if (age_ == 21) dirX_ = -dirX_;
+            if (age_ == 41) dirX_ = 0;
+            if (age_ == 10 || age_ == 35) {
+                const int gap = 2 * (loopIndex_ % 4);
+                for (int g = 0; g < 8; ++g)
+                    if (g != gap && g != gap + 1) fireGuns(36 + g, 36 + g);
+                loopIndex_ += 1;
+            }
+            length = 70;
+            break;
+        case 4:
+            // The pulse fan, open down the middle, with every other laser between.
+            if (age_ == 10 || age_ == 40) fireGuns(44, 51);
+            for (int g = 0; g < 8; g += 2) {
+                if (age_ == 25) fireGuns(52 + g, 52 + g);
+                if (age_ == 55) fireGuns(53 + g, 53 + g);
+            }
+            break;
+        default: {
+            // Napalm as the warning, then the broad beam straight down under the body.
+            if (age_ == 10) fireGuns(60, 63);
+            if (age_ == 30) fireGuns(kBodyBeamGun, kBodyBeamGun);
+            const Gun* beam = gun(kBodyBeamGun);
+            if (Projectile* shot = beam->projectile(0); shot && shot->isAlive()) {
+                shot->setX(x_ + beam->getOffsetX());
+                shot->setY(y_ + beam->getOffsetY());
+            }
+            length = 100;
+            break;
+        }
+    }
+    if (age_ >= length) {
+        dirX_ = 0;
+        dirY_ = 0;
+        pattern_ = 0;
+    }
+}
+
+void AlphaZero::move() {
+    if (alive_) {
+        moveStep();
+        if (partAlive(kFront)) {
+            if (pattern_ == 0)
+                enter();
+            else if (pattern_ == 1)
+                openingVolley();
+            else
+                firstFormAttack();
+        } else {
+            for (int i = 0; i < partCount_; ++i) {
+                if (!partAlive(i)) continue;
+                parts_[i]->die();
+                pattern_ = 0;
+                phaseCounter_ = 0;
+            }
+            if (pattern_ == 0)
+                selectAttack();
+            else
+                secondFormAttack();
+        }
+        if (steering_) aimAtTarget(*this);
+    }
+    updateOwned();
+}
+
+}  // namespace cindervane
