@@ -2,7 +2,7 @@
 // picture screens and play count the frame clock first.
 #include "shell/frame_dispatch.h"
 
-#include "platform/draw/blit.h"
+#include "game/start_up.h"
 #include "play/play_frame.h"
 #include "shell/high_score_screens.h"
 #include "shell/menus.h"
@@ -69,9 +69,8 @@ void runFrame(GameState& state, platform::Platform& platform) {
             runPlayFrame(state);
             break;
     }
-    if (!state.backDC) return;
-    platform::bitBlt(platform.windowContext(), 0, 0, platform.screenWidth(),
-                     platform.screenHeight(), *state.backDC, 0, 0);
+    // The finished back buffer goes to the window, as a repaint would.
+    paintWindow(state, platform);
 }
 
 }  // namespace cindervane

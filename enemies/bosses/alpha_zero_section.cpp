@@ -74,31 +74,10 @@ constexpr std::int32_t kKinds[] = {AlphaZeroSection::kFrontKind, AlphaZeroSectio
 
 }  // namespace
 
-AlphaZeroSection::AlphaZeroSection(Piece piece) {
-    kind_ = kKinds[static_cast<int>(piece)];
-    isBoss_ = true;
-    invulnerable_ = true;
-    alive_ = true;
-    frame_ = 0;
-    setAngle(0);
-    age_ = 0;
-    frameDelay_ = 2;
-    fullHp_ = kFullHp;
-    hp_ = kFullHp;
-    setSpeedX(0);
-    setSpeedY(0);
-    pattern_ = 0;
-    dirX_ = 0;
-    dirY_ = 0;
-    partLayer_ = 0;
+AlphaZeroSection::AlphaZeroSection(Piece piece)
+    : BossPart(kKinds[static_cast<int>(piece)], kFullHp, 0) {
     if (piece == Piece::Front) addEnemyGuns(*this, kFrontGuns);
     if (piece == Piece::Centre) addEnemyGuns(*this, kCentreGuns);
-    explosion_ = std::make_unique<Explosion>();
-}
-
-void AlphaZeroSection::move() {
-    if (alive_) moveStep();
-    updateOwned();
 }
 
 }  // namespace cindervane

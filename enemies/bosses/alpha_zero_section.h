@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
-#include "enemies/enemy.h"
+#include "enemies/bosses/boss_part.h"
 
 namespace cindervane {
 
-class AlphaZeroSection : public Enemy {
+class AlphaZeroSection : public BossPart {
   public:
     enum class Piece { Front, Centre, Rear };
 
@@ -26,9 +26,6 @@ class AlphaZeroSection : public Enemy {
     // Alive, invulnerable until the body lets it be hit, standing still (the body places it),
     // drawn above the body, with the guns of its piece.
     explicit AlphaZeroSection(Piece piece);
-
-    // One motion step while alive, then updateOwned. Must not allocate.
-    void move() override;
 };
 
 }  // namespace cindervane

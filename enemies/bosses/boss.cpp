@@ -28,4 +28,9 @@ Boss::Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t
     explosion_ = std::make_unique<Explosion>();
 }
 
+void Boss::fireGuns(int first, int last) {
+    for (int g = first; g <= last; ++g)
+        if (Gun* each = gun(g)) each->fire(x_, y_);
+}
+
 }  // namespace cindervane

@@ -18,6 +18,11 @@ class Boss : public Enemy {
     // its coins (their drift drawn from the game's chance) and its explosion.
     Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t speedY,
          std::int32_t coins, RandomGenerator& random);
+
+  protected:
+    // Guns first to last (inclusive) each fire at the boss's own corner; each gun still
+    // keeps its own interval.
+    void fireGuns(int first, int last);
 };
 
 }  // namespace cindervane

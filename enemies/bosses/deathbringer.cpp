@@ -46,11 +46,6 @@ Deathbringer::Deathbringer(RandomGenerator& random) : Boss(kType, kFullHp, 4, 4,
     addEnemyGuns(*this, kGuns);
 }
 
-void Deathbringer::fireGuns(int first, int last) {
-    for (int g = first; g <= last; ++g)
-        if (Gun* each = gun(g)) each->fire(x_, y_);
-}
-
 void Deathbringer::sway() {
     if (!fierce_ && volleyCounter_ % kSwayFrames != 0) return;
     if (x_ <= kSwayLeft)

@@ -36,7 +36,6 @@ class Deathbringer : public Boss {
   private:
     void sway();
     void fireVolley(std::int32_t c);
-    void fireGuns(int first, int last);
 
     std::int32_t volleyCounter_ = 0;
     std::int32_t swayDir_ = 1;

@@ -51,11 +51,6 @@ void Poseidon::swing(std::int32_t centreRow) {
     swingAngle_ = swingAngle_ % 360 + speedY_;
 }
 
-void Poseidon::fireGuns(int first, int last) {
-    for (int g = first; g <= last; ++g)
-        if (Gun* each = gun(g)) each->fire(x_, y_);
-}
-
 void Poseidon::missileVolley(std::int32_t c) {
     if (c == 0 || c == 10) {
         fireGuns(0, 0);

@@ -32,7 +32,6 @@ class Poseidon : public Boss {
     void bounce();
     // The body's row on the swing, centred on the row given, then the next swing step.
     void swing(std::int32_t centreRow);
-    void fireGuns(int first, int last);
     // The missiles and lasers, the same in both phases.
     void missileVolley(std::int32_t c);
 

@@ -7,19 +7,14 @@
 
 #include <cstdint>
 
-#include "enemies/bosses/boss.h"
+#include "enemies/bosses/winged_poseidon.h"
 
 namespace cindervane {
 
-class PoseidonV2 : public Boss {
+class PoseidonV2 : public WingedPoseidon {
   public:
     static constexpr std::int32_t kType = 29;
     static constexpr std::int32_t kFullHp = 500000;
-    // Its parts' slots.
-    static constexpr int kLeftWing = 0;
-    static constexpr int kRightWing = 1;
-
-    enum class Side { Left, Right };
 
     // Built with both wings, invulnerable like them until it arrives.
     explicit PoseidonV2(RandomGenerator& random);
@@ -33,29 +28,10 @@ class PoseidonV2 : public Boss {
     // Every wing slot, alive or not, at its fixed place on the body.
     void placeParts() override;
 
-    std::int32_t getVolleyCounter() const { return volleyCounter_; }
-    void setVolleyCounter(std::int32_t c) { volleyCounter_ = c; }
-    std::int32_t getPhaseTimer() const { return phaseTimer_; }
-    void setPhaseTimer(std::int32_t timer) { phaseTimer_ = timer; }
-    Side getNextSide() const { return nextSide_; }
-
-    // Whether the wings fire on this count of the volley counter.
-    static bool isWingVolley(std::int32_t c);
-
   private:
-    bool wingAlive(int slot) const;
     void arrive();
     void bob();
-    void advanceCounter();
     void sweep();
-    void showRightWing();
-    void showLeftWing();
-    void bodyVolley(std::int32_t c);
-    void fireGuns(int first, int last);
-
-    std::int32_t volleyCounter_ = 0;
-    std::int32_t phaseTimer_ = 0;
-    Side nextSide_ = Side::Right;
 };
 
 }  // namespace cindervane

@@ -45,33 +45,12 @@ constexpr auto kRightGuns = makeRightGuns();
 
 }  // namespace
 
-PoseidonV2Wing::PoseidonV2Wing(Side side) {
-    kind_ = side == Side::Left ? kLeftKind : kRightKind;
-    isBoss_ = true;
-    invulnerable_ = true;
-    alive_ = true;
-    frame_ = 0;
-    setAngle(0);
-    age_ = 0;
-    frameDelay_ = 2;
-    fullHp_ = kFullHp;
-    hp_ = kFullHp;
-    setSpeedX(0);
-    setSpeedY(0);
-    pattern_ = 0;
-    dirX_ = 0;
-    dirY_ = 0;
-    partLayer_ = 0;
+PoseidonV2Wing::PoseidonV2Wing(Side side)
+    : BossPart(side == Side::Left ? kLeftKind : kRightKind, kFullHp, 0) {
     if (side == Side::Left)
         addEnemyGuns(*this, kLeftGuns);
     else
         addEnemyGuns(*this, kRightGuns);
-    explosion_ = std::make_unique<Explosion>();
-}
-
-void PoseidonV2Wing::move() {
-    if (alive_) moveStep();
-    updateOwned();
 }
 
 }  // namespace cindervane

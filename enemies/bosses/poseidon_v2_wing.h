@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-#include "enemies/enemy.h"
+#include "enemies/bosses/boss_part.h"
 
 namespace cindervane {
 
-class PoseidonV2Wing : public Enemy {
+class PoseidonV2Wing : public BossPart {
   public:
     enum class Side { Left, Right };
 
@@ -22,9 +22,6 @@ class PoseidonV2Wing : public Enemy {
     // Alive, invulnerable until the body arrives, standing still (the body places it), drawn
     // above the body, with its guns laid out for its side.
     explicit PoseidonV2Wing(Side side);
-
-    // One motion step while alive, then updateOwned. Must not allocate.
-    void move() override;
 };
 
 }  // namespace cindervane

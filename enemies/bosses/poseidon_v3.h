@@ -8,17 +8,15 @@
 
 #include <cstdint>
 
-#include "enemies/bosses/boss.h"
+#include "enemies/bosses/winged_poseidon.h"
 
 namespace cindervane {
 
-class PoseidonV3 : public Boss {
+class PoseidonV3 : public WingedPoseidon {
   public:
     static constexpr std::int32_t kType = 30;
     static constexpr std::int32_t kFullHp = 850000;
-    // Its parts' slots.
-    static constexpr int kLeftWing = 0;
-    static constexpr int kRightWing = 1;
+    // Its back sections' part slots, after the two wings.
     static constexpr int kLeftBack = 2;
     static constexpr int kRightBack = 3;
     // Its marks of age, counted from the frame it comes within reach of the screen: it stops
@@ -26,8 +24,6 @@ class PoseidonV3 : public Boss {
     static constexpr std::int32_t kStopAge = 25;
     static constexpr std::int32_t kArrivalAge = 35;
     static constexpr std::int32_t kFightAge = 36;
-
-    enum class Side { Left, Right };
 
     // Built with its four parts, invulnerable like them until it arrives.
     explicit PoseidonV3(RandomGenerator& random);
@@ -41,29 +37,11 @@ class PoseidonV3 : public Boss {
     // Every part slot, alive or not, at its fixed place on the body.
     void placeParts() override;
 
-    std::int32_t getVolleyCounter() const { return volleyCounter_; }
-    void setVolleyCounter(std::int32_t c) { volleyCounter_ = c; }
-    std::int32_t getPhaseTimer() const { return phaseTimer_; }
-    void setPhaseTimer(std::int32_t timer) { phaseTimer_ = timer; }
-    Side getNextSide() const { return nextSide_; }
-
-    // Whether the wings fire on this count of the volley counter.
-    static bool isWingVolley(std::int32_t c);
-
   private:
-    bool partAlive(int slot) const;
     void arrive();
     void fight();
-    void advanceCounter();
     void sweep();
-    void showRightWing();
-    void showLeftWing();
     void bodyVolley(std::int32_t c, bool bare);
-    void fireGuns(int first, int last);
-
-    std::int32_t volleyCounter_ = 0;
-    std::int32_t phaseTimer_ = 0;
-    Side nextSide_ = Side::Right;
 };
 
 }  // namespace cindervane

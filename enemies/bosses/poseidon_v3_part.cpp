@@ -82,26 +82,14 @@ constexpr PieceRow kPieces[] = {
     {PoseidonV3Part::kRightBackKind, PoseidonV3Part::kBackHp, 1},
 };
 
+constexpr const PieceRow& rowOf(PoseidonV3Part::Piece piece) {
+    return kPieces[static_cast<int>(piece)];
+}
+
 }  // namespace
 
-PoseidonV3Part::PoseidonV3Part(Piece piece) {
-    const PieceRow& row = kPieces[static_cast<int>(piece)];
-    kind_ = row.kind;
-    isBoss_ = true;
-    invulnerable_ = true;
-    alive_ = true;
-    frame_ = 0;
-    setAngle(0);
-    age_ = 0;
-    frameDelay_ = 2;
-    fullHp_ = row.hp;
-    hp_ = row.hp;
-    setSpeedX(0);
-    setSpeedY(0);
-    pattern_ = 0;
-    dirX_ = 0;
-    dirY_ = 0;
-    partLayer_ = row.layer;
+PoseidonV3Part::PoseidonV3Part(Piece piece)
+    : BossPart(rowOf(piece).kind, rowOf(piece).hp, rowOf(piece).layer) {
     switch (piece) {
         case Piece::LeftWing:
             addEnemyGuns(*this, kLeftWingGuns);
@@ -116,12 +104,6 @@ PoseidonV3Part::PoseidonV3Part(Piece piece) {
             addEnemyGuns(*this, kRightBackGuns);
             break;
     }
-    explosion_ = std::make_unique<Explosion>();
-}
-
-void PoseidonV3Part::move() {
-    if (alive_) moveStep();
-    updateOwned();
 }
 
 }  // namespace cindervane

@@ -5,11 +5,11 @@
 
 #include <cstdint>
 
-#include "enemies/enemy.h"
+#include "enemies/bosses/boss_part.h"
 
 namespace cindervane {
 
-class PoseidonV3Part : public Enemy {
+class PoseidonV3Part : public BossPart {
   public:
     enum class Piece { LeftWing, RightWing, LeftBack, RightBack };
 
@@ -26,9 +26,6 @@ class PoseidonV3Part : public Enemy {
     // Alive, invulnerable until the body arrives, standing still (the body places it), a wing
     // drawn above the body and a back section beneath it, with its guns laid out for its side.
     explicit PoseidonV3Part(Piece piece);
-
-    // One motion step while alive, then updateOwned. Must not allocate.
-    void move() override;
 };
 
 }  // namespace cindervane

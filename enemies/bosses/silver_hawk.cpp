@@ -64,11 +64,6 @@ SilverHawk::SilverHawk(RandomGenerator& random)
     addEnemyGuns(*this, kGuns);
 }
 
-void SilverHawk::fireGuns(int first, int last) {
-    for (int g = first; g <= last; ++g)
-        if (Gun* each = gun(g)) each->fire(x_, y_);
-}
-
 void SilverHawk::chooseLane() {
     const Craft* ship = getTarget();
     const bool shipOnTheLeft = ship && ship->getX() + ship->width() / 2 < 120;

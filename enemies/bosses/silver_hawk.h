@@ -38,7 +38,6 @@ class SilverHawk : public Boss {
     void dive();
     void firstVolley(std::int32_t c);
     void secondVolley(std::int32_t c);
-    void fireGuns(int first, int last);
 
     std::int32_t volleyCounter_ = 0;
 };

@@ -54,11 +54,6 @@ WingedBear::WingedBear(RandomGenerator& random) : Boss(kType, kFullHp, 1, 4, kCo
     addEnemyGuns(*this, kGuns);
 }
 
-void WingedBear::fireGuns(int first, int last) {
-    for (int g = first; g <= last; ++g)
-        if (Gun* each = gun(g)) each->fire(x_, y_);
-}
-
 void WingedBear::fireVolley(std::int32_t c) {
     // Missile pairs from the outside in, twice a round.
     const std::int32_t r = c % 50;

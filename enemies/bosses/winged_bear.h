@@ -26,7 +26,6 @@ class WingedBear : public Boss {
 
   private:
     void fireVolley(std::int32_t c);
-    void fireGuns(int first, int last);
 
     std::int32_t volleyCounter_ = 0;
 };
