@@ -2,10 +2,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "game/autopilot.h"
 #include "game/game_state.h"
 #include "gamelibrary/game_app.h"
+#include "platform/options.h"
 
 namespace cindervane {
 
@@ -16,6 +20,9 @@ struct GameOptions {
     // The autopilot plays, with or without the hidden refills.
     bool autopilot = false;
     bool autopilotRefills = false;
+    // A replay's high score table, best first: the game starts with it instead of the
+    // file's and leaves the file alone, since the table is not the player's.
+    std::optional<std::vector<platform::ScriptHighScore>> replayHighScores;
 };
 
 class CindervaneGame : public GameCallbacks {
@@ -33,6 +40,7 @@ class CindervaneGame : public GameCallbacks {
     void onKeyDown(KeyIndex key, int x, int y) override;
     void onKeyUp(KeyIndex key, int x, int y) override;
     void reportState(nlohmann::json& dump) const override;
+    platform::StateHash stateHash() const override;
 
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
@@ -48,6 +56,12 @@ class CindervaneGame : public GameCallbacks {
 // first stage's ship starts with, under the limits of stage n, so any stage can be played
 // on its own with the ship the game starts with.
 void startGameAtStage(GameState& state, int stage);
+
+// Takes a script's header into the options: its seed, its stage and its high score table.
+// A seed or stage already chosen on the command line must agree with the header; false with
+// the reason when one does not.
+bool adoptScriptHeader(const platform::ScriptHeader& header, platform::PlatformOptions& options,
+                       GameOptions& game, std::string& error);
 
 // Makes the application object with the game's settings and hands it to the game.
 std::unique_ptr<GameApp> createGameApp(platform::Platform& platform, CindervaneGame& game);

@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     std::uint32_t seed = 0;
     GameOptions gameOptions;
     std::string autopilot;
+    std::string recordFile;
 
     cli.add_flag("--headless", headless,
                  "Run without a window or sound on virtual time (tests, scripted runs)");
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
             ->check(CLI::PositiveNumber);
     cli.add_option("--script", scriptFile, "Input script for a headless run")
         ->check(CLI::ExistingFile);
+    cli.add_option("--record", recordFile,
+                   "Write the session to FILE as a script that replays and checks it");
     auto* assetsOption = cli.add_option("--assets", assets,
                                         "Folder of the pictures and sounds (default: "
                                         "beside the program)")
@@ -79,18 +82,23 @@ int main(int argc, char** argv) {
         gameOptions.autopilotRefills = autopilot == "refill";
     }
 
-    std::unique_ptr<platform::Platform> host;
-    if (headless) {
-        std::vector<platform::ScriptEvent> script;
-        if (!scriptFile.empty()) {
-            std::ifstream in(scriptFile);
-            std::string error;
-            if (!in || !platform::parseScript(in, script, error)) {
-                std::cerr << "cindervane: " << scriptFile << ": " << (in ? error : "cannot be read")
-                          << '\n';
-                return 2;
-            }
+    std::vector<platform::ScriptEvent> script;
+    if (!scriptFile.empty()) {
+        std::ifstream in(scriptFile);
+        std::string error;
+        platform::ScriptHeader header;
+        if (!in || !platform::parseScript(in, script, error, &header)) {
+            std::cerr << "cindervane: " << scriptFile << ": " << (in ? error : "cannot be read")
+                      << '\n';
+            return 2;
         }
+        if (!adoptScriptHeader(header, options, gameOptions, error)) {
+            std::cerr << "cindervane: " << error << '\n';
+            return 2;
+        }
+    }
+    std::unique_ptr<platform::PlatformBase> host;
+    if (headless) {
         host = std::make_unique<platform::HeadlessPlatform>(options, std::move(script));
     } else {
         if (!scriptFile.empty()) {
@@ -100,11 +108,21 @@ int main(int argc, char** argv) {
         host = std::make_unique<platform::SdlPlatform>(options);
     }
 
+    if (!recordFile.empty()) {
+        std::string error;
+        auto recorder = platform::ScriptRecorder::open(recordFile, error);
+        if (!recorder) {
+            std::cerr << "cindervane: " << error << '\n';
+            return 2;
+        }
+        host->recordTo(std::move(recorder));
+    }
+
     CindervaneGame game(*host, gameOptions);
     const int exitCode = runApplication(*host, game, [](platform::Platform& p, GameCallbacks& g) {
         return createGameApp(p, static_cast<CindervaneGame&>(g));
     });
-    if (headless && !static_cast<platform::HeadlessPlatform&>(*host).scriptOutputsWritten())
-        return exitCode == 0 ? 3 : exitCode;
+    if (host->replayDiverged()) return 1;
+    if (!host->scriptOutputsWritten()) return exitCode == 0 ? 3 : exitCode;
     return exitCode;
 }

@@ -224,14 +224,12 @@ void SdlPlatform::pumpEvents() {
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
             case SDL_QUIT:
-                if (!closePosted_) postMessage(Message{WM_CLOSE, 0, 0});
-                closePosted_ = true;
+                closeFromOutside();
                 break;
             case SDL_WINDOWEVENT:
                 switch (event.window.event) {
                     case SDL_WINDOWEVENT_CLOSE:
-                        if (!closePosted_) postMessage(Message{WM_CLOSE, 0, 0});
-                        closePosted_ = true;
+                        closeFromOutside();
                         break;
                     case SDL_WINDOWEVENT_FOCUS_GAINED:
                         postMessage(Message{WM_ACTIVATE, 1, 0});
@@ -339,10 +337,9 @@ void SdlPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick
 }
 
 void SdlPlatform::frameFinished() {
+    PlatformBase::frameFinished();
     present(false);
-    ++framesShown_;
-    if (options().frameLimit && framesShown_ == *options().frameLimit)
-        postMessage(Message{WM_CLOSE, 0, 0});
+    if (options().frameLimit && framesRun() == *options().frameLimit) closeFromOutside();
 }
 
 void SdlPlatform::setWindowIcon(const Bitmap& picture, std::uint32_t transparentRgb) {

@@ -18,6 +18,7 @@ class FallingShot : public Projectile {
     // The motion step; dead once y leaves 1..320, with its power restored for its next
     // flight.
     void move() override;
+    void hashOwnState(StateHasher& hasher) const override { hasher.add(power_); }
 
   private:
     std::int32_t power_;

@@ -21,6 +21,11 @@ class ParticleShot : public Projectile {
     // shot that turned starts its next flight on the direction it had before the turn, so
     // every flight of a pooled shot begins as its gun aims it.
     void move() override;
+    void hashOwnState(StateHasher& hasher) const override {
+        hasher.add(turned_);
+        hasher.add(unturnedDirX_);
+        hasher.add(unturnedDirY_);
+    }
 
   private:
     bool turned_ = false;
