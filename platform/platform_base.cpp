@@ -4,6 +4,9 @@
 #include "platform/audio/absent_wave_output.h"
 #include "platform/program_paths.h"
 
+#include <cstdlib>
+#include <iostream>
+
 namespace cindervane::platform {
 
 PlatformBase::PlatformBase(PlatformOptions options)
@@ -46,6 +49,16 @@ void PlatformBase::destroyWindow() {
 }
 
 bool PlatformBase::peekMessage(Message& message) {
+    // A closed terminal, Ctrl-C or a kill asks the window to close, as the exit button
+    // does; asked again once closing has begun, the program ends at once.
+    if (const int signals = closeSignals_.arrived(); signals > 0) {
+        if (closeAsked_ || !windowExists_) {
+            std::cerr << "cindervane: ended by signal " << closeSignals_.lastSignal() << '\n';
+            std::_Exit(128 + closeSignals_.lastSignal());
+        }
+        closeAsked_ = true;
+        queue_.push_back(Message{WM_CLOSE, 0, 0});
+    }
     pumpEvents();
     if (queue_.empty()) return false;
     message = queue_.front();
@@ -77,7 +90,11 @@ std::filesystem::path PlatformBase::assetDirectory() {
 }
 
 std::filesystem::path PlatformBase::dataDirectory() {
-    if (!dataDirectory_) dataDirectory_ = resolveDataDirectory(options_.dataDirectory);
+    if (!dataDirectory_) {
+        std::string error;  // the program's entry has resolved it already and said why not
+        dataDirectory_ = resolveDataDirectory(options_.dataDirectory, error)
+                             .value_or(std::filesystem::path("."));
+    }
     return *dataDirectory_;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/audio/timed_wave_output.h"
+#include "platform/close_signals.h"
 #include "platform/options.h"
 #include "platform/platform.h"
 
@@ -58,6 +59,9 @@ class PlatformBase : public Platform {
     const StateReporter& reporter() const { return reporter_; }
 
   private:
+    // First of all, so every thread a back end starts later leaves these signals to it.
+    CloseSignals closeSignals_;
+    bool closeAsked_ = false;
     PlatformOptions options_;
     WindowProcedure procedure_;
     std::string className_;
