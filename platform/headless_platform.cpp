@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/png_writer.h"
+#include "platform/printable.h"
 
 namespace cindervane::platform {
 
@@ -84,7 +85,7 @@ void HeadlessPlatform::applyScriptLine(const ScriptEvent& event) {
             out.flush();
             if (!out) {
                 std::cerr << "cindervane: dump at line " << event.line << ": cannot write "
-                          << event.file << '\n';
+                          << printable(event.file) << '\n';
                 outputsWritten_ = false;
             }
             break;
@@ -111,6 +112,16 @@ void HeadlessPlatform::closeGame() {
     if (closeRequested_ || !windowExists()) return;
     closeRequested_ = true;
     postMessage(Message{WM_CLOSE, 0, 0});
+}
+
+void HeadlessPlatform::closeWindow() {
+    if (nextLine_ >= script_.size()) return;
+    const ScriptEvent& first = script_[nextLine_];
+    const std::size_t left = script_.size() - nextLine_;
+    std::cerr << "cindervane: " << left << (left == 1 ? " script line" : " script lines")
+              << " never came due, the first at line " << first.line << " (frame " << first.frame
+              << "): the game closed after " << framesRun_ << " frames\n";
+    nextLine_ = script_.size();
 }
 
 void HeadlessPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) {
