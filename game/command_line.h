@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/cindervane_game.h"
+#include "game/game_options.h"
 #include "platform/options.h"
 
 namespace cindervane {
