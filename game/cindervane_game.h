@@ -49,6 +49,10 @@ class CindervaneGame : public GameCallbacks {
 // on its own with the ship the game starts with.
 void startGameAtStage(GameState& state, int stage);
 
+// What the platform's desktop controls are told after every frame: whether the ship is
+// flown, where it is, and whether C would pause the game.
+platform::PlayView playView(const GameState& state);
+
 // Makes the application object with the game's settings and hands it to the game.
 std::unique_ptr<GameApp> createGameApp(platform::Platform& platform, CindervaneGame& game);
 
