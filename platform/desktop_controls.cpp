@@ -95,12 +95,17 @@ void DesktopControls::update(std::uint32_t tick) {
     int dx = 0, dy = 0;
     deflection(dx, dy);
     if (!view_.flying && (dx != 0 || dy != 0)) {
-        const long long step = static_cast<long long>(kPointerSpeed) * elapsed * kSubPixels;
+        pointerHeldMs_ = std::min<int>(pointerHeldMs_ + static_cast<int>(elapsed), kPointerRampMs);
+        const int speed = kPointerStartSpeed +
+                          (kPointerSpeed - kPointerStartSpeed) * pointerHeldMs_ / kPointerRampMs;
+        const long long step = static_cast<long long>(speed) * elapsed * kSubPixels;
         pointerX_ = std::clamp(pointerX_ + static_cast<int>(dx * step / (kFull * 1000LL)), 0,
                                (kScreenWidth - 1) * kSubPixels);
         pointerY_ = std::clamp(pointerY_ + static_cast<int>(dy * step / (kFull * 1000LL)), 0,
                                (kScreenHeight - 1) * kSubPixels);
         pointerShown_ = true;
+    } else {
+        pointerHeldMs_ = 0;
     }
     sync();
 }

@@ -30,8 +30,11 @@ class DesktopControls {
     // How far ahead of the ship's centre the virtual stylus is held at full deflection: the
     // ship flies at its full speed from 19 pixels away, so this leaves a margin.
     static constexpr int kReach = 32;
-    // How fast the pointer crosses the screen at full deflection, in pixels a second.
-    static constexpr int kPointerSpeed = 200;
+    // How fast the pointer moves at full deflection, in pixels a second: slowly at first, so
+    // a short press places it on a menu item, then faster the longer it is held.
+    static constexpr int kPointerStartSpeed = 60;
+    static constexpr int kPointerSpeed = 240;
+    static constexpr int kPointerRampMs = 500;
     // Stick deflections below this (of 32767) are the stick's rest.
     static constexpr int kDeadZone = 8000;
 
@@ -99,6 +102,7 @@ class DesktopControls {
     int pointerX_ = kScreenWidth / 2 * kSubPixels;
     int pointerY_ = kScreenHeight / 2 * kSubPixels;
     bool pointerShown_ = false;
+    int pointerHeldMs_ = 0;  // how long the pointer has been moving, up to the ramp's end
     bool ticked_ = false;
     std::uint32_t lastTick_ = 0;
     bool stylusDown_ = false;

@@ -267,11 +267,18 @@ void SdlPlatform::makePointer() {
     SDL_SetTextureBlendMode(pointer_, SDL_BLENDMODE_BLEND);
 }
 
+int SdlPlatform::windowScale() const {
+    if (!window_) return 0;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    return std::max(1, std::min(width / kScreenWidth, height / kScreenHeight));
+}
+
 void SdlPlatform::changeScale(int step) {
     if (!window_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return;
     int width = 0, height = 0;
     SDL_GetWindowSize(window_, &width, &height);
-    const int now = std::max(1, std::min(width / kScreenWidth, height / kScreenHeight));
+    const int now = windowScale();
     const int wanted = std::clamp(now + step, 1, std::max(now, fittingScale()));
     if (wanted == now && width == kScreenWidth * now && height == kScreenHeight * now) return;
     SDL_SetWindowSize(window_, kScreenWidth * wanted, kScreenHeight * wanted);

@@ -43,6 +43,8 @@ class SdlPlatform : public PlatformBase {
     int chosenScale() const;
     // The largest whole factor whose window fits the desktop.
     int fittingScale() const;
+    // The whole factor the window shows the screen at now.
+    int windowScale() const;
     // The pointer the keys and the stick move outside flight.
     const DesktopControls& controls() const { return controls_; }
 

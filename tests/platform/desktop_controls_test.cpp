@@ -111,25 +111,32 @@ TEST_F(Controls, OutsideFlightKeysMoveAPointerThatTheTapButtonsPress) {
     EXPECT_FALSE(controls.pointerShown());
     controls.update(1000);
     controls.setKeyDirections(kDirectionLeft | kDirectionUp);
-    controls.update(1100);  // a tenth of a second at full speed
+    controls.update(1100);
     EXPECT_TRUE(controls.pointerShown());
-    const int step = DesktopControls::kPointerSpeed / 10;
-    EXPECT_EQ(controls.pointerX(), kScreenWidth / 2 - step);
-    EXPECT_EQ(controls.pointerY(), kScreenHeight / 2 - step);
+    const int first = kScreenWidth / 2 - controls.pointerX();
+    EXPECT_GT(first, 0);
+    EXPECT_EQ(kScreenHeight / 2 - controls.pointerY(), first);
+    // The longer it is held, the faster it goes.
+    controls.update(1200);
+    const int x = controls.pointerX(), y = controls.pointerY();
+    EXPECT_GT(kScreenWidth / 2 - first - x, first);
     EXPECT_TRUE(take().empty());  // moving the pointer touches nothing
     EXPECT_TRUE(controls.tapButton(Hand::Keyboard, true));
     EXPECT_TRUE(controls.tapButton(Hand::Keyboard, true));  // the key's repeat
     // Holding the tap and moving drags the stylus; the pad's own button is apart.
     controls.setKeyDirections(kDirectionRight);
-    controls.update(1150);
+    controls.update(1250);
+    const int dragX = controls.pointerX();
+    EXPECT_GT(dragX, x);
     EXPECT_FALSE(controls.tapButton(Hand::Gamepad, false));
     EXPECT_TRUE(controls.tapButton(Hand::Keyboard, false));
-    const int x = kScreenWidth / 2 - step, y = kScreenHeight / 2 - step;
-    EXPECT_EQ(take(), (std::vector<Stylus>{{WM_LBUTTONDOWN, x, y},
-                                           {WM_MOUSEMOVE, x + step / 2, y},
-                                           {WM_LBUTTONUP, x + step / 2, y}}));
+    EXPECT_EQ(take(),
+              (std::vector<Stylus>{
+                  {WM_LBUTTONDOWN, x, y}, {WM_MOUSEMOVE, dragX, y}, {WM_LBUTTONUP, dragX, y}}));
     // The pointer never leaves the screen and a long wait does not fling it.
-    for (int i = 0; i < 20; ++i)
+    controls.update(60000);
+    EXPECT_LE(controls.pointerX() - dragX, DesktopControls::kPointerSpeed / 10);
+    for (int i = 1; i <= 20; ++i)
         controls.update(60000 + i * 100000);
     EXPECT_EQ(controls.pointerX(), kScreenWidth - 1);
     // The mouse hides it and sets where it starts from.

@@ -52,11 +52,12 @@ class DesktopPlay : public ::testing::Test {
             frame();
     }
 
-    static void key(SDL_Keycode code, bool down) {
+    static void key(SDL_Keycode code, bool down, std::uint16_t modifiers = KMOD_NONE) {
         SDL_Event event{};
         event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
         event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
         event.key.keysym.sym = code;
+        event.key.keysym.mod = modifiers;
         SDL_PushEvent(&event);
     }
     void press(SDL_Keycode code) {
@@ -175,6 +176,27 @@ TEST_F(DesktopPlay, ZFiresXRollsAndLosingTheWindowPausesWithTheCKey) {
     frame();
     EXPECT_EQ(game->state().screen, GameScreen::Pause);
     EXPECT_TRUE(app->suspended());
+}
+
+TEST_F(DesktopPlay, CtrlPlusAndMinusScaleTheWindowByWholeFactorsThatFitTheDesktop) {
+    start(1);
+    frame();
+    ASSERT_EQ(host->windowScale(), 1);
+    const int largest = host->fittingScale();
+    ASSERT_GE(largest, 2) << "the dummy desktop is 1024 x 768";
+    for (int i = 0; i < largest + 1; ++i) {
+        key(SDLK_EQUALS, true, KMOD_LCTRL);
+        frame();
+    }
+    EXPECT_EQ(host->windowScale(), largest);
+    key(SDLK_MINUS, true, KMOD_LCTRL);
+    frame();
+    EXPECT_EQ(host->windowScale(), std::max(1, largest - 1));
+    for (int i = 0; i < largest; ++i) {
+        key(SDLK_KP_MINUS, true, KMOD_RCTRL);
+        frame();
+    }
+    EXPECT_EQ(host->windowScale(), 1);
 }
 
 TEST_F(DesktopPlay, AGamepadTapsThroughTheMenuThenSteersFiresAndRolls) {
