@@ -61,6 +61,12 @@ int main(int argc, char** argv) {
                  "Report no sound devices at all (tests the game's failure path)");
     cli.add_flag("--suspend-running", suspendRunning, "Ask the running copy to suspend, then exit");
     cli.set_version_flag("--version", std::string(CINDERVANE_VERSION));
+    cli.footer(
+        "Controls: the mouse is the stylus. Arrows or W A S D (a gamepad's left stick or d-pad) "
+        "steer;\nZ or Space (pad A) fires, X (pad B) rolls, Enter or Left Shift (pad X, "
+        "shoulders) charges\nthe hyper beam, C, P or Esc (pad Start, Back) pauses. Outside "
+        "play they move and tap a\npointer. F11 full screen, Ctrl and + or - scale. See "
+        "cindervane(6).");
     CLI11_PARSE(cli, argc, argv);
 
     if (suspendRunning) {
