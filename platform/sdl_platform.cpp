@@ -310,6 +310,8 @@ void SdlPlatform::closeGamepad(int instanceId) {
         SDL_GameControllerClose(*pad);
         gamepads_.erase(pad);
         // A pad pulled out lets go of whatever it held.
+        padDirections_ = 0;
+        stickX_ = stickY_ = 0;
         controls_.setPadDirections(0);
         controls_.setStick(0, 0);
         controls_.tapButton(Hand::Gamepad, false);
@@ -349,8 +351,8 @@ void SdlPlatform::buttonKey(SDL_Keycode key, bool down) {
     const bool tapKey =
         std::find(std::begin(kTapKeys), std::end(kTapKeys), key) != std::end(kTapKeys);
     if (tapKey && controls_.tapButton(Hand::Keyboard, down)) return;
-    postKey(down ? WM_KEYDOWN : WM_KEYUP,
-            codeForKey(key));  // repeats included, as the device sends
+    // Repeats included, as the device sends them.
+    postKey(down ? WM_KEYDOWN : WM_KEYUP, codeForKey(key));
 }
 
 void SdlPlatform::stylusEvent(bool down, int windowX, int windowY) {
@@ -402,6 +404,7 @@ void SdlPlatform::handleWindowEvent(const SDL_WindowEvent& event) {
             }
             heldSteeringKeys_ = 0;
             padDirections_ = 0;
+            stickX_ = stickY_ = 0;
             controls_.releaseAll();
             postMessage(Message{WM_ACTIVATE, 0, 0});
             postMessage(Message{WM_KILLFOCUS, 0, 0});
