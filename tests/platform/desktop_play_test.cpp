@@ -154,8 +154,16 @@ TEST_F(DesktopPlay, HeldArrowsFlyTheShipAtFullSpeedAndLettingGoStopsIt) {
     frames(3);
     EXPECT_EQ(ship().getX(), restX);
     EXPECT_GT(restX, startX);
-    // Keys never charge: only Start does, and the arrows sent no direction key.
+    // With the power bar full the device's direction keys would charge; the arrows steer
+    // only, and Left Shift is the Start button that charges.
+    game->state().ship->setPower(100);
+    key(SDLK_LEFT, true);
+    frames(3);
+    key(SDLK_LEFT, false);
+    frame();
     EXPECT_FALSE(ship().isCharging());
+    press(SDLK_LSHIFT);
+    EXPECT_TRUE(ship().isCharging());
 }
 
 TEST_F(DesktopPlay, ZFiresXRollsAndLosingTheWindowPausesWithTheCKey) {
