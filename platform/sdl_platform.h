@@ -88,8 +88,6 @@ class SdlPlatform : public PlatformBase {
     bool cursorHidden_ = false;
     long shownPointer_ = -1;
     bool swallowReturnUp_ = false;
-    long long framesShown_ = 0;
-    bool closePosted_ = false;
     std::vector<std::uint8_t> shownPicture_;
 };
 
