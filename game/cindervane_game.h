@@ -43,6 +43,10 @@ class CindervaneGame : public GameCallbacks {
 // on its own with the ship the game starts with.
 void startGameAtStage(GameState& state, int stage);
 
+// What the platform's desktop controls are told after every frame: whether the ship is
+// flown, where it is, and whether C would pause the game.
+platform::PlayView playView(const GameState& state);
+
 // Takes a script's header into the options: its seed, its stage and its high score table.
 // A seed or stage already chosen on the command line must agree with the header; false with
 // the reason when one does not.
