@@ -2,6 +2,7 @@
 // sharp pixels; the mouse is the stylus, the keyboard and gamepads are the device's buttons.
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "platform/instance_lock.h"
 #include "platform/platform_base.h"
 
+union SDL_Event;
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -46,6 +48,11 @@ class SdlPlatform : public PlatformBase {
     // Shows the window picture; unless `always`, only when it changed since last shown.
     void present(bool always);
     void toggleFullScreen();
+    // Asks the window system to report a lost display instead of ending the process.
+    void watchForLostDisplay();
+    bool pollEvent(SDL_Event& event);
+    void waitForEvent(int milliseconds);
+    void showPicture(const void* pixels, int stride);
     void openGamepad(int deviceIndex);
     void postStylus(std::uint32_t id, int windowX, int windowY);
     void postKey(std::uint32_t id, std::uint16_t code);
@@ -62,6 +69,7 @@ class SdlPlatform : public PlatformBase {
     bool swallowReturnUp_ = false;
     long long framesShown_ = 0;
     bool closePosted_ = false;
+    std::atomic<bool> displayLost_ = false;
     std::vector<std::uint8_t> shownPicture_;
 };
 
