@@ -7,6 +7,7 @@
 #include "game/game_options.h"
 #include "game/game_state.h"
 #include "gamelibrary/game_app.h"
+#include "platform/options.h"
 
 namespace cindervane {
 
@@ -25,6 +26,7 @@ class CindervaneGame : public GameCallbacks {
     void onKeyDown(KeyIndex key, int x, int y) override;
     void onKeyUp(KeyIndex key, int x, int y) override;
     void reportState(nlohmann::json& dump) const override;
+    platform::StateHash stateHash() const override;
 
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
@@ -40,6 +42,12 @@ class CindervaneGame : public GameCallbacks {
 // first stage's ship starts with, under the limits of stage n, so any stage can be played
 // on its own with the ship the game starts with.
 void startGameAtStage(GameState& state, int stage);
+
+// Takes a script's header into the options: its seed, its stage and its high score table.
+// A seed or stage already chosen on the command line must agree with the header; false with
+// the reason when one does not.
+bool adoptScriptHeader(const platform::ScriptHeader& header, platform::PlatformOptions& options,
+                       GameOptions& game, std::string& error);
 
 // Makes the application object with the game's settings and hands it to the game.
 std::unique_ptr<GameApp> createGameApp(platform::Platform& platform, CindervaneGame& game);

@@ -33,7 +33,7 @@ bool wholeNumber(const std::string& text, long long& value) {
 
 // The options as the user typed them; checked once CLI11 has sorted them out.
 struct Given {
-    std::string scale, frames, seed, stage, script, assets, dataDir, autopilot;
+    std::string scale, frames, seed, stage, script, record, assets, dataDir, autopilot;
 };
 
 class Checker {
@@ -94,6 +94,7 @@ struct Parser {
     CLI::Option* seed = nullptr;
     CLI::Option* stage = nullptr;
     CLI::Option* script = nullptr;
+    CLI::Option* record = nullptr;
     CLI::Option* assets = nullptr;
     CLI::Option* dataDir = nullptr;
     CLI::Option* autopilot = nullptr;
@@ -118,6 +119,10 @@ struct Parser {
                               "Seed of the game's random generator (default: the clock)")
                    ->type_name("N")
                    ->group(kPlayGroup);
+        record = app.add_option("--record", given.record,
+                                "Write the session to FILE as a script that replays and checks it")
+                     ->type_name("FILE")
+                     ->group(kPlayGroup);
         app.add_flag("--suspend-running", line.suspendRunning,
                      "Ask the running copy to pause its frames, then exit")
             ->group(kPlayGroup);
@@ -187,6 +192,10 @@ struct Parser {
         if (*script) {
             if (given.script.empty()) checker.fail("--script needs a file name, not an empty one");
             line.scriptFile = given.script;
+        }
+        if (*record) {
+            if (given.record.empty()) checker.fail("--record needs a file name, not an empty one");
+            line.recordFile = given.record;
         }
         if (*autopilot) {
             if (given.autopilot.empty() || given.autopilot == "refill") {

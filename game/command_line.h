@@ -23,6 +23,7 @@ struct CommandLine {
     bool headless = false;
     bool suspendRunning = false;
     std::string scriptFile;  // empty: no script
+    std::string recordFile;  // empty: the session is not recorded
 };
 
 struct CommandLineResult {

@@ -1,6 +1,11 @@
 // The choices the command line makes for the game itself.
 #pragma once
 
+#include <optional>
+#include <vector>
+
+#include "platform/headless_script.h"
+
 namespace cindervane {
 
 // What the command line asks of the game itself.
@@ -10,6 +15,9 @@ struct GameOptions {
     // The autopilot plays, with or without the hidden refills.
     bool autopilot = false;
     bool autopilotRefills = false;
+    // A replay's high score table, best first: the game starts with it instead of the
+    // file's and leaves the file alone, since the table is not the player's.
+    std::optional<std::vector<platform::ScriptHighScore>> replayHighScores;
 };
 
 }  // namespace cindervane

@@ -14,6 +14,7 @@
 #include "platform/printable.h"
 #include "platform/program_paths.h"
 #include "platform/regular_file.h"
+#include "platform/script_recorder.h"
 #include "platform/sdl_platform.h"
 
 using namespace cindervane;
@@ -25,8 +26,9 @@ int complain(const std::string& line, int exitCode) {
     return exitCode;
 }
 
-// Reads the script of a headless run; false with one line when it cannot be used.
-bool readScript(const std::string& file, std::vector<platform::ScriptEvent>& script) {
+// Reads the script of a run, with its header; false with one line when it cannot be used.
+bool readScript(const std::string& file, std::vector<platform::ScriptEvent>& script,
+                platform::ScriptHeader& header) {
     std::vector<std::uint8_t> bytes;
     std::string reason;
     constexpr std::size_t kMostScriptBytes = 64 * 1024 * 1024;
@@ -37,7 +39,7 @@ bool readScript(const std::string& file, std::vector<platform::ScriptEvent>& scr
     }
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::string error;
-    if (!platform::parseScript(in, script, error)) {
+    if (!platform::parseScript(in, script, error, &header)) {
         complain(platform::printable(file) + ": " + error, 0);
         return false;
     }
@@ -66,21 +68,36 @@ int run(int argc, char** argv) {
         return complain("no running copy answered", kExitCannotRun);
     }
 
-    std::unique_ptr<platform::Platform> host;
+    // A recording's header (its seed, its stage) makes it replay the same game; a command
+    // line that asks for another is a mistake.
+    std::vector<platform::ScriptEvent> script;
+    if (!line.scriptFile.empty()) {
+        platform::ScriptHeader header;
+        if (!readScript(line.scriptFile, script, header)) return kExitUsage;
+        std::string error;
+        if (!adoptScriptHeader(header, line.platform, line.game, error))
+            return complain(error, kExitUsage);
+    }
+    std::unique_ptr<platform::PlatformBase> host;
     if (line.headless) {
-        std::vector<platform::ScriptEvent> script;
-        if (!line.scriptFile.empty() && !readScript(line.scriptFile, script)) return kExitUsage;
         host = std::make_unique<platform::HeadlessPlatform>(line.platform, std::move(script));
     } else {
         host = std::make_unique<platform::SdlPlatform>(line.platform);
+    }
+
+    if (!line.recordFile.empty()) {
+        std::string error;
+        auto recorder = platform::ScriptRecorder::open(line.recordFile, error);
+        if (!recorder) return complain(error, kExitUsage);
+        host->recordTo(std::move(recorder));
     }
 
     CindervaneGame game(*host, line.game);
     const int exitCode = runApplication(*host, game, [](platform::Platform& p, GameCallbacks& g) {
         return createGameApp(p, static_cast<CindervaneGame&>(g));
     });
-    if (line.headless && !static_cast<platform::HeadlessPlatform&>(*host).scriptOutputsWritten())
-        return exitCode == 0 ? 3 : exitCode;
+    if (host->replayDiverged()) return 1;
+    if (!host->scriptOutputsWritten()) return exitCode == 0 ? 3 : exitCode;
     return exitCode;
 }
 

@@ -319,25 +319,23 @@ void SdlPlatform::pumpEvents() {
     if (displayLost_) {
         // The desktop is gone: the game closes the normal way, saving its scores, and the
         // window system is not asked for anything more.
-        if (!closePosted_) {
+        if (!displayLossSaid_) {
             std::cerr << "cindervane: the display went away; closing the game\n";
-            postMessage(Message{WM_CLOSE, 0, 0});
-            closePosted_ = true;
+            displayLossSaid_ = true;
         }
+        closeFromOutside();
         return;
     }
     SDL_Event event;
     while (pollEvent(event)) {
         switch (event.type) {
             case SDL_QUIT:
-                if (!closePosted_) postMessage(Message{WM_CLOSE, 0, 0});
-                closePosted_ = true;
+                closeFromOutside();
                 break;
             case SDL_WINDOWEVENT:
                 switch (event.window.event) {
                     case SDL_WINDOWEVENT_CLOSE:
-                        if (!closePosted_) postMessage(Message{WM_CLOSE, 0, 0});
-                        closePosted_ = true;
+                        closeFromOutside();
                         break;
                     case SDL_WINDOWEVENT_FOCUS_GAINED:
                         postMessage(Message{WM_ACTIVATE, 1, 0});
@@ -445,10 +443,9 @@ void SdlPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick
 }
 
 void SdlPlatform::frameFinished() {
+    PlatformBase::frameFinished();
     present(false);
-    ++framesShown_;
-    if (options().frameLimit && framesShown_ == *options().frameLimit)
-        postMessage(Message{WM_CLOSE, 0, 0});
+    if (options().frameLimit && framesRun() == *options().frameLimit) closeFromOutside();
 }
 
 void SdlPlatform::setWindowIcon(const Bitmap& picture, std::uint32_t transparentRgb) {
