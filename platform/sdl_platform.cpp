@@ -2,14 +2,21 @@
 #include "platform/sdl_platform.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
 #include <cctype>
+#include <csetjmp>
 #include <cstring>
 #include <iostream>
 #include <string>
 
 #include "platform/keys.h"
+
+// Last: Xlib's macros (None, Status, ...) must not meet the game's own names.
+#if CINDERVANE_HAS_X11
+#include <X11/Xlib.h>
+#endif
 
 namespace cindervane::platform {
 
@@ -72,6 +79,19 @@ constexpr PadDirection kPadDirections[] = {
     {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kDirectionRight},
 };
 
+#if CINDERVANE_HAS_X11
+// Where Xlib's handler for a lost connection returns to: set only around the few SDL calls
+// that talk to the X server on the game thread. Xlib's own handler would end the process
+// there and then; this one lets the message loop close the game the normal way. It is the
+// platform's one piece of process-wide state, as Xlib's handler receives nothing else.
+thread_local std::jmp_buf* displayLostTarget = nullptr;
+
+int onDisplayLost(Display*) {
+    if (displayLostTarget) std::longjmp(*displayLostTarget, 1);
+    return 0;  // outside the guarded calls: Xlib ends the process as before
+}
+#endif
+
 std::uint16_t codeForKey(SDL_Keycode key) {
     for (const KeyBinding& binding : kKeyBindings)
         if (binding.key == key) return binding.code;
@@ -133,7 +153,8 @@ SdlPlatform::~SdlPlatform() {
     closeWindow();
     for (SDL_GameController* pad : gamepads_)
         SDL_GameControllerClose(pad);
-    if (videoReady_) SDL_Quit();
+    // With the display gone, SDL's own goodbye to it would only wait on a dead connection.
+    if (videoReady_ && !displayLost_) SDL_Quit();
 }
 
 bool SdlPlatform::raiseRunningCopy(std::string_view className, std::string_view) {
@@ -212,12 +233,92 @@ bool SdlPlatform::openWindow(std::string_view title, bool) {
         return false;
     }
     makePointer();
+    watchForLostDisplay();
     // A new window is the active one; later focus changes arrive as events.
     postMessage(Message{WM_ACTIVATE, 1, 0});
     return true;
 }
 
+void SdlPlatform::watchForLostDisplay() {
+#if CINDERVANE_HAS_X11
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11)
+        XSetIOErrorHandler(onDisplayLost);
+#endif
+}
+
+// The calls that talk to the window system, each guarded against a lost display: nothing of
+// the game's lies between the guard and SDL, so the jump back skips only SDL and Xlib.
+bool SdlPlatform::pollEvent(SDL_Event& event) {
+#if CINDERVANE_HAS_X11
+    std::jmp_buf target;
+    if (setjmp(target) != 0) {
+        displayLostTarget = nullptr;
+        displayLost_ = true;
+        return false;
+    }
+    displayLostTarget = &target;
+#endif
+    const bool got = SDL_PollEvent(&event) != 0;
+#if CINDERVANE_HAS_X11
+    displayLostTarget = nullptr;
+#endif
+    return got;
+}
+
+void SdlPlatform::waitForEvent(int milliseconds) {
+#if CINDERVANE_HAS_X11
+    std::jmp_buf target;
+    if (setjmp(target) != 0) {
+        displayLostTarget = nullptr;
+        displayLost_ = true;
+        return;
+    }
+    displayLostTarget = &target;
+#endif
+    SDL_WaitEventTimeout(nullptr, milliseconds);
+#if CINDERVANE_HAS_X11
+    displayLostTarget = nullptr;
+#endif
+}
+
+// The picture, and the gamepad's pointer over it when one is shown (pointerAt >= 0); the
+// pointer lies on the desktop's copy only, the game's picture never holds it.
+void SdlPlatform::showPicture(const void* pixels, int stride, long pointerAt) {
+#if CINDERVANE_HAS_X11
+    std::jmp_buf target;
+    if (setjmp(target) != 0) {
+        displayLostTarget = nullptr;
+        displayLost_ = true;
+        return;
+    }
+    displayLostTarget = &target;
+#endif
+    SDL_UpdateTexture(texture_, nullptr, pixels, stride);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    if (pointer_ && pointerAt >= 0) {
+        const SDL_Rect at{controls_.pointerX(), controls_.pointerY(), kPointerWidth,
+                          kPointerHeight};
+        SDL_RenderCopy(renderer_, pointer_, nullptr, &at);
+    }
+    SDL_RenderPresent(renderer_);
+#if CINDERVANE_HAS_X11
+    displayLostTarget = nullptr;
+#endif
+}
+
 void SdlPlatform::closeWindow() {
+    if (displayLost_) {
+        // Nothing of the window can be released through a connection that is gone.
+        pointer_ = nullptr;
+        texture_ = nullptr;
+        renderer_ = nullptr;
+        window_ = nullptr;
+        return;
+    }
     if (pointer_) SDL_DestroyTexture(pointer_);
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
@@ -236,7 +337,7 @@ void SdlPlatform::showWindow() {
 }
 
 void SdlPlatform::present(bool always) {
-    if (!renderer_ || !texture_) return;
+    if (!renderer_ || !texture_ || displayLost_) return;
     const Bitmap& picture = windowPicture();
     // A frame that changed nothing on the screen costs no scaling and no copy to the desktop.
     const std::size_t bytes = static_cast<std::size_t>(picture.stride()) * picture.height();
@@ -247,17 +348,7 @@ void SdlPlatform::present(bool always) {
     if (unchanged && !always) return;
     shownPicture_.assign(picture.bits(), picture.bits() + bytes);
     shownPointer_ = pointerAt;
-    SDL_UpdateTexture(texture_, nullptr, picture.bits(), picture.stride());
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    // The pointer lies on the desktop's copy only: the game's picture never holds it.
-    if (pointer_ && pointerAt >= 0) {
-        const SDL_Rect at{controls_.pointerX(), controls_.pointerY(), kPointerWidth,
-                          kPointerHeight};
-        SDL_RenderCopy(renderer_, pointer_, nullptr, &at);
-    }
-    SDL_RenderPresent(renderer_);
+    showPicture(picture.bits(), picture.stride(), pointerAt);
 }
 
 void SdlPlatform::makePointer() {
@@ -381,8 +472,18 @@ WaveOutput& SdlPlatform::waveOutput() {
 void SdlPlatform::pumpEvents() {
     deliverWaveNotices();
     if (!videoReady_) return;
+    if (displayLost_) {
+        // The desktop is gone: the game closes the normal way, saving its scores, and the
+        // window system is not asked for anything more.
+        if (!displayLossSaid_) {
+            std::cerr << "cindervane: the display went away; closing the game\n";
+            displayLossSaid_ = true;
+        }
+        closeFromOutside();
+        return;
+    }
     SDL_Event event;
-    while (SDL_PollEvent(&event))
+    while (pollEvent(event))
         handleEvent(event);
     controls_.update(tickCount());
     // The desktop's pointer hides over the window while the ship flies.
@@ -519,15 +620,15 @@ std::uint32_t SdlPlatform::tickCount() {
 void SdlPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) {
     if (!videoReady_) return;
     pumpEvents();
-    if (!queue().empty()) return;
+    if (!queue().empty() || displayLost_) return;
     if (!framesRunning) {
-        SDL_WaitEventTimeout(nullptr, 250);
+        waitForEvent(250);
         return;
     }
     // The frame is due once the tick count is past dueTick.
     const std::int32_t remaining =
         static_cast<std::int32_t>(dueTick) - static_cast<std::int32_t>(tickCount()) + 1;
-    if (remaining > 0) SDL_WaitEventTimeout(nullptr, remaining);
+    if (remaining > 0) waitForEvent(remaining);
 }
 
 void SdlPlatform::frameFinished() {
@@ -559,6 +660,7 @@ void SdlPlatform::showMessageBox(std::string_view caption, std::string_view text
     const std::uint32_t flags =
         icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
     std::cerr << captionText << ": " << bodyText << '\n';
+    if (displayLost_) return;  // no desktop left to show it on: the line has said it
     if (SDL_ShowSimpleMessageBox(flags, captionText.c_str(), bodyText.c_str(), window_) != 0) {
         // No way to show a box (no desktop): the line on stderr has said it.
     }

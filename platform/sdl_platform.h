@@ -3,6 +3,7 @@
 // and steer the ship through a virtual stylus (desktop_controls.h).
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "platform/instance_lock.h"
 #include "platform/platform_base.h"
 
+union SDL_Event;
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -62,6 +64,11 @@ class SdlPlatform : public PlatformBase {
     void changeScale(int step);
     void handleEvent(const SDL_Event& event);
     void handleWindowEvent(const SDL_WindowEvent& event);
+    // Asks the window system to report a lost display instead of ending the process.
+    void watchForLostDisplay();
+    bool pollEvent(SDL_Event& event);
+    void waitForEvent(int milliseconds);
+    void showPicture(const void* pixels, int stride, long pointerAt);
     void openGamepad(int deviceIndex);
     void closeGamepad(int instanceId);
     void padButton(int button, bool down);
@@ -88,6 +95,8 @@ class SdlPlatform : public PlatformBase {
     bool cursorHidden_ = false;
     long shownPointer_ = -1;
     bool swallowReturnUp_ = false;
+    std::atomic<bool> displayLost_ = false;
+    bool displayLossSaid_ = false;
     std::vector<std::uint8_t> shownPicture_;
 };
 
