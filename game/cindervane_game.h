@@ -2,9 +2,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "game/autopilot.h"
 #include "game/game_state.h"
+#include "game/play_statistics.h"
 #include "gamelibrary/game_app.h"
 
 namespace cindervane {
@@ -13,9 +15,11 @@ namespace cindervane {
 struct GameOptions {
     // 1..8: after start-up, straight to the intro of this stage of a new game; 0: the logo.
     int startStage = 0;
-    // The autopilot plays, with or without the hidden refills.
-    bool autopilot = false;
-    bool autopilotRefills = false;
+    // The autopilot plays, with these settings.
+    std::optional<AutopilotSettings> autopilot;
+    // Keep the statistics of the first game for the balance report, and close the game once
+    // that game has ended and its high score table or the main menu shows.
+    bool statistics = false;
 };
 
 class CindervaneGame : public GameCallbacks {
@@ -36,12 +40,16 @@ class CindervaneGame : public GameCallbacks {
 
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
+    // The first game's statistics as the game closed, or null when they are not kept.
+    const nlohmann::json* statisticsReport() const { return statistics_ ? &report_ : nullptr; }
 
   private:
     platform::Platform& platform_;
     GameOptions options_;
     GameState state_;
     std::unique_ptr<Autopilot> autopilot_;
+    std::unique_ptr<PlayStatistics> statistics_;
+    nlohmann::json report_;
 };
 
 // A new game that begins at the intro of stage n (1..8). The shop rows hold the levels a

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <memory>
 
+#include "game/autopilot_settings.h"
 #include "game/cindervane_game.h"
 #include "gamelibrary/game_app.h"
 #include "platform/headless_platform.h"
@@ -48,10 +49,19 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(1, 8));
     auto* autopilotOption =
         cli.add_option("--autopilot", autopilot,
-                       "Let the autopilot play (tests, demos); --autopilot=refill also lets it "
-                       "refill the ship through the hidden corner")
+                       "Let the autopilot play (tests, demos); settings, comma-separated, any "
+                       "order: refill, skill=expert|normal|novice, seed=N")
             ->expected(0, 1)
-            ->check(CLI::IsMember({"", "refill"}));
+            ->check(
+                [](const std::string& list) {
+                    return parseAutopilotSettings(list) ? std::string()
+                                                        : "not a list of autopilot settings";
+                },
+                "AUTOPILOT SETTINGS");
+    std::string reportFile;
+    cli.add_option("--report", reportFile,
+                   "Write the first game's statistics (stages, damage by enemy and gun, "
+                   "coins, score) to FILE as JSON, and close once that game has ended");
     cli.add_option("--scale", options.scale, "Window scale factor (default: largest that fits)")
         ->check(CLI::Range(1, 16));
     cli.add_flag("--fullscreen", options.fullScreen, "Start full screen (F11 toggles)");
@@ -75,9 +85,10 @@ int main(int argc, char** argv) {
     if (*dataOption) options.dataDirectory = dataDir;
     if (*seedOption) options.seed = seed;
     if (*autopilotOption) {
-        gameOptions.autopilot = true;
-        gameOptions.autopilotRefills = autopilot == "refill";
+        gameOptions.autopilot = parseAutopilotSettings(autopilot);
     }
+
+    gameOptions.statistics = !reportFile.empty();
 
     std::unique_ptr<platform::Platform> host;
     if (headless) {
@@ -104,6 +115,14 @@ int main(int argc, char** argv) {
     const int exitCode = runApplication(*host, game, [](platform::Platform& p, GameCallbacks& g) {
         return createGameApp(p, static_cast<CindervaneGame&>(g));
     });
+    if (const nlohmann::json* report = game.statisticsReport()) {
+        std::ofstream out(reportFile);
+        out << report->dump(1) << '\n';
+        if (!out) {
+            std::cerr << "cindervane: " << reportFile << ": cannot be written\n";
+            return exitCode == 0 ? 3 : exitCode;
+        }
+    }
     if (headless && !static_cast<platform::HeadlessPlatform&>(*host).scriptOutputsWritten())
         return exitCode == 0 ? 3 : exitCode;
     return exitCode;

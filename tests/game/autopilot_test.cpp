@@ -38,7 +38,7 @@ class AutopilotTest : public ShellTest {
 };
 
 TEST_F(AutopilotTest, TapsFromTheMenuIntoPlayAndTurnsAutoFireOn) {
-    Autopilot pilot(false);
+    Autopilot pilot;
     showMainMenu(state);
     step(pilot, 60);
     EXPECT_EQ(state.screen, GameScreen::Play);
@@ -50,12 +50,12 @@ TEST_F(AutopilotTest, TapsFromTheMenuIntoPlayAndTurnsAutoFireOn) {
 
 TEST_F(AutopilotTest, RefillsOnlyWhenAllowedAndOnlyWhenLow) {
     startPlay();
-    Autopilot careful(false);
+    Autopilot careful;
     state.ship->setHp(1000);
     step(careful);
     EXPECT_EQ(state.ship->getHp(), 1000);
 
-    Autopilot refilling(true);
+    Autopilot refilling({.refills = true});
     state.ship->setHp(2000);
     step(refilling);
     EXPECT_EQ(state.ship->getHp(), 2000) << "40% is not low yet";
@@ -67,7 +67,7 @@ TEST_F(AutopilotTest, RefillsOnlyWhenAllowedAndOnlyWhenLow) {
 
 TEST_F(AutopilotTest, SteersOutOfTheWayOfAShotComingDown) {
     startPlay();
-    Autopilot pilot(false);
+    Autopilot pilot;
     TestEnemyLayout layout;
     layout.guns = 1;
     layout.shotsPerGun = 1;
@@ -90,7 +90,7 @@ TEST_F(AutopilotTest, SteersOutOfTheWayOfAShotComingDown) {
 
 TEST_F(AutopilotTest, RollsOutOfAShotItCannotDodge) {
     startPlay();
-    Autopilot pilot(false);
+    Autopilot pilot;
     TestEnemyLayout layout;
     layout.guns = 1;
     layout.shotsPerGun = 1;
@@ -105,7 +105,7 @@ TEST_F(AutopilotTest, RollsOutOfAShotItCannotDodge) {
 }
 
 TEST_F(AutopilotTest, GivesUpAfterGameOverAndEntersTheNickBot) {
-    Autopilot pilot(false);
+    Autopilot pilot;
     startPlay();
     state.score = 999999;
     state.screen = GameScreen::GameOver;
