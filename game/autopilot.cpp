@@ -35,7 +35,9 @@ constexpr int kShopDoneX = 180, kShopDoneY = 290;
 constexpr std::int32_t kShopTapGap = 3;
 // The hit points below which it refills (a share of the full hit points, in percent), and
 // the taps the hidden corner needs.
-constexpr std::int32_t kRefillPercent = 35;
+constexpr std::int32_t kRefillPercent = 60;
+// The most its own chance adds to the cost of a way: a few pixels of detour.
+constexpr std::uint32_t kTieNoise = 8;
 constexpr int kRefillTaps = 6;
 // A hit this soon (in frames) is worth a roll or letting the beam go.
 constexpr int kRollWithin = 3;
@@ -211,7 +213,9 @@ void Autopilot::choosePlan(const PlayerShip& ship, const Goal& goal) {
                 if (hold > skill_.lookAhead) hold = skill_.lookAhead;
                 int earliest = 0;
                 bool lethal = false;
-                const std::int64_t cost = planCost(ship, dx, dy, hold, goal, earliest, lethal);
+                // A little of its own chance on every way, so near ties go as its seed leans.
+                const std::int64_t cost = planCost(ship, dx, dy, hold, goal, earliest, lethal) +
+                                          random_.next() % kTieNoise;
                 if (first || cost < bestCost) {
                     first = false;
                     bestCost = cost;

@@ -19,6 +19,8 @@ constexpr int kMargin = 3;
 constexpr int kHighestRow = 60;
 // It flies a little above the panel, out of reach of the very bottom.
 constexpr int kFlyingRowAbovePanel = 12;
+// A shot this heavy (hit points) is minded even from a gun whose rhythm is not yet known.
+constexpr std::int32_t kHeavyShot = 1000;
 // Room it keeps round an enemy's body.
 constexpr int kBodyRoom = 6;
 // No body flies faster than this many pixels a frame.
@@ -198,9 +200,11 @@ void Autopilot::addGunLines(const Enemy& enemy) {
             }
         }
         // A gun whose rhythm it does not know: shots it may fire in the next frames, worth
-        // less than shots already on their way, as they may never come.
+        // less than shots already on their way, as they may never come; the heavier they
+        // hit, the more it minds them.
+        const std::int32_t worry = damage >= kHeavyShot ? damage / 2 : damage / 8;
         for (int delay = 0; delay < skill_.lookAhead / 2; delay += 3)
-            addThreat(shifted(box, -vx * delay, -vy * delay), vx, vy, damage / 8, false);
+            addThreat(shifted(box, -vx * delay, -vy * delay), vx, vy, worry, false);
     }
 }
 
