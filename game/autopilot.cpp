@@ -261,7 +261,8 @@ void Autopilot::useButtons(GameState& state, int earliest) {
     // while the body passes.
     const int rollWithin = planLethal_ ? 1 : kRollWithin;
     if (skill_.rolls && earliest > 0 && earliest <= rollWithin && ship.evadeBarFull() &&
-        (planLethal_ || !bossNear_) && ship.getChargeLevel() < 1 && !ship.isEvading()) {
+        (planLethal_ || (!bossNear_ && ship.getHp() * 2 < ship.getFullHp())) &&
+        ship.getChargeLevel() < 1 && !ship.isEvading()) {
         press(state, kEvadeKey);
     }
     if (!ship.isCharging()) {

@@ -130,7 +130,8 @@ class Autopilot {
     int planDy_ = 0;
     int planEarliest_ = 0;
     bool planLethal_ = false;
-    // A boss is on the field: the roll is kept for the hits that would end the ship.
+    // A boss is on the field: the roll is kept for the hits that would end the ship (as it
+    // is away from bosses while the ship has half its hit points or more).
     bool bossNear_ = false;
     int nextPlan_ = 0;
     // Frames the charge bar has been full without the beam being let go.

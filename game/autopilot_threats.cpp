@@ -22,7 +22,7 @@ constexpr int kFlyingRowAbovePanel = 12;
 // A shot this heavy (hit points) is minded even from a gun whose rhythm is not yet known.
 constexpr std::int32_t kHeavyShot = 1000;
 // Room it keeps round an enemy's body.
-constexpr int kBodyRoom = 6;
+constexpr int kBodyRoom = 8;
 // No body flies faster than this many pixels a frame.
 constexpr int kMaxBodySpeed = 16;
 // How a boss charges: pixels a frame across and down, and the frames it may wait first.
@@ -109,9 +109,11 @@ void Autopilot::addBody(const Enemy& enemy, std::int32_t fullHp) {
     if (!enemy.isAlive() || !enemy.sheet()) return;
     // Ramming costs the ship the enemy's hit points, up to all of its own; bodies turn and
     // swerve, so it keeps a little more room from them than from shots.
+    // A boss moves smoothly and fills the screen: it gets only the room round every threat.
     const platform::Rect box = enemy.hitBox();
-    const platform::Rect padded{box.left - kBodyRoom, box.top - kBodyRoom, box.right + kBodyRoom,
-                                box.bottom + kBodyRoom};
+    const int room = enemy.isBoss() ? 0 : kBodyRoom;
+    const platform::Rect padded{box.left - room, box.top - room, box.right + room,
+                                box.bottom + room};
     const std::int32_t cost = std::min(enemy.getHp() + 100, fullHp);
     const platform::Point velocity = bodyVelocity(enemy);
     addThreat(padded, velocity.x, velocity.y, cost);
@@ -277,7 +279,9 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
                 earliest = t;
                 lethal = threat.cost >= ship.getHp();
             }
-            break;
+            // A body that would end the ship counts for every frame it overlaps, so when no
+            // way is clear the one that leaves it soonest wins.
+            if (threat.cost < ship.getHp()) break;
         }
     }
     const int away = x < goal.left ? goal.left - x : std::max(0, x - goal.right);

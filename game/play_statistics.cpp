@@ -69,6 +69,7 @@ void PlayStatistics::watchBossGuns(const Enemy& boss) {
 }
 
 void PlayStatistics::afterFrame(const GameState& state) {
+    framesRun_ += 1;
     if (done_) return;
     if (ended_) {
         done_ = state.screen == GameScreen::HighScores || state.screen == GameScreen::MainMenu;
@@ -120,7 +121,10 @@ void PlayStatistics::afterFrame(const GameState& state) {
             record->bossArrivedAt = record->frames;
         if (record->bossArrivedAt >= 0) watchBossGuns(*boss);
     }
-    if (!state.ship->isAlive()) inPlay_ = false;
+    if (!state.ship->isAlive()) {
+        inPlay_ = false;
+        record->lostAtFrame = framesRun_;
+    }
 }
 
 nlohmann::json PlayStatistics::report(const GameState& state) const {
@@ -142,7 +146,8 @@ nlohmann::json PlayStatistics::report(const GameState& state) const {
                           {"refills", record.refills},
                           {"coinsEarned", record.coinsEarned},
                           {"coinsSpent", record.coinsSpent},
-                          {"score", record.score}});
+                          {"score", record.score},
+                          {"lostAtFrame", record.lostAtFrame}});
         earned += record.coinsEarned;
         spent += record.coinsSpent;
         frames += record.frames;

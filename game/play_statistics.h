@@ -41,6 +41,7 @@ class PlayStatistics : public PlayObserver {
         std::int64_t coinsEarned = 0;
         std::int64_t coinsSpent = 0;  // in the shop after the stage
         std::int32_t score = 0;
+        std::int64_t lostAtFrame = -1;  // the run's frame in which the ship was lost
     };
 
     void shipHit(const Enemy& enemy, int part, int gun, std::int32_t hpLost) override;
@@ -62,6 +63,7 @@ class PlayStatistics : public PlayObserver {
 
     std::vector<StageRecord> stages_;
     GameScreen lastScreen_ = GameScreen::Logo;
+    std::int64_t framesRun_ = 0;
     bool inPlay_ = false;
     bool finished_ = false;
     bool ended_ = false;
