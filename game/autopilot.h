@@ -35,6 +35,7 @@ class Autopilot {
         std::int32_t vy;
         std::int32_t cost;
         bool certain;  // a shot or body already there, or a volley it has seen coming
+        platform::Rect swept;  // everywhere it can be within the look-ahead
     };
     static constexpr int kMaxThreats = 2048;
 

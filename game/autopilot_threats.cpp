@@ -88,7 +88,7 @@ void Autopilot::addThreat(const platform::Rect& box, int vx, int vy, std::int32_
                                std::max(box.right, later.right),
                                std::max(box.bottom, later.bottom)};
     if (!overlaps(swept, reach_)) return;
-    threats_[threatCount_++] = {box, vx, vy, cost, certain};
+    threats_[threatCount_++] = {box, vx, vy, cost, certain, swept};
 }
 
 void Autopilot::addShot(const Projectile& shot, const PlayerShip& ship, std::int32_t cost) {
@@ -261,11 +261,17 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
         }
         path[t] = shifted(padded, x - ship.getX(), y - ship.getY());
     }
+    // Everywhere the plan takes the ship: a threat that never comes near it is passed over.
+    const platform::Rect bounds{std::min(path[1].left, path[lookAhead].left),
+                                std::min(path[1].top, path[lookAhead].top),
+                                std::max(path[1].right, path[lookAhead].right),
+                                std::max(path[1].bottom, path[lookAhead].bottom)};
     std::int64_t cost = 0;
     earliest = 0;
     lethal = false;
     for (int i = 0; i < threatCount_; ++i) {
         const Threat& threat = threats_[i];
+        if (!overlaps(bounds, threat.swept)) continue;
         for (int t = 1; t <= lookAhead; ++t) {
             if (!overlaps(path[t], shifted(threat.box, threat.vx * t, threat.vy * t))) continue;
             // The sooner, the dearer, but a hit that would end the ship is no better for
