@@ -47,10 +47,14 @@ platform::PlayView playView(const GameState& state) {
 
 CindervaneGame::CindervaneGame(platform::Platform& platform, GameOptions options)
     : platform_(platform), options_(options) {
-    if (options_.autopilot) autopilot_ = std::make_unique<Autopilot>(options_.autopilotRefills);
+    if (options_.autopilot) autopilot_ = std::make_unique<Autopilot>(*options_.autopilot);
 }
 
 void CindervaneGame::onCreateGame() {
+    if (options_.statistics) {
+        statistics_ = std::make_unique<PlayStatistics>();
+        state_.observer = statistics_.get();
+    }
     startUpGame(state_, platform_);
     if (options_.replayHighScores && state_.highScores) {
         state_.highScores->entries = {};
@@ -82,6 +86,7 @@ void CindervaneGame::onCreateGame() {
 void CindervaneGame::onDestroyGame() {
     // A replay's table was never the player's: it goes unsaved.
     if (options_.replayHighScores) state_.highScores.reset();
+    if (statistics_) report_ = statistics_->report(state_);
     shutDownGame(state_);
 }
 
@@ -94,8 +99,14 @@ void CindervaneGame::onPaint() {
 void CindervaneGame::onFrame() {
     // The autopilot's hand acts between frames, as the stylus and buttons do.
     if (autopilot_) autopilot_->act(state_);
+    if (statistics_) statistics_->beforeFrame(state_);
     runFrame(state_, platform_);
     platform_.setPlayView(playView(state_));
+    if (statistics_) {
+        const bool wasDone = statistics_->done();
+        statistics_->afterFrame(state_);
+        if (!wasDone && statistics_->done() && state_.app) state_.app->requestClose();
+    }
 }
 
 void CindervaneGame::onStylusDown(int x, int y) {

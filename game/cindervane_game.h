@@ -2,10 +2,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "game/autopilot.h"
 #include "game/game_options.h"
 #include "game/game_state.h"
+#include "game/play_statistics.h"
 #include "gamelibrary/game_app.h"
 #include "platform/options.h"
 
@@ -30,12 +32,16 @@ class CindervaneGame : public GameCallbacks {
 
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
+    // The first game's statistics as the game closed, or null when they are not kept.
+    const nlohmann::json* statisticsReport() const { return statistics_ ? &report_ : nullptr; }
 
   private:
     platform::Platform& platform_;
     GameOptions options_;
     GameState state_;
     std::unique_ptr<Autopilot> autopilot_;
+    std::unique_ptr<PlayStatistics> statistics_;
+    nlohmann::json report_;
 };
 
 // A new game that begins at the intro of stage n (1..8). The shop rows hold the levels a

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "game/autopilot_settings.h"
 #include "platform/printable.h"
 
 namespace cindervane {
@@ -33,7 +34,7 @@ bool wholeNumber(const std::string& text, long long& value) {
 
 // The options as the user typed them; checked once CLI11 has sorted them out.
 struct Given {
-    std::string scale, frames, seed, stage, script, record, assets, dataDir, autopilot;
+    std::string scale, frames, seed, stage, script, record, report, assets, dataDir, autopilot;
 };
 
 class Checker {
@@ -95,6 +96,7 @@ struct Parser {
     CLI::Option* stage = nullptr;
     CLI::Option* script = nullptr;
     CLI::Option* record = nullptr;
+    CLI::Option* report = nullptr;
     CLI::Option* assets = nullptr;
     CLI::Option* dataDir = nullptr;
     CLI::Option* autopilot = nullptr;
@@ -160,11 +162,18 @@ struct Parser {
                     ->type_name("N")
                     ->group(kTestingGroup);
         autopilot = app.add_option("--autopilot", given.autopilot,
-                                   "Let the autopilot play (tests, demos); --autopilot=refill "
-                                   "also lets it refill the ship through the hidden corner")
+                                   "Let the autopilot play (tests, demos); settings, "
+                                   "comma-separated, any order: refill, "
+                                   "skill=expert|normal|novice, seed=N")
                         ->expected(0, 1)
-                        ->type_name("[=refill]")
+                        ->type_name("[=SETTINGS]")
                         ->group(kTestingGroup);
+        report = app.add_option("--report", given.report,
+                                "Write the first game's statistics (stages, damage by enemy and "
+                                "gun, coins, score) to FILE as JSON, and close once that game "
+                                "has ended")
+                     ->type_name("FILE")
+                     ->group(kTestingGroup);
         app.add_flag("--no-wave-device", line.platform.noWaveDevice,
                      "Report no sound devices at all (tests the game's failure path)")
             ->group(kTestingGroup);
@@ -200,12 +209,16 @@ struct Parser {
             line.recordFile = given.record;
         }
         if (*autopilot) {
-            if (given.autopilot.empty() || given.autopilot == "refill") {
-                line.game.autopilot = true;
-                line.game.autopilotRefills = given.autopilot == "refill";
-            } else {
-                checker.fail("--autopilot takes nothing or =refill, not " + shown(given.autopilot));
-            }
+            line.game.autopilot = parseAutopilotSettings(given.autopilot);
+            if (!line.game.autopilot)
+                checker.fail("--autopilot takes a list of refill, skill=expert|normal|novice "
+                             "and seed=N, not " +
+                             shown(given.autopilot));
+        }
+        if (*report) {
+            if (given.report.empty()) checker.fail("--report needs a file name, not an empty one");
+            line.reportFile = given.report;
+            line.game.statistics = true;
         }
         if (!line.scriptFile.empty() && !line.headless) checker.fail("--script needs --headless");
     }

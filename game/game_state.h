@@ -25,6 +25,7 @@
 #include "platform/draw/brush.h"
 #include "platform/draw/font.h"
 #include "play/drawn_effects.h"
+#include "play/play_observer.h"
 #include "play/player_ship.h"
 #include "shell/high_score_table.h"
 
@@ -62,6 +63,10 @@ enum BrushIndex {
 struct GameState {
     // The application shell the game runs in: fatal errors, closing, paths.
     GameApp* app = nullptr;
+
+    // A watcher of play for statistics, or none; the game tells it of hits and never reads
+    // anything from it.
+    PlayObserver* observer = nullptr;
 
     // The game's one source of chance, seeded at start-up.
     RandomGenerator random;
