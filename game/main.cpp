@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     auto* framesOption =
         cli.add_option("--frames", frames, "Close the game the normal way after N frames")
             ->check(CLI::PositiveNumber);
-    cli.add_option("--script", scriptFile, "Input script for a headless run")
+    cli.add_option("--script", scriptFile,
+                   "Input script: run it headless, or watch a replay in the window")
         ->check(CLI::ExistingFile);
     cli.add_option("--record", recordFile,
                    "Write the session to FILE as a script that replays and checks it");
@@ -101,11 +102,7 @@ int main(int argc, char** argv) {
     if (headless) {
         host = std::make_unique<platform::HeadlessPlatform>(options, std::move(script));
     } else {
-        if (!scriptFile.empty()) {
-            std::cerr << "cindervane: --script needs --headless\n";
-            return 2;
-        }
-        host = std::make_unique<platform::SdlPlatform>(options);
+        host = std::make_unique<platform::SdlPlatform>(options, std::move(script));
     }
 
     if (!recordFile.empty()) {

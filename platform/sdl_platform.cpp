@@ -57,7 +57,9 @@ std::uint16_t codeForPadButton(int button) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform(PlatformOptions options) : PlatformBase(std::move(options)) {
+SdlPlatform::SdlPlatform(PlatformOptions options, std::vector<ScriptEvent> script)
+    : PlatformBase(std::move(options), std::move(script)) {
+    handOverAfterScript();
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // sharp, nearest-neighbour pixels
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
@@ -308,6 +310,9 @@ void SdlPlatform::pumpEvents() {
                 }
                 break;
         }
+    }
+    // A replay being watched: its lines due by now, after the player's own events.
+    while (applyDueScriptLine()) {
     }
 }
 
