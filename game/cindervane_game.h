@@ -2,28 +2,13 @@
 #pragma once
 
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "game/autopilot.h"
+#include "game/game_options.h"
 #include "game/game_state.h"
 #include "gamelibrary/game_app.h"
-#include "platform/options.h"
 
 namespace cindervane {
-
-// What the command line asks of the game itself.
-struct GameOptions {
-    // 1..8: after start-up, straight to the intro of this stage of a new game; 0: the logo.
-    int startStage = 0;
-    // The autopilot plays, with or without the hidden refills.
-    bool autopilot = false;
-    bool autopilotRefills = false;
-    // A replay's high score table, best first: the game starts with it instead of the
-    // file's and leaves the file alone, since the table is not the player's.
-    std::optional<std::vector<platform::ScriptHighScore>> replayHighScores;
-};
 
 class CindervaneGame : public GameCallbacks {
   public:

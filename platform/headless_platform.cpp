@@ -16,6 +16,10 @@ bool HeadlessPlatform::openWindow(std::string_view, bool) {
     return true;
 }
 
+void HeadlessPlatform::closeWindow() {
+    reportUndueScriptLines();
+}
+
 void HeadlessPlatform::pumpEvents() {
     // Sounds that have played out by the virtual tick count finish first, so a frame sees
     // them finished.

@@ -39,7 +39,8 @@ class HeadlessPlatform : public PlatformBase {
 
   protected:
     bool openWindow(std::string_view title, bool fullScreen) override;
-    void closeWindow() override {}
+    // Says which script lines never came due before the game closed.
+    void closeWindow() override;
     void pumpEvents() override;
 
   private:

@@ -9,6 +9,7 @@
 
 #include "platform/keys.h"
 #include "platform/platform.h"
+#include "platform/printable.h"
 
 namespace cindervane::platform {
 
@@ -166,7 +167,8 @@ bool parseScript(std::istream& input, std::vector<ScriptEvent>& events, std::str
         if (parts.empty()) continue;
 
         const auto fail = [&](const std::string& what) {
-            error = "line " + std::to_string(lineNumber) + ": " + what;
+            // A damaged line may hold anything: never echo its bytes raw to the terminal.
+            error = "line " + std::to_string(lineNumber) + ": " + printable(what);
             events.clear();
             return false;
         };

@@ -9,7 +9,11 @@
 
 #include "platform/audio/absent_wave_output.h"
 #include "platform/png_writer.h"
+#include "platform/printable.h"
 #include "platform/program_paths.h"
+
+#include <cstdlib>
+#include <iostream>
 
 namespace cindervane::platform {
 
@@ -57,6 +61,16 @@ void PlatformBase::destroyWindow() {
 }
 
 bool PlatformBase::peekMessage(Message& message) {
+    // A closed terminal, Ctrl-C or a kill asks the window to close, as the exit button
+    // does; asked again once closing has begun, the program ends at once.
+    if (const int signals = closeSignals_.arrived(); signals > 0) {
+        if (closeAsked_ || !windowExists_) {
+            std::cerr << "cindervane: ended by signal " << closeSignals_.lastSignal() << '\n';
+            std::_Exit(128 + closeSignals_.lastSignal());
+        }
+        closeAsked_ = true;
+        queue_.push_back(Message{WM_CLOSE, 0, 0});
+    }
     pumpEvents();
     if (queue_.empty()) return false;
     message = queue_.front();
@@ -124,7 +138,11 @@ std::filesystem::path PlatformBase::assetDirectory() {
 }
 
 std::filesystem::path PlatformBase::dataDirectory() {
-    if (!dataDirectory_) dataDirectory_ = resolveDataDirectory(options_.dataDirectory);
+    if (!dataDirectory_) {
+        std::string error;  // the program's entry has resolved it already and said why not
+        dataDirectory_ = resolveDataDirectory(options_.dataDirectory, error)
+                             .value_or(std::filesystem::path("."));
+    }
     return *dataDirectory_;
 }
 
@@ -155,6 +173,16 @@ bool PlatformBase::applyDueScriptLine() {
     applyScriptLine(script_[nextLine_++]);
     if (handsOver_ && nextLine_ >= script_.size()) endScript();
     return true;
+}
+
+void PlatformBase::reportUndueScriptLines() {
+    if (nextLine_ >= script_.size()) return;
+    const ScriptEvent& first = script_[nextLine_];
+    const std::size_t left = script_.size() - nextLine_;
+    std::cerr << "cindervane: " << left << (left == 1 ? " script line" : " script lines")
+              << " never came due, the first at line " << first.line << " (frame " << first.frame
+              << "): the game closed after " << framesRun_ << " frames\n";
+    nextLine_ = script_.size();
 }
 
 void PlatformBase::applyScriptLine(const ScriptEvent& event) {
@@ -199,7 +227,7 @@ void PlatformBase::applyScriptLine(const ScriptEvent& event) {
             out.flush();
             if (!out) {
                 std::cerr << "cindervane: dump at line " << event.line << ": cannot write "
-                          << event.file << '\n';
+                          << printable(event.file) << '\n';
                 outputsWritten_ = false;
             }
             break;

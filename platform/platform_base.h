@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/audio/timed_wave_output.h"
+#include "platform/close_signals.h"
 #include "platform/headless_script.h"
 #include "platform/options.h"
 #include "platform/platform.h"
@@ -74,6 +75,9 @@ class PlatformBase : public Platform {
     // Back-end work when the window is made, shown and destroyed.
     virtual bool openWindow(std::string_view title, bool fullScreen) = 0;
     virtual void closeWindow() = 0;
+    // Says on stderr how many script lines never came due before the game closed, and from
+    // which line; nothing when every line took effect.
+    void reportUndueScriptLines();
     // Messages waiting in the back end's own event source, moved to the queue.
     virtual void pumpEvents() {}
 
@@ -103,6 +107,9 @@ class PlatformBase : public Platform {
     void endScript();
     void toggleHold();
 
+    // First of all, so every thread a back end starts later leaves these signals to it.
+    CloseSignals closeSignals_;
+    bool closeAsked_ = false;
     PlatformOptions options_;
     WindowProcedure procedure_;
     std::string className_;
