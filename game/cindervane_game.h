@@ -7,6 +7,7 @@
 #include "game/game_options.h"
 #include "game/game_state.h"
 #include "gamelibrary/game_app.h"
+#include "platform/options.h"
 
 namespace cindervane {
 
