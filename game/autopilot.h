@@ -1,13 +1,16 @@
-// The autopilot: a bot that plays the game for tests and demonstrations. Once a frame, before
-// the frame is drawn, it looks at the game state and answers through the same stylus and
-// button input a player's hand reaches: it taps through the screens and flies the ship.
-// It uses no clock and no chance, so the same seed gives the same game every time.
+// The autopilot: a bot that plays the game for tests, demonstrations and the balance report.
+// Once a frame, before the frame runs, it looks at the game state and answers through the
+// same stylus and button input a player's hand reaches: it taps through the screens, shops
+// and flies the ship. Its only chance is its own generator, seeded by its settings, so the
+// same game seed and autopilot settings give the same game every time.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "game/autopilot_settings.h"
 #include "game/game_state.h"
+#include "gamelibrary/random_generator.h"
 #include "platform/draw/geometry.h"
 #include "play/player_ship.h"
 
@@ -15,15 +18,13 @@ namespace cindervane {
 
 class Autopilot {
   public:
-    // With refills, it also taps the hidden corner that refills the ship when its hit
-    // points run low, as a player may.
-    explicit Autopilot(bool refills) : refills_(refills) {}
+    explicit Autopilot(AutopilotSettings settings = {});
 
     // One frame's worth of input for the screen now shown: new game on the main menu, the
-    // stage intro and ending tapped through, continue after a cleared stage, done in the
-    // shop, give up on game over, the nick "BOT"; during play, the ship steered away from
-    // shots and bodies and under enemies, auto fire kept on, the evade roll and the hyper
-    // beam used when they help.
+    // stage intro and ending tapped through, continue after a cleared stage, upgrades bought
+    // and then done in the shop, give up on game over, the nick "BOT"; during play, the ship
+    // steered away from shots, bodies and the columns of guns about to fire, and under
+    // enemies, auto fire kept on, the evade roll and the hyper beam used when they help.
     void act(GameState& state);
 
     // Something that can hurt the ship: an enemy shot or body, its hit box, its velocity in
@@ -33,7 +34,8 @@ class Autopilot {
         std::int32_t vx;
         std::int32_t vy;
         std::int32_t cost;
-        bool certain;  // a shot or body already there, not one a gun may fire
+        bool certain;  // a shot or body already there, or a volley it has seen coming
+        platform::Rect swept;  // everywhere it can be within the look-ahead
     };
     static constexpr int kMaxThreats = 2048;
 
@@ -44,32 +46,95 @@ class Autopilot {
         int y;
     };
 
+    // What the skill changes: frames between its looks at the field (its reaction), how far
+    // ahead it looks, how tightly it keeps under its target, and the habits of a practised
+    // hand (timing the guns it has watched, rolling, holding the beam for a target).
+    struct Skill {
+        int replan;        // frames between new plans, at least 1
+        int replanJitter;  // up to this many frames more, by its own generator
+        int lookAhead;     // frames, at most kMaxLookAhead
+        int aimShare;      // the eighths of an enemy's width on each side it leaves out
+        bool watchesGuns;
+        bool rolls;
+        bool aimsBeam;
+    };
+    static constexpr int kMaxLookAhead = 16;
+    static Skill skillOf(AutopilotSkill skill);
+
   private:
+    // A gun of a fast shot it keeps an eye on: when it fired last, and how many frames
+    // passed between its last two volleys.
+    struct WatchedGun {
+        const Craft* owner = nullptr;
+        int gun = 0;
+        std::uint32_t aliveSlots = 0;
+        std::int32_t seenAt = 0;
+        std::int32_t firedAt = -1;
+        std::int32_t period = 0;
+    };
+    static constexpr int kMaxWatchedGuns = 128;
+    // Where a body was last frame, so its path is judged by how it really moves.
+    struct SeenBody {
+        const Craft* body = nullptr;
+        std::int32_t x = 0;
+        std::int32_t y = 0;
+        std::int32_t seenAt = 0;
+    };
+    static constexpr int kMaxSeenBodies = 128;
+    // The way a boss dashed in each of its phases (by pattern): 0 not yet seen, else the
+    // sideways direction + 2.
+    static constexpr int kChargeWayCount = 8;
+    std::array<int, kChargeWayCount> chargeWays_{};
+
     void tapThroughScreen(GameState& state);
+    void shop(GameState& state);
     void fly(GameState& state);
     void enterNick(GameState& state);
     // Under the enemy it means to shoot (the nearest, and of those the lowest), or on an item
     // box low on the screen; a little above the panel.
     Goal chooseGoal(const GameState& state, const PlayerShip& ship) const;
     // Every shot and body that can reach the ship within the look-ahead, and the lines the
-    // enemies' guns would fire along.
+    // enemies' fast guns will fire along.
     void gatherThreats(const GameState& state, const PlayerShip& ship);
     void addThreat(const platform::Rect& box, int vx, int vy, std::int32_t cost,
                    bool certain = true);
     void addShot(const Projectile& shot, const PlayerShip& ship, std::int32_t cost);
     void addBody(const Enemy& enemy, std::int32_t fullHp);
     void addGunLines(const Enemy& enemy);
+    WatchedGun* watch(const Craft& owner, int gun);
+    // How far the body moved since the last frame, as it is remembered; its own speed and
+    // direction for a body not seen before.
+    platform::Point bodyVelocity(const Enemy& body);
     // The cost of a plan: heading (dx, dy) at full speed for `hold` frames, then standing;
-    // earliest is the frame of its first certain hit, or 0 when nothing certain hits.
+    // earliest is the frame of its first certain heavy hit (an eighth of the full hit points
+    // or more), or 0 when none comes; lethal tells whether that hit would end the ship.
     std::int64_t planCost(const PlayerShip& ship, int dx, int dy, int hold, const Goal& goal,
-                          int& earliest) const;
+                          int& earliest, bool& lethal) const;
+    // The cheapest of the ways it can fly, kept as the plan until its next look.
+    void choosePlan(const PlayerShip& ship, const Goal& goal);
+    void steer(GameState& state, const PlayerShip& ship);
     void useButtons(GameState& state, int earliest);
 
-    bool refills_;
+    AutopilotSettings settings_;
+    Skill skill_;
+    // The autopilot's own chance; the game's generator is never drawn from.
+    RandomGenerator random_;
+    // The side it leans to when two ways cost the same: -1 left, +1 right.
+    int side_ = 1;
     GameScreen lastScreen_ = GameScreen::Logo;
     std::int32_t framesOnScreen_ = 0;
+    std::int32_t frame_ = 0;
     // The stylus is held down on the play screen, steering the ship.
     bool stylusHeld_ = false;
+    // The plan it flies until its next look: heading and the frame of its first hit.
+    int planDx_ = 0;
+    int planDy_ = 0;
+    int planEarliest_ = 0;
+    bool planLethal_ = false;
+    // A boss is on the field: the roll is kept for the hits that would end the ship (as it
+    // is away from bosses while the ship has half its hit points or more).
+    bool bossNear_ = false;
+    int nextPlan_ = 0;
     // Frames the charge bar has been full without the beam being let go.
     std::int32_t chargeHeld_ = 0;
     // Frames since the stage's boss fell.
@@ -77,6 +142,8 @@ class Autopilot {
     // This frame's threats; made once with the autopilot, so a frame allocates nothing.
     std::array<Threat, kMaxThreats> threats_{};
     int threatCount_ = 0;
+    std::array<WatchedGun, kMaxWatchedGuns> watched_{};
+    std::array<SeenBody, kMaxSeenBodies> seenBodies_{};
     // The box the ship can reach within the look-ahead.
     platform::Rect reach_{};
 };

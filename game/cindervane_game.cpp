@@ -32,12 +32,29 @@ nlohmann::json clipReport(const std::unique_ptr<SoundClip>& clip) {
 
 }  // namespace
 
+platform::PlayView playView(const GameState& state) {
+    platform::PlayView view;
+    view.pausable = state.screen == GameScreen::Play;
+    // Once the stage is cleared the captions wait for a tap on continue: the desktop's keys
+    // and sticks then point at it instead of flying.
+    view.flying = view.pausable && !state.stageCleared && state.ship;
+    if (state.ship) {
+        view.shipX = state.ship->getX() + state.ship->width() / 2;
+        view.shipY = state.ship->getY() + state.ship->height() / 2;
+    }
+    return view;
+}
+
 CindervaneGame::CindervaneGame(platform::Platform& platform, GameOptions options)
     : platform_(platform), options_(options) {
-    if (options_.autopilot) autopilot_ = std::make_unique<Autopilot>(options_.autopilotRefills);
+    if (options_.autopilot) autopilot_ = std::make_unique<Autopilot>(*options_.autopilot);
 }
 
 void CindervaneGame::onCreateGame() {
+    if (options_.statistics) {
+        statistics_ = std::make_unique<PlayStatistics>();
+        state_.observer = statistics_.get();
+    }
     startUpGame(state_, platform_);
     if (options_.replayHighScores && state_.highScores) {
         state_.highScores->entries = {};
@@ -69,6 +86,7 @@ void CindervaneGame::onCreateGame() {
 void CindervaneGame::onDestroyGame() {
     // A replay's table was never the player's: it goes unsaved.
     if (options_.replayHighScores) state_.highScores.reset();
+    if (statistics_) report_ = statistics_->report(state_);
     shutDownGame(state_);
 }
 
@@ -81,7 +99,14 @@ void CindervaneGame::onPaint() {
 void CindervaneGame::onFrame() {
     // The autopilot's hand acts between frames, as the stylus and buttons do.
     if (autopilot_) autopilot_->act(state_);
+    if (statistics_) statistics_->beforeFrame(state_);
     runFrame(state_, platform_);
+    platform_.setPlayView(playView(state_));
+    if (statistics_) {
+        const bool wasDone = statistics_->done();
+        statistics_->afterFrame(state_);
+        if (!wasDone && statistics_->done() && state_.app) state_.app->requestClose();
+    }
 }
 
 void CindervaneGame::onStylusDown(int x, int y) {

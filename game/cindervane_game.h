@@ -2,10 +2,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "game/autopilot.h"
 #include "game/game_options.h"
 #include "game/game_state.h"
+#include "game/play_statistics.h"
 #include "gamelibrary/game_app.h"
 #include "platform/options.h"
 
@@ -30,18 +32,26 @@ class CindervaneGame : public GameCallbacks {
 
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
+    // The first game's statistics as the game closed, or null when they are not kept.
+    const nlohmann::json* statisticsReport() const { return statistics_ ? &report_ : nullptr; }
 
   private:
     platform::Platform& platform_;
     GameOptions options_;
     GameState state_;
     std::unique_ptr<Autopilot> autopilot_;
+    std::unique_ptr<PlayStatistics> statistics_;
+    nlohmann::json report_;
 };
 
 // A new game that begins at the intro of stage n (1..8). The shop rows hold the levels a
 // first stage's ship starts with, under the limits of stage n, so any stage can be played
 // on its own with the ship the game starts with.
 void startGameAtStage(GameState& state, int stage);
+
+// What the platform's desktop controls are told after every frame: whether the ship is
+// flown, where it is, and whether C would pause the game.
+platform::PlayView playView(const GameState& state);
 
 // Takes a script's header into the options: its seed, its stage and its high score table.
 // A seed or stage already chosen on the command line must agree with the header; false with

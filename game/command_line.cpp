@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "game/autopilot_settings.h"
 #include "platform/printable.h"
 
 namespace cindervane {
@@ -33,7 +34,7 @@ bool wholeNumber(const std::string& text, long long& value) {
 
 // The options as the user typed them; checked once CLI11 has sorted them out.
 struct Given {
-    std::string scale, frames, seed, stage, script, record, assets, dataDir, autopilot;
+    std::string scale, frames, seed, stage, script, record, report, assets, dataDir, autopilot;
 };
 
 class Checker {
@@ -95,6 +96,7 @@ struct Parser {
     CLI::Option* stage = nullptr;
     CLI::Option* script = nullptr;
     CLI::Option* record = nullptr;
+    CLI::Option* report = nullptr;
     CLI::Option* assets = nullptr;
     CLI::Option* dataDir = nullptr;
     CLI::Option* autopilot = nullptr;
@@ -105,10 +107,12 @@ struct Parser {
                              "Print the program's version and exit");
         app.set_help_flag("-h,--help", "Print this help and exit");
         app.footer(
-            "The mouse is the stylus; the arrow keys, Z, X, C and Enter (or a gamepad) are the\n"
-            "device's buttons; F11 switches full screen. The high scores live in hscr000.bas\n"
-            "in the data folder. Exit status: 0 closed normally, 1 cannot run, 2 a mistake\n"
-            "on the command line.");
+            "Controls: the mouse is the stylus. The arrows or W A S D (a gamepad's left stick\n"
+            "or d-pad) steer; Z or Space (pad A) fires, X (pad B) rolls, Enter or Left Shift\n"
+            "(pad X, shoulders) charges the hyper beam, C, P or Esc (pad Start, Back) pauses.\n"
+            "Outside play they move a pointer and tap. F11 full screen, Ctrl and + or - scale.\n"
+            "The high scores live in hscr000.bas in the data folder. Exit status: 0 closed\n"
+            "normally, 1 cannot run, 2 a mistake on the command line. See cindervane(6).");
 
         dataDir = app.add_option("--data-dir", given.dataDir,
                                  "Folder of the high score file (default: "
@@ -159,11 +163,18 @@ struct Parser {
                     ->type_name("N")
                     ->group(kTestingGroup);
         autopilot = app.add_option("--autopilot", given.autopilot,
-                                   "Let the autopilot play (tests, demos); --autopilot=refill "
-                                   "also lets it refill the ship through the hidden corner")
+                                   "Let the autopilot play (tests, demos); settings, "
+                                   "comma-separated, any order: refill, "
+                                   "skill=expert|normal|novice, seed=N")
                         ->expected(0, 1)
-                        ->type_name("[=refill]")
+                        ->type_name("[=SETTINGS]")
                         ->group(kTestingGroup);
+        report = app.add_option("--report", given.report,
+                                "Write the first game's statistics (stages, damage by enemy and "
+                                "gun, coins, score) to FILE as JSON, and close once that game "
+                                "has ended")
+                     ->type_name("FILE")
+                     ->group(kTestingGroup);
         app.add_flag("--no-wave-device", line.platform.noWaveDevice,
                      "Report no sound devices at all (tests the game's failure path)")
             ->group(kTestingGroup);
@@ -199,12 +210,16 @@ struct Parser {
             line.recordFile = given.record;
         }
         if (*autopilot) {
-            if (given.autopilot.empty() || given.autopilot == "refill") {
-                line.game.autopilot = true;
-                line.game.autopilotRefills = given.autopilot == "refill";
-            } else {
-                checker.fail("--autopilot takes nothing or =refill, not " + shown(given.autopilot));
-            }
+            line.game.autopilot = parseAutopilotSettings(given.autopilot);
+            if (!line.game.autopilot)
+                checker.fail("--autopilot takes a list of refill, skill=expert|normal|novice "
+                             "and seed=N, not " +
+                             shown(given.autopilot));
+        }
+        if (*report) {
+            if (given.report.empty()) checker.fail("--report needs a file name, not an empty one");
+            line.reportFile = given.report;
+            line.game.statistics = true;
         }
     }
 };

@@ -24,6 +24,7 @@ struct CommandLine {
     bool suspendRunning = false;
     std::string scriptFile;  // empty: no script
     std::string recordFile;  // empty: the session is not recorded
+    std::string reportFile;  // empty: no statistics are kept
 };
 
 struct CommandLineResult {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "game/autopilot_settings.h"
 #include "platform/headless_script.h"
 
 namespace cindervane {
@@ -12,9 +13,11 @@ namespace cindervane {
 struct GameOptions {
     // 1..8: after start-up, straight to the intro of this stage of a new game; 0: the logo.
     int startStage = 0;
-    // The autopilot plays, with or without the hidden refills.
-    bool autopilot = false;
-    bool autopilotRefills = false;
+    // The autopilot plays, with these settings.
+    std::optional<AutopilotSettings> autopilot;
+    // Keep the statistics of the first game for the balance report, and close the game once
+    // that game has ended and its high score table or the main menu shows.
+    bool statistics = false;
     // A replay's high score table, best first: the game starts with it instead of the
     // file's and leaves the file alone, since the table is not the player's.
     std::optional<std::vector<platform::ScriptHighScore>> replayHighScores;

@@ -24,6 +24,8 @@
 #include "gamelibrary/surface.h"
 #include "platform/draw/brush.h"
 #include "platform/draw/font.h"
+#include "play/drawn_effects.h"
+#include "play/play_observer.h"
 #include "play/player_ship.h"
 #include "shell/high_score_table.h"
 
@@ -61,6 +63,10 @@ enum BrushIndex {
 struct GameState {
     // The application shell the game runs in: fatal errors, closing, paths.
     GameApp* app = nullptr;
+
+    // A watcher of play for statistics, or none; the game tells it of hits and never reads
+    // anything from it.
+    PlayObserver* observer = nullptr;
 
     // The game's one source of chance, seeded at start-up.
     RandomGenerator random;
@@ -159,6 +165,10 @@ struct GameState {
     std::unique_ptr<PlayerShip> ship;
     // Every enemy of the stage in the order it came on; the list owns them.
     ObjectList<Enemy> enemies;
+
+    // Seen only: the falls of bosses and the ship and the bosses' wind-ups, drawn over the
+    // play field. Play never reads it, and neither the dump nor the state's hash includes it.
+    DrawnEffects drawnEffects;
 
     // The stage's timetable: rows 0 to spawnCount - 1 are valid, written by the stage
     // loader. spawnCursor is the row the spawn walk is looking at.

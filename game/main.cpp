@@ -1,6 +1,7 @@
 // Process entry: reads the command line, picks the desktop or the headless platform and
 // runs the game. Nothing thrown gets past here: whatever goes wrong ends in one line.
 #include <exception>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -96,6 +97,14 @@ int run(int argc, char** argv) {
     const int exitCode = runApplication(*host, game, [](platform::Platform& p, GameCallbacks& g) {
         return createGameApp(p, static_cast<CindervaneGame&>(g));
     });
+    if (const nlohmann::json* report = game.statisticsReport()) {
+        std::ofstream out(line.reportFile);
+        out << report->dump(1) << '\n';
+        if (!out) {
+            complain(platform::printable(line.reportFile) + ": cannot be written", 0);
+            return exitCode == 0 ? 3 : exitCode;
+        }
+    }
     if (host->replayDiverged()) return 1;
     if (!host->scriptOutputsWritten()) return exitCode == 0 ? 3 : exitCode;
     return exitCode;

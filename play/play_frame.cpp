@@ -35,11 +35,14 @@ class Collisions {
     void aimMissiles();
 
   private:
-    void enemyShotsHitShip(Craft& shooter);
+    // The shooter is the enemy itself (part -1) or its part `part`.
+    void enemyShotsHitShip(Craft& shooter, const Enemy& enemy, int part);
     void pickUp(Enemy& carrier);
     void pickUpCoins(Enemy& carrier);
     void aimAtShip(Enemy& shooter);
-    void ram(Enemy& enemy, Enemy* owner);
+    void ram(Enemy& enemy, Enemy* owner, int part);
+    // Tells the play observer, if any, of a hit the ship took.
+    void reportHit(const Enemy& enemy, int part, int gun, std::int32_t hpBefore);
     void shipShotsHit(Enemy& enemy, Enemy* owner);
     void hyperBeamHits(Enemy& enemy, Enemy* owner);
     void shootDownShots(Enemy& shooter);
@@ -109,7 +112,12 @@ void Collisions::kill(Enemy& enemy, Enemy* owner) {
         if (const Coin* coin = enemy.coin(i)) state_.money += coin->getValue() * 10 / 100;
 }
 
-void Collisions::enemyShotsHitShip(Craft& shooter) {
+void Collisions::reportHit(const Enemy& enemy, int part, int gun, std::int32_t hpBefore) {
+    if (state_.observer && ship_.getHp() < hpBefore)
+        state_.observer->shipHit(enemy, part, gun, hpBefore - ship_.getHp());
+}
+
+void Collisions::enemyShotsHitShip(Craft& shooter, const Enemy& enemy, int part) {
     for (int g = 0; g < shooter.getGunCount(); ++g) {
         Gun* gun = shooter.gun(g);
         if (!gun || !gun->isEnabled()) continue;
@@ -117,7 +125,9 @@ void Collisions::enemyShotsHitShip(Craft& shooter) {
             Projectile* shot = gun->projectile(p);
             if (!shot || !shot->hits(ship_, at_)) continue;
             shot->strike(at_.x, at_.y);
+            const std::int32_t hpBefore = ship_.getHp();
             ship_.takeDamage(-gun->getDamage());
+            reportHit(enemy, part, g, hpBefore);
             if (ship_.getHp() == 0) {
                 shipDies();
                 return;
@@ -164,7 +174,7 @@ void Collisions::aimAtShip(Enemy& shooter) {
 
 // Ramming: each side deals its remaining hit points to the other. Not even the beam's
 // invulnerability protects the ship from a collision.
-void Collisions::ram(Enemy& enemy, Enemy* owner) {
+void Collisions::ram(Enemy& enemy, Enemy* owner, int part) {
     if (!enemy.hits(ship_, at_)) return;
     const std::int32_t enemyHp = enemy.getHp();
     const std::int32_t shipHp = ship_.getHp();
@@ -172,6 +182,7 @@ void Collisions::ram(Enemy& enemy, Enemy* owner) {
     enemy.takeDamage(-shipHp);
     if (enemy.getHp() == 0) kill(enemy, owner);
     ship_.takeDamage(-enemyHp);
+    reportHit(owner ? *owner : enemy, part, -1, shipHp);
     if (ship_.getHp() == 0) shipDies();
 }
 
@@ -277,23 +288,24 @@ void Collisions::beamClearsShots(Enemy& shooter) {
 
 void Collisions::withEnemy(Enemy& enemy) {
     // Enemy shots, pickups and homing, for the enemy and then for each of its parts.
-    if (ship_.isAlive() && !ship_.isEvading()) enemyShotsHitShip(enemy);
+    if (ship_.isAlive() && !ship_.isEvading()) enemyShotsHitShip(enemy, enemy, -1);
     if (ship_.isAlive()) pickUp(enemy);
     aimAtShip(enemy);
     for (int i = 0; i < enemy.getPartCount(); ++i) {
         Enemy* part = enemy.part(i);
         if (!part) continue;
-        if (part->isAlive() && ship_.isAlive() && !ship_.isEvading()) enemyShotsHitShip(*part);
+        if (part->isAlive() && ship_.isAlive() && !ship_.isEvading())
+            enemyShotsHitShip(*part, enemy, i);
         if (ship_.isAlive()) pickUpCoins(*part);
         aimAtShip(*part);
     }
 
     // Bodies.
     if (ship_.isAlive() && enemy.isAlive() && !ship_.isEvading()) {
-        ram(enemy, nullptr);
+        ram(enemy, nullptr, -1);
         for (int i = 0; i < enemy.getPartCount(); ++i) {
             Enemy* part = enemy.part(i);
-            if (part && part->isAlive() && ship_.isAlive()) ram(*part, &enemy);
+            if (part && part->isAlive() && ship_.isAlive()) ram(*part, &enemy, i);
         }
     }
 
@@ -407,6 +419,7 @@ void runPlayScreen(GameState& state, platform::DeviceContext& target) {
     }
 
     drawPlayField(state);
+    state.drawnEffects.drawOver(state, target);
 
     if (ship && ship->isAlive() && state.refillTaps > kRefillTaps) {
         state.refillTaps = 0;

@@ -38,7 +38,7 @@ class AutopilotTest : public ShellTest {
 };
 
 TEST_F(AutopilotTest, TapsFromTheMenuIntoPlayAndTurnsAutoFireOn) {
-    Autopilot pilot(false);
+    Autopilot pilot;
     showMainMenu(state);
     step(pilot, 60);
     EXPECT_EQ(state.screen, GameScreen::Play);
@@ -50,16 +50,16 @@ TEST_F(AutopilotTest, TapsFromTheMenuIntoPlayAndTurnsAutoFireOn) {
 
 TEST_F(AutopilotTest, RefillsOnlyWhenAllowedAndOnlyWhenLow) {
     startPlay();
-    Autopilot careful(false);
+    Autopilot careful;
     state.ship->setHp(1000);
     step(careful);
     EXPECT_EQ(state.ship->getHp(), 1000);
 
-    Autopilot refilling(true);
-    state.ship->setHp(2000);
+    Autopilot refilling({.refills = true});
+    state.ship->setHp(3500);
     step(refilling);
-    EXPECT_EQ(state.ship->getHp(), 2000) << "40% is not low yet";
-    state.ship->setHp(1000);
+    EXPECT_EQ(state.ship->getHp(), 3500) << "70% is not low yet";
+    state.ship->setHp(2500);
     step(refilling);
     EXPECT_EQ(state.ship->getHp(), 5000);
     EXPECT_EQ(state.refillTaps, 0);
@@ -67,7 +67,7 @@ TEST_F(AutopilotTest, RefillsOnlyWhenAllowedAndOnlyWhenLow) {
 
 TEST_F(AutopilotTest, SteersOutOfTheWayOfAShotComingDown) {
     startPlay();
-    Autopilot pilot(false);
+    Autopilot pilot;
     TestEnemyLayout layout;
     layout.guns = 1;
     layout.shotsPerGun = 1;
@@ -88,24 +88,31 @@ TEST_F(AutopilotTest, SteersOutOfTheWayOfAShotComingDown) {
     EXPECT_GE(farthest, 8);
 }
 
-TEST_F(AutopilotTest, RollsOutOfAShotItCannotDodge) {
-    startPlay();
-    Autopilot pilot(false);
-    TestEnemyLayout layout;
-    layout.guns = 1;
-    layout.shotsPerGun = 1;
-    layout.damage = 700;
-    TestEnemy& shooter = spawnTestEnemy(state, layout, 0, -200);
-    shooter.setDirY(0);
-    PlayerShip& ship = *state.ship;
-    ASSERT_TRUE(ship.evadeBarFull());
-    shotAt(shooter, ship.getX() + ship.width() / 2 - 5, ship.getY() - 10, 10);
-    step(pilot);
-    EXPECT_TRUE(ship.isEvading());
+TEST_F(AutopilotTest, RollsOutOfAShotItCannotDodgeOnlyWhenTheHitWouldHurtMost) {
+    // A shot just above the ship; whether it rolls with these hit points left.
+    const auto rollsWith = [this](std::int32_t hp) {
+        startPlay();
+        TestEnemyLayout layout;
+        layout.guns = 1;
+        layout.shotsPerGun = 1;
+        layout.damage = 700;
+        TestEnemy& shooter = spawnTestEnemy(state, layout, 0, -200);
+        shooter.setDirY(0);
+        PlayerShip& ship = *state.ship;
+        EXPECT_TRUE(ship.evadeBarFull());
+        ship.setHp(hp);
+        shotAt(shooter, ship.getX() + ship.width() / 2 - 5, ship.getY() - 10, 10);
+        Autopilot pilot;
+        step(pilot);
+        return ship.isEvading();
+    };
+    EXPECT_FALSE(rollsWith(5000)) << "with most of its hit points the roll is kept";
+    EXPECT_TRUE(rollsWith(2000)) << "low, away from bosses";
+    EXPECT_TRUE(rollsWith(600)) << "a hit that would end the ship";
 }
 
 TEST_F(AutopilotTest, GivesUpAfterGameOverAndEntersTheNickBot) {
-    Autopilot pilot(false);
+    Autopilot pilot;
     startPlay();
     state.score = 999999;
     state.screen = GameScreen::GameOver;

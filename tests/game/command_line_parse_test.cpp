@@ -39,13 +39,13 @@ TEST(CommandLineParse, GoodValuesReachTheirOptions) {
     EXPECT_TRUE(p.line.headless);
     EXPECT_EQ(p.line.scriptFile, "s.txt");
     EXPECT_EQ(p.line.platform.dataDirectory, std::filesystem::path("d"));
-    EXPECT_TRUE(p.line.game.autopilot && p.line.game.autopilotRefills);
+    EXPECT_TRUE(p.line.game.autopilot && p.line.game.autopilot->refills);
     EXPECT_TRUE(p.line.platform.noSound && p.line.platform.fullScreen);
 
     const Parsed plain = parse({"--autopilot"});
     ASSERT_TRUE(plain.result.run) << plain.result.error;
     EXPECT_TRUE(plain.line.game.autopilot);
-    EXPECT_FALSE(plain.line.game.autopilotRefills);
+    EXPECT_FALSE(plain.line.game.autopilot->refills);
     EXPECT_FALSE(plain.line.platform.frameLimit.has_value());
 }
 
@@ -65,7 +65,9 @@ TEST(CommandLineParse, EveryRangeMistakeIsOneShortSentenceAndTheUsageCode) {
         {{"--frames", "1e3"}, "--frames takes a whole number from 1 to 1000000000, not '1e3'"},
         {{"--seed", "-1"}, "--seed takes a whole number from 0 to 4294967295, not '-1'"},
         {{"--data-dir", ""}, "--data-dir needs a folder name, not an empty one"},
-        {{"--autopilot=fast"}, "--autopilot takes nothing or =refill, not 'fast'"},
+        {{"--autopilot=fast"},
+         "--autopilot takes a list of refill, skill=expert|normal|novice and seed=N, not "
+         "'fast'"},
         {{"--assets", "/no/such/folder"}, "--assets: no folder '/no/such/folder'"},
         {{"--bogus"}, "unknown option '--bogus'"},
         {{"stray"}, "unexpected argument 'stray' (options begin with --)"},

@@ -8,6 +8,7 @@
 #include "tools/assetgen/asset_generator.h"
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/contact_sheet.h"
+#include "tools/assetgen/desktop_icons.h"
 
 using namespace cindervane::assetgen;
 
@@ -15,11 +16,14 @@ int main(int argc, char** argv) {
     CLI::App cli{"assetgen: draws the pictures and composes the sounds of Cindervane"};
     std::string out = ".";
     std::string contact;
+    std::string icons;
     std::vector<std::string> only;
     int threads = 2;
     int zoom = 1;
     cli.add_option("--out", out, "Folder to write the pictures and sounds into");
     cli.add_option("--contact-sheet", contact, "Also write a PNG showing every picture");
+    cli.add_option("--icons", icons,
+                   "Also write the desktop's icons into this folder (hicolor/NxN/apps)");
     cli.add_option("--only", only, "Make just these files (for example S0054.BAI)");
     cli.add_option("--zoom", zoom, "Enlarge the contact sheet")->check(CLI::Range(1, 8));
     cli.add_option("--threads", threads, "Threads to work with")->check(CLI::Range(1, 16));
@@ -46,6 +50,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!contact.empty() && !ContactSheet(files, zoom).write(contact, error)) {
+        std::cerr << "assetgen: " << error << "\n";
+        return 1;
+    }
+    if (!icons.empty() && !writeDesktopIcons(icons, error)) {
         std::cerr << "assetgen: " << error << "\n";
         return 1;
     }

@@ -1,0 +1,90 @@
+// The statistics of a game: hits told by the play frame land on the enemy kind and gun that
+// dealt them, in the stage being played, and watching a game changes nothing in it.
+#include <gtest/gtest.h>
+
+#include "../enemies/test_enemy.h"
+#include "../shell/shell_fixture.h"
+#include "game/play_statistics.h"
+#include "shell/screen_flow.h"
+
+namespace cindervane {
+namespace {
+
+class PlayStatisticsTest : public ShellTest {
+  protected:
+    // A new game's first stage; the watcher sees the intro give way to play.
+    void startPlay() {
+        startNewGame(state);
+        statistics.afterFrame(state);
+        beginStageFromIntro(state);
+        state.spawnCount = 0;
+    }
+    void step(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            statistics.beforeFrame(state);
+            frames(1);
+            statistics.afterFrame(state);
+        }
+    }
+    // An enemy of `kind` above the ship with one shot of gun 1 on the ship.
+    TestEnemy& shooterWithShotOnShip(std::int32_t kind) {
+        TestEnemyLayout layout;
+        layout.kind = kind;
+        layout.guns = 2;
+        layout.shotsPerGun = 1;
+        layout.damage = 700;
+        TestEnemy& enemy = spawnTestEnemy(state, layout, 0, -200);
+        enemy.setDirY(0);
+        Projectile* shot = enemy.gun(1)->projectile(0);
+        shot->setAlive(true);
+        shot->setX(state.ship->getX() + state.ship->width() / 2 - 5);
+        shot->setY(state.ship->getY() + state.ship->height() / 2 - 5);
+        shot->setSpeedY(0);
+        return enemy;
+    }
+    PlayStatistics statistics;
+};
+
+TEST_F(PlayStatisticsTest, AHitIsCountedOnTheStageTheKindAndTheGunThatDealtIt) {
+    state.observer = &statistics;
+    startPlay();
+    step();
+    shooterWithShotOnShip(kChopter);
+    const std::int32_t hp = state.ship->getHp();
+    step();
+    const std::int32_t lost = hp - state.ship->getHp();
+    ASSERT_GT(lost, 0);
+    const nlohmann::json report = statistics.report(state);
+    ASSERT_EQ(report["stages"].size(), 1u);
+    const auto& stage = report["stages"][0];
+    EXPECT_EQ(stage["stage"], 1);
+    EXPECT_FALSE(stage["cleared"]);
+    EXPECT_EQ(stage["damage"], lost);
+    EXPECT_EQ(stage["damageByKind"][std::to_string(kChopter)], lost);
+    EXPECT_EQ(stage["guns"][gunKey(kChopter, -1, 1)]["hits"], 1);
+    EXPECT_EQ(stage["guns"][gunKey(kChopter, -1, 1)]["damage"], lost);
+}
+
+TEST_F(PlayStatisticsTest, WatchingAGameLeavesItAsItWouldHaveBeen) {
+    // The same hit with and without a watcher leaves the same ship.
+    std::int32_t hpLeft[2] = {};
+    for (int watched = 0; watched < 2; ++watched) {
+        state.observer = watched ? &statistics : nullptr;
+        state.enemies.clear();
+        startPlay();
+        shooterWithShotOnShip(kChopter);
+        step(3);
+        hpLeft[watched] = state.ship->getHp();
+    }
+    EXPECT_EQ(hpLeft[0], hpLeft[1]);
+    EXPECT_LT(hpLeft[1], state.ship->getFullHp());
+}
+
+TEST(GunKeys, NameTheKindThePartAndTheGun) {
+    EXPECT_EQ(gunKey(31, -1, 7), "31/7");
+    EXPECT_EQ(gunKey(1, 2, 40), "1/2/40");
+    EXPECT_EQ(gunKey(22, -1, -1), "22/body");
+}
+
+}  // namespace
+}  // namespace cindervane
