@@ -493,6 +493,9 @@ void SdlPlatform::pumpEvents() {
         SDL_ShowCursor(hideCursor ? SDL_DISABLE : SDL_ENABLE);
         cursorHidden_ = hideCursor;
     }
+    // A replay being watched: its lines due by now, after the player's own events.
+    while (applyDueScriptLine()) {
+    }
 }
 
 void SdlPlatform::handleWindowEvent(const SDL_WindowEvent& event) {
@@ -604,9 +607,6 @@ void SdlPlatform::handleEvent(const SDL_Event& event) {
                 }
             }
             break;
-    }
-    // A replay being watched: its lines due by now, after the player's own events.
-    while (applyDueScriptLine()) {
     }
 }
 
