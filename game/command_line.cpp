@@ -153,7 +153,8 @@ struct Parser {
                                     std::to_string(kMostFrames) + ")")
                      ->type_name("N")
                      ->group(kTestingGroup);
-        script = app.add_option("--script", given.script, "Input script for a headless run")
+        script = app.add_option("--script", given.script,
+                                "Input script: run it headless, or watch a replay in the window")
                      ->type_name("FILE")
                      ->group(kTestingGroup);
         stage = app.add_option("--stage", given.stage,
@@ -220,7 +221,6 @@ struct Parser {
             line.reportFile = given.report;
             line.game.statistics = true;
         }
-        if (!line.scriptFile.empty() && !line.headless) checker.fail("--script needs --headless");
     }
 };
 

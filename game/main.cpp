@@ -83,7 +83,7 @@ int run(int argc, char** argv) {
     if (line.headless) {
         host = std::make_unique<platform::HeadlessPlatform>(line.platform, std::move(script));
     } else {
-        host = std::make_unique<platform::SdlPlatform>(line.platform);
+        host = std::make_unique<platform::SdlPlatform>(line.platform, std::move(script));
     }
 
     if (!line.recordFile.empty()) {

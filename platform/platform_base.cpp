@@ -79,7 +79,37 @@ bool PlatformBase::peekMessage(Message& message) {
 }
 
 void PlatformBase::postMessage(const Message& message) {
+    if (watchingReplay()) {
+        // The player's own hand is not in the recorded game; C holds and resumes it.
+        switch (message.id) {
+            case WM_KEYDOWN:
+                if (message.wParam == static_cast<std::uint16_t>(defaultKeyList().vkC))
+                    toggleHold();
+                return;
+            case WM_KEYUP:
+            case WM_MOUSEMOVE:
+            case WM_LBUTTONDOWN:
+            case WM_LBUTTONUP:
+                return;
+            case WM_ACTIVATE:
+                if (held_) return;  // the window coming back does not resume a held replay
+                break;
+            default:
+                break;
+        }
+    }
     queue_.push_back(message);
+}
+
+void PlatformBase::toggleHold() {
+    held_ = !held_;
+    // Frames stop as when the game is suspended from outside, and go on as on activation.
+    queue_.push_back(Message{held_ ? WM_SUSPEND_REQUEST : WM_ACTIVATE, held_ ? 0u : 1u, 0});
+}
+
+void PlatformBase::endScript() {
+    nextLine_ = script_.size();
+    if (held_) toggleHold();
 }
 
 void PlatformBase::postQuitMessage(int exitCode) {
@@ -141,6 +171,7 @@ bool PlatformBase::applyDueScriptLine() {
         script_[nextLine_].frame > framesRun_)
         return false;
     applyScriptLine(script_[nextLine_++]);
+    if (handsOver_ && nextLine_ >= script_.size()) endScript();
     return true;
 }
 
@@ -159,27 +190,27 @@ void PlatformBase::applyScriptLine(const ScriptEvent& event) {
     const std::int64_t point = makePointParam(event.x, event.y);
     switch (event.kind) {
         case Kind::Tap:
-            postMessage(Message{WM_LBUTTONDOWN, 1, point});
-            postMessage(Message{WM_LBUTTONUP, 0, point});
+            queue_.push_back(Message{WM_LBUTTONDOWN, 1, point});
+            queue_.push_back(Message{WM_LBUTTONUP, 0, point});
             break;
         case Kind::Down:
-            postMessage(Message{WM_LBUTTONDOWN, 1, point});
+            queue_.push_back(Message{WM_LBUTTONDOWN, 1, point});
             break;
         case Kind::Move:
-            postMessage(Message{WM_MOUSEMOVE, 1, point});
+            queue_.push_back(Message{WM_MOUSEMOVE, 1, point});
             break;
         case Kind::Up:
-            postMessage(Message{WM_LBUTTONUP, 0, point});
+            queue_.push_back(Message{WM_LBUTTONUP, 0, point});
             break;
         case Kind::Press:
-            postMessage(Message{WM_KEYDOWN, event.keyCode, 0});
-            postMessage(Message{WM_KEYUP, event.keyCode, 0});
+            queue_.push_back(Message{WM_KEYDOWN, event.keyCode, 0});
+            queue_.push_back(Message{WM_KEYUP, event.keyCode, 0});
             break;
         case Kind::KeyDown:
-            postMessage(Message{WM_KEYDOWN, event.keyCode, 0});
+            queue_.push_back(Message{WM_KEYDOWN, event.keyCode, 0});
             break;
         case Kind::KeyUp:
-            postMessage(Message{WM_KEYUP, event.keyCode, 0});
+            queue_.push_back(Message{WM_KEYUP, event.keyCode, 0});
             break;
         case Kind::Screenshot: {
             std::string error;
@@ -202,7 +233,11 @@ void PlatformBase::applyScriptLine(const ScriptEvent& event) {
             break;
         }
         case Kind::Quit:
-            closeFromOutside();
+            if (handsOver_) {
+                endScript();
+            } else {
+                closeFromOutside();
+            }
             break;
         case Kind::Check:
             checkStateHash(event);
@@ -226,8 +261,12 @@ void PlatformBase::checkStateHash(const ScriptEvent& event) {
     std::cerr << "replay diverged at frame " << event.frame << ": " << part << " differs\n";
     diverged_ = true;
     // What follows was recorded from another game: none of it applies any more.
-    nextLine_ = script_.size();
-    closeFromOutside();
+    if (handsOver_) {
+        endScript();
+    } else {
+        nextLine_ = script_.size();
+        closeFromOutside();
+    }
 }
 
 nlohmann::json PlatformBase::stateDump() const {

@@ -68,6 +68,8 @@ class PlatformBase : public Platform {
     bool scriptOutputsWritten() const { return outputsWritten_; }
     // True once a check line found the state hash other than recorded.
     bool replayDiverged() const { return diverged_; }
+    // A replay watched in the window is playing: lines are left and it hands over at its end.
+    bool watchingReplay() const { return handsOver_ && nextLine_ < script_.size(); }
 
   protected:
     // Back-end work when the window is made, shown and destroyed.
@@ -89,6 +91,10 @@ class PlatformBase : public Platform {
     bool applyDueScriptLine();
     // Closes the game the normal way, as the player closing the window does; once only.
     void closeFromOutside();
+    // In the window a script is a replay to watch: while it plays, the player's stylus and
+    // keys are ignored (but for C, which holds and resumes the replay); its quit line, or a
+    // check that fails, ends it there, and the player takes over.
+    void handOverAfterScript() { handsOver_ = true; }
     bool closeRequested() const { return closeRequested_; }
 
     std::deque<Message>& queue() { return queue_; }
@@ -97,6 +103,9 @@ class PlatformBase : public Platform {
   private:
     void applyScriptLine(const ScriptEvent& event);
     void checkStateHash(const ScriptEvent& event);
+    // The script is over: the player has the game.
+    void endScript();
+    void toggleHold();
 
     // First of all, so every thread a back end starts later leaves these signals to it.
     CloseSignals closeSignals_;
@@ -121,6 +130,8 @@ class PlatformBase : public Platform {
     bool closeRequested_ = false;
     bool outputsWritten_ = true;
     bool diverged_ = false;
+    bool handsOver_ = false;
+    bool held_ = false;  // the watched replay is held (C)
     std::unique_ptr<ScriptRecorder> recorder_;
 };
 

@@ -114,9 +114,10 @@ constexpr const char* kPointerShape[kPointerHeight] = {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform(PlatformOptions options)
-    : PlatformBase(std::move(options)),
+SdlPlatform::SdlPlatform(PlatformOptions options, std::vector<ScriptEvent> script)
+    : PlatformBase(std::move(options), std::move(script)),
       controls_([this](const Message& message) { postMessage(message); }) {
+    handOverAfterScript();
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // sharp, nearest-neighbour pixels
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // The platform turns close signals into the game's close itself (SIGHUP too).
@@ -491,6 +492,9 @@ void SdlPlatform::pumpEvents() {
     if (hideCursor != cursorHidden_) {
         SDL_ShowCursor(hideCursor ? SDL_DISABLE : SDL_ENABLE);
         cursorHidden_ = hideCursor;
+    }
+    // A replay being watched: its lines due by now, after the player's own events.
+    while (applyDueScriptLine()) {
     }
 }
 

@@ -24,7 +24,8 @@ namespace cindervane::platform {
 
 class SdlPlatform : public PlatformBase {
   public:
-    explicit SdlPlatform(PlatformOptions options);
+    // With a script, the window plays it as a replay at the real pace, then hands over.
+    explicit SdlPlatform(PlatformOptions options, std::vector<ScriptEvent> script = {});
     ~SdlPlatform() override;
 
     bool raiseRunningCopy(std::string_view className, std::string_view title) override;

@@ -68,7 +68,6 @@ TEST(CommandLineParse, EveryRangeMistakeIsOneShortSentenceAndTheUsageCode) {
         {{"--autopilot=fast"},
          "--autopilot takes a list of refill, skill=expert|normal|novice and seed=N, not "
          "'fast'"},
-        {{"--script", "s.txt"}, "--script needs --headless"},
         {{"--assets", "/no/such/folder"}, "--assets: no folder '/no/such/folder'"},
         {{"--bogus"}, "unknown option '--bogus'"},
         {{"stray"}, "unexpected argument 'stray' (options begin with --)"},

@@ -221,5 +221,37 @@ TEST_F(Replay, ARecordingMadeInTheWindowReplaysHeadless) {
     EXPECT_EQ(replayed.exitCode, 0) << replayed.output;
 }
 
+TEST_F(Replay, AReplayWatchedInTheWindowPlaysOutAndHandsOver) {
+    const Outcome recorded =
+        run("--headless --stage 2 --autopilot=refill --seed 3 --frames 60 "
+            "--data-dir " +
+            file("") + " --record " + file("short.txt"));
+    ASSERT_EQ(recorded.exitCode, 0) << recorded.output;
+    // Watched at the real pace, then 30 frames more in the player's hands (who does nothing),
+    // all of it recorded again.
+    TestFolder runtime;
+    const Outcome watched =
+        run("--script " + file("short.txt") + " --frames 90 --scale 1 --data-dir " + file("") +
+                " --record " + file("watched.txt"),
+            "XDG_RUNTIME_DIR=" + runtime.path().string() +
+                " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy");
+    ASSERT_EQ(watched.exitCode, 0) << watched.output;
+    // The same input reached the game, at the same frames.
+    const auto inputs = [](const std::vector<std::string>& all) {
+        std::vector<std::string> kept;
+        for (const std::string& line : all)
+            if (line.find(" check ") == std::string::npos &&
+                line.find(" quit") == std::string::npos)
+                kept.push_back(line);
+        return kept;
+    };
+    EXPECT_EQ(inputs(lines(file("watched.txt"))), inputs(lines(file("short.txt"))));
+    EXPECT_EQ(lines(file("watched.txt")).back(), "90 quit");
+    TestFolder data;
+    const Outcome replayed =
+        run("--headless --data-dir " + data.path().string() + " --script " + file("watched.txt"));
+    EXPECT_EQ(replayed.exitCode, 0) << replayed.output;
+}
+
 }  // namespace
 }  // namespace cindervane
