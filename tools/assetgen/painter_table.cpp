@@ -8,8 +8,9 @@ namespace cindervane::assetgen {
 
 const Painter* findPainter(std::string_view file) {
     for (auto group :
-         {shipPainters(), enemyPainters(), bossPainters(), shotPainters(), effectPainters(),
-          screenPainters(), captionPainters(), storyPainters(), backgroundPainters()})
+         {shipPainters(), fighterPainters(), dronePainters(), gunshipPainters(), poseidonPainters(),
+          bossPainters(), omegaPainters(), shotPainters(), effectPainters(), screenPainters(),
+          captionPainters(), storyPainters(), backgroundPainters()})
         for (const PainterRow& row : group)
             if (row.file == file) return &row.painter;
     return nullptr;

@@ -15,8 +15,12 @@ struct PainterRow {
 };
 
 std::span<const PainterRow> shipPainters();        // the player's ships and charge aura
-std::span<const PainterRow> enemyPainters();       // ordinary enemy craft
-std::span<const PainterRow> bossPainters();        // bosses and their sections
+std::span<const PainterRow> fighterPainters();     // enemy fighters, jets and bikes
+std::span<const PainterRow> dronePainters();       // enemy drones, insects and kites
+std::span<const PainterRow> gunshipPainters();     // large enemy craft
+std::span<const PainterRow> poseidonPainters();    // the Poseidon bosses and their sections
+std::span<const PainterRow> bossPainters();        // the single-bodied bosses
+std::span<const PainterRow> omegaPainters();       // the stage 8 boss and its sections
 std::span<const PainterRow> shotPainters();        // projectiles and beams
 std::span<const PainterRow> effectPainters();      // explosions, sparks, coins, item box
 std::span<const PainterRow> screenPainters();      // menus, panels, shop, keyboard, logos
