@@ -108,14 +108,17 @@ int drawTextOf(DeviceContext& dc, std::basic_string_view<Char> text, const Rect&
             penX = rect.right - width;
         }
         const std::int64_t baseline = lineTop + font->ascent();
-        if (clip.left < clip.right && clip.top < clip.bottom) {
-            for (Char c : line) {
-                const Glyph& glyph = font->glyph(codeOf(c));
-                if (glyph.width > 0 && glyph.rows > 0)
-                    drawGlyph(*target, *font, glyph, penX + glyph.left, baseline - glyph.top, clip,
-                              colour, index);
-                penX += glyph.advance;
+        for (Char c : line) {
+            const Glyph& glyph = font->glyph(codeOf(c));
+            if (glyph.width > 0 && glyph.rows > 0) {
+                const std::int64_t x = penX + glyph.left, y = baseline - glyph.top;
+                if (x < clip.left || y < clip.top || x + glyph.width > clip.right ||
+                    y + glyph.rows > clip.bottom)
+                    dc.countClippedGlyph();
+                if (clip.left < clip.right && clip.top < clip.bottom)
+                    drawGlyph(*target, *font, glyph, x, y, clip, colour, index);
             }
+            penX += glyph.advance;
         }
         ++lines;
         lineTop += lineHeight;

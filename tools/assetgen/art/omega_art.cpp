@@ -15,8 +15,10 @@ using namespace boss;
 //
 // Boss space is the core's 90 x 90 frame. The rear section's frame is at (0, -85), the
 // centre's at (-45, 0), drawn over the core with an opening through which the core shows,
-// and the front's at (9, 94). When the front falls the core fights alone and turns to aim,
-// so it reads well at any angle.
+// and the front's at (9, 94). The sections are drawn up to the rows where their frames meet
+// (rear to centre at row 0, centre to front at row 94), with a neck across each join, so the
+// three read as one ship. When the front falls the core fights alone and turns to aim, so it
+// reads well at any angle.
 
 const Material kOmegaHull = metal(0x3A3A48);
 const Material kOmegaTrim = metal(0x9A7AD8);
@@ -47,7 +49,7 @@ void paintAlphaZero(Canvas& canvas, int frame) {
 
 void paintOmegaRear(Canvas& canvas, int) {
     Mesh mesh;
-    mesh.slab({{10, -80}, {80, -80}, {86, -30}, {80, -2}, {10, -2}, {4, -30}}, 0, 12, kOmegaHull,
+    mesh.slab({{10, -80}, {80, -80}, {86, -30}, {78, 6}, {12, 6}, {4, -30}}, 0, 12, kOmegaHull,
               kOmegaHull, 4);
     for (double x : {22.0, 45.0, 68.0}) {
         mesh.tube(x, 14, -82, -50, 8, kGunmetal, 10);
@@ -77,6 +79,10 @@ void paintOmegaCenter(Canvas& canvas, int) {
         turret(side, 104 + i * 9, 60 + i * 6, 12, 4, 8, kOmegaTrim, 1);
     mirrorAbout(side, 45);
     mesh.append(side);
+    // Necks across the joins: up into the rear section and down into the front.
+    mesh.slab({{14, -6}, {76, -6}, {70, 6}, {20, 6}}, 0, 12, kOmegaHull, kOmegaHull, 4);
+    mesh.slab({{24, 84}, {66, 84}, {72, 100}, {18, 100}}, 0, 12, kOmegaHull, kOmegaHull, 4);
+    mesh.slab({{30, 88}, {60, 88}, {62, 100}, {28, 100}}, 12, 13, kOmegaTrim, kOmegaTrim);
     // The ring itself in segments, leaving the middle open.
     for (int i = 0; i < 12; ++i) {
         const double a0 = i * 30 * M_PI / 180, a1 = (i + 1) * 30 * M_PI / 180;
@@ -98,7 +104,7 @@ void paintOmegaCenter(Canvas& canvas, int) {
 
 void paintOmegaFront(Canvas& canvas, int) {
     Mesh mesh;
-    mesh.slab({{14, 96}, {76, 96}, {72, 150}, {58, 196}, {45, 202}, {32, 196}, {18, 150}}, 0, 12,
+    mesh.slab({{16, 88}, {74, 88}, {72, 150}, {58, 196}, {45, 202}, {32, 196}, {18, 150}}, 0, 12,
               kOmegaHull, kOmegaHull, 4);
     mesh.slab({{26, 104}, {64, 104}, {60, 150}, {30, 150}}, 12, 14, kOmegaTrim, kOmegaTrim);
     mesh.tube(45, 16, 140, 198, 5, kGunmetal, 10);

@@ -61,10 +61,14 @@ void paintPoseidon(Canvas& canvas, int) {
 // right wing's at (154, 18), both 208 wide; the wing covers the body's side mounts. The wing
 // pictures are cut at 110 rows for the stage 3 boss and at 145 for the stage 6 boss: the
 // wing itself stays above row 109 of its frame and the escort pods hang below it.
+//
+// Both bosses load the one body picture, so the body is painted in a plum that neither the
+// red-brown Mars nor the grey-green Uranus shares; the stage 6 boss is told apart by its
+// bronze engine towers and the pods of its taller wing cut.
 
-const Material kV2Hull = metal(0x1F5F7A);
+const Material kV2Hull = metal(0x4E2A64);
 const Material kV2Trim = metal(0xC8D0D8);
-const Material kV2Deck = metal(0x3E7C94);
+const Material kV2Deck = metal(0x6E4488);
 
 Mesh poseidonV2Body() {
     const double cx = 110;
@@ -97,8 +101,8 @@ Mesh poseidonV2Body() {
 
 void poseidonV2BodyLights(Canvas& canvas, const Pose& pose) {
     const double cx = 110;
-    lights(canvas.cr(), pose, {cx - 36, 30}, {cx - 36, 110}, 16, 5, rgb(0x80F0FF), 1.0);
-    lights(canvas.cr(), pose, {cx + 36, 30}, {cx + 36, 110}, 16, 5, rgb(0x80F0FF), 1.0);
+    lights(canvas.cr(), pose, {cx - 36, 30}, {cx - 36, 110}, 16, 5, rgb(0xFFD080), 1.0);
+    lights(canvas.cr(), pose, {cx + 36, 30}, {cx + 36, 110}, 16, 5, rgb(0xFFD080), 1.0);
     beacon(canvas.cr(), MeshRenderer::project({cx, 128, 12}, pose), 3, rgb(0x80FFE0));
 }
 
@@ -113,7 +117,7 @@ void paintPoseidonV2Body(Canvas& canvas, int) {
 // The left wing in boss space: its root lies over the body's left mount (x 0 to 65), its
 // tip far out to the left, swept back towards the top of the screen.
 Mesh poseidonLeftWing() {
-    const Material armour = metal(0x4A90A8);
+    const Material armour = metal(0x7A5A98);
     Mesh mesh;
     mesh.slab(
         {{62, 32}, {-100, 28}, {-137, 27}, {-138, 42}, {-118, 58}, {-40, 90}, {20, 112}, {62, 118}},
@@ -183,7 +187,7 @@ void paintPoseidonRightWing(Canvas& canvas, int) {
 // The stage 6 boss's engine towers, drawn beneath the body: the left one's frame is at
 // (-66, -125), the right one's at (133, -125), each 151 x 226.
 void paintEngineTower(Canvas& canvas, bool right) {
-    const Material hull = metal(0x25546C), plate = metal(0x7A8C98), warning = metal(0xD89020);
+    const Material hull = metal(0x8A5220), plate = metal(0xA89070), warning = metal(0xE8B030);
     Mesh mesh;
     const double cx = 10;  // the tower's axis in boss space (left tower)
     // A tapering tower: narrow at the top, where its engines are, broad at its foot.
