@@ -130,8 +130,9 @@ class DeviceContext {
         return previous;
     }
 
-    // Glyphs whose ink text drawing had to cut at its rectangle or at the bitmap's edge,
-    // counted since the last reset: how the tests see that every text fits where it goes.
+    // Glyphs whose ink (their pixels at least half covered) text drawing had to cut at its
+    // rectangle or at the bitmap's edge, counted since the last reset: how the tests see that every
+    // text fits where it goes.
     int clippedGlyphs() const { return clippedGlyphs_; }
     void countClippedGlyph() { ++clippedGlyphs_; }
     void resetClippedGlyphs() { clippedGlyphs_ = 0; }

@@ -2,6 +2,7 @@
 // in a table of its own; the painter table looks through them all.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -27,5 +28,13 @@ std::span<const PainterRow> screenPainters();      // menus, panels, shop, keybo
 std::span<const PainterRow> captionPainters();     // play captions
 std::span<const PainterRow> storyPainters();       // story pictures and scrolling texts
 std::span<const PainterRow> backgroundPainters();  // stage backgrounds
+
+// Every group above, for the painter table and the tests.
+inline std::array<std::span<const PainterRow>, 13> painterGroups() {
+    return {shipPainters(),      fighterPainters(), dronePainters(),   gunshipPainters(),
+            poseidonPainters(),  bossPainters(),    omegaPainters(),   shotPainters(),
+            effectPainters(),    screenPainters(),  captionPainters(), storyPainters(),
+            backgroundPainters()};
+}
 
 }  // namespace cindervane::assetgen

@@ -207,10 +207,14 @@ void paintHelpTitle(Canvas& canvas, int) {
     const TextStyle heading{kCondensed, 7.5, true};
     const TextStyle keys{kCondensed, 7.5, false};
     const Colour headingColour = rgb(0xFFB070), keysColour = rgb(0xD8E0F0);
-    drawText(cr, "STEER", 104, 14, heading, headingColour);
-    drawText(cr, "ARROWS / WASD, STICK / D-PAD", 132, 14, keys, keysColour);
-    drawText(cr, "PAUSE", 104, 26, heading, headingColour);
-    drawText(cr, "C / P / ESC, PAD START / BACK", 132, 26, keys, keysColour);
+    const char* steer = "ARROWS, WASD, STICK, D-PAD";
+    const char* pause = "C, P, ESC, PAD START, BACK";
+    const TextStyle fitted{
+        kCondensed, std::min(fitSize(cr, keys, steer, 104), fitSize(cr, keys, pause, 104)), false};
+    drawText(cr, "STEER", 100, 14, heading, headingColour);
+    drawText(cr, steer, 130, 14, fitted, keysColour);
+    drawText(cr, "PAUSE", 100, 26, heading, headingColour);
+    drawText(cr, pause, 130, 26, fitted, keysColour);
 }
 void paintCreditTitle(Canvas& canvas, int) {
     screenTitle(canvas, "CREDITS");
@@ -433,11 +437,11 @@ void paintWindowIcon(Canvas& canvas, int) {
 
 // --- The on-screen keyboard: every key exactly on its tap rectangle ---
 
-// The nick entry's keyboard: a steel deck with raised keycaps lit from above, the letters
-// and digits in blue, clear in red and enter in green, each cap over its tap area.
+// The nick entry's keyboard: raised keycaps lit from above on a black deck, the letters and
+// digits in blue, clear in red and enter in green, each cap filling exactly its tap area.
 void paintKeyboard(Canvas& canvas, int) {
     cairo_t* cr = canvas.cr();
-    verticalGradient(cr, 0, 0, canvas.width(), canvas.height(), rgb(0x1C2230), rgb(0x07090E));
+    fill(cr, rgb(0x000000));
     for (const KeyboardKey& key : kKeyboardKeys) {
         const double x = key.area.left - kKeyboardX, y = key.area.top - kKeyboardY;
         const double w = key.area.right - key.area.left + 1, h = key.area.bottom - key.area.top + 1;
@@ -445,24 +449,25 @@ void paintKeyboard(Canvas& canvas, int) {
         const Colour cap = label == "CLEAR"   ? rgb(0xB03A28)
                            : label == "ENTER" ? rgb(0x2E8A40)
                                               : rgb(0x3A5490);
-        // The cap's shadowed side, its face lit from above, and a bright top edge.
-        roundedRectangle(cr, x, y + 1, w, h, 2);
-        setColour(cr, scaled(cap, 0.35));
-        cairo_fill(cr);
+        // The face lit from above, a bright top edge, shadowed bottom edge and right side.
         cairo_pattern_t* face = cairo_pattern_create_linear(0, y, 0, y + h);
         const Colour light = scaled(cap, 1.35), dark = scaled(cap, 0.75);
         cairo_pattern_add_color_stop_rgb(face, 0, light.red, light.green, light.blue);
         cairo_pattern_add_color_stop_rgb(face, 1, dark.red, dark.green, dark.blue);
-        roundedRectangle(cr, x, y, w, h - 1, 2);
+        cairo_rectangle(cr, x, y, w, h);
         cairo_set_source(cr, face);
         cairo_fill(cr);
         cairo_pattern_destroy(face);
-        cairo_rectangle(cr, x + 2, y, w - 4, 1);
-        setColour(cr, scaled(cap, 1.7));
+        cairo_rectangle(cr, x, y, w, 1);
+        setColour(cr, scaled(cap, 1.75));
+        cairo_fill(cr);
+        cairo_rectangle(cr, x, y + h - 1, w, 1);
+        cairo_rectangle(cr, x + w - 1, y + 1, 1, h - 1);
+        setColour(cr, scaled(cap, 0.4));
         cairo_fill(cr);
         const TextStyle style{kCondensed, h < 11 ? 7.5 : 9, true};
         const double size = fitSize(cr, style, key.label, w - 3);
-        drawText(cr, key.label, x + w / 2, y + h / 2 + size * 0.32, {kCondensed, size, true},
+        drawText(cr, key.label, x + w / 2, y + h / 2 + size * 0.34, {kCondensed, size, true},
                  rgb(0xFFFFFF), Align::Centre);
     }
 }
