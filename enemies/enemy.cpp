@@ -178,7 +178,10 @@ void sweepEnemies(GameState& state) {
             }
             if (finished && !enemy->isFinished()) finished = false;
         }
-        if (finished) state.enemies.remove(node);
+        if (finished) {
+            if (enemy && state.ship) state.ship->forgetTarget(*enemy);
+            state.enemies.remove(node);
+        }
         node = next;
     }
 }

@@ -6,6 +6,7 @@
 #include "enemies/stage_table.h"
 #include "game/shut_down.h"
 #include "game/start_up.h"
+#include "game/state_hash.h"
 #include "play/play_dump.h"
 #include "shell/frame_dispatch.h"
 #include "shell/input.h"
@@ -38,11 +39,36 @@ CindervaneGame::CindervaneGame(platform::Platform& platform, GameOptions options
 
 void CindervaneGame::onCreateGame() {
     startUpGame(state_, platform_);
+    if (options_.replayHighScores && state_.highScores) {
+        state_.highScores->entries = {};
+        const auto& given = *options_.replayHighScores;
+        for (std::size_t i = 0; i < given.size() && i < state_.highScores->entries.size(); ++i) {
+            HighScoreEntry& entry = state_.highScores->entries[i];
+            entry.score = given[i].score;
+            for (std::size_t c = 0; c < given[i].nick.size() && c + 1 < entry.nick.size(); ++c)
+                entry.nick[c] = given[i].nick[c];
+        }
+    }
     if (options_.startStage >= 1 && options_.startStage <= 8)
         startGameAtStage(state_, options_.startStage);
+
+    // What a replay of this session must start from.
+    platform::ScriptHeader header;
+    if (options_.startStage >= 1 && options_.startStage <= 8) header.stage = options_.startStage;
+    if (state_.highScores) {
+        for (const HighScoreEntry& entry : state_.highScores->entries) {
+            platform::ScriptHighScore line{entry.score, {}};
+            for (std::size_t c = 0; c < entry.nick.size() && entry.nick[c] != 0; ++c)
+                line.nick += entry.nick[c];
+            header.highScores.push_back(std::move(line));
+        }
+    }
+    platform_.recordStart(header);
 }
 
 void CindervaneGame::onDestroyGame() {
+    // A replay's table was never the player's: it goes unsaved.
+    if (options_.replayHighScores) state_.highScores.reset();
     shutDownGame(state_);
 }
 
@@ -79,7 +105,17 @@ void CindervaneGame::onKeyUp(KeyIndex key, int, int) {
     keyUp(state_, key);
 }
 
+platform::StateHash CindervaneGame::stateHash() const {
+    return hashGameState(state_).forChecks();
+}
+
 void CindervaneGame::reportState(nlohmann::json& dump) const {
+    const StateHashes hashes = hashGameState(state_);
+    dump["stateHash"] = hashText(hashes.whole());
+    nlohmann::json parts = nlohmann::json::object();
+    for (std::size_t i = 0; i < hashes.parts.size(); ++i)
+        parts[std::string(StateHashes::kNames[i])] = hashText(hashes.parts[i]);
+    dump["stateHashes"] = std::move(parts);
     dump["screen"] = gameScreenName(state_.screen);
     dump["frameCounter"] = state_.frameCounter;
     reportShellState(state_, dump);
@@ -126,6 +162,28 @@ void startGameAtStage(GameState& state, int stage) {
     replacePicture(state, state.introImage, intro.symbol, intro.file);
     state.stageNumber = stage;
     loadStageOpening(state, stage);
+}
+
+bool adoptScriptHeader(const platform::ScriptHeader& header, platform::PlatformOptions& options,
+                       GameOptions& game, std::string& error) {
+    if (header.seed) {
+        if (options.seed && *options.seed != *header.seed) {
+            error = "--seed " + std::to_string(*options.seed) +
+                    " disagrees with the script's seed " + std::to_string(*header.seed);
+            return false;
+        }
+        options.seed = header.seed;
+    }
+    if (header.stage) {
+        if (game.startStage != 0 && game.startStage != *header.stage) {
+            error = "--stage " + std::to_string(game.startStage) +
+                    " disagrees with the script's stage " + std::to_string(*header.stage);
+            return false;
+        }
+        game.startStage = *header.stage;
+    }
+    if (!header.highScores.empty()) game.replayHighScores = header.highScores;
+    return true;
 }
 
 std::unique_ptr<GameApp> createGameApp(platform::Platform& platform, CindervaneGame& game) {

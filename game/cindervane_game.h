@@ -4,19 +4,11 @@
 #include <memory>
 
 #include "game/autopilot.h"
+#include "game/game_options.h"
 #include "game/game_state.h"
 #include "gamelibrary/game_app.h"
 
 namespace cindervane {
-
-// What the command line asks of the game itself.
-struct GameOptions {
-    // 1..8: after start-up, straight to the intro of this stage of a new game; 0: the logo.
-    int startStage = 0;
-    // The autopilot plays, with or without the hidden refills.
-    bool autopilot = false;
-    bool autopilotRefills = false;
-};
 
 class CindervaneGame : public GameCallbacks {
   public:
@@ -33,6 +25,7 @@ class CindervaneGame : public GameCallbacks {
     void onKeyDown(KeyIndex key, int x, int y) override;
     void onKeyUp(KeyIndex key, int x, int y) override;
     void reportState(nlohmann::json& dump) const override;
+    platform::StateHash stateHash() const override;
 
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
@@ -48,6 +41,12 @@ class CindervaneGame : public GameCallbacks {
 // first stage's ship starts with, under the limits of stage n, so any stage can be played
 // on its own with the ship the game starts with.
 void startGameAtStage(GameState& state, int stage);
+
+// Takes a script's header into the options: its seed, its stage and its high score table.
+// A seed or stage already chosen on the command line must agree with the header; false with
+// the reason when one does not.
+bool adoptScriptHeader(const platform::ScriptHeader& header, platform::PlatformOptions& options,
+                       GameOptions& game, std::string& error);
 
 // Makes the application object with the game's settings and hands it to the game.
 std::unique_ptr<GameApp> createGameApp(platform::Platform& platform, CindervaneGame& game);

@@ -1,110 +1,114 @@
 // Process entry: reads the command line, picks the desktop or the headless platform and
-// runs the game.
-#include <CLI/CLI.hpp>
-
-#include <fstream>
+// runs the game. Nothing thrown gets past here: whatever goes wrong ends in one line.
+#include <exception>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "game/cindervane_game.h"
+#include "game/command_line.h"
 #include "gamelibrary/game_app.h"
 #include "platform/headless_platform.h"
 #include "platform/headless_script.h"
 #include "platform/instance_lock.h"
+#include "platform/printable.h"
+#include "platform/program_paths.h"
+#include "platform/regular_file.h"
+#include "platform/script_recorder.h"
 #include "platform/sdl_platform.h"
 
 using namespace cindervane;
 
-int main(int argc, char** argv) {
-    CLI::App cli{"Cindervane: a vertical shoot-'em-up for a 240 x 320 screen"};
-    platform::PlatformOptions options;
-    bool headless = false;
-    bool suspendRunning = false;
-    std::string scriptFile;
-    std::string assets;
-    std::string dataDir;
-    long long frames = 0;
-    std::uint32_t seed = 0;
-    GameOptions gameOptions;
-    std::string autopilot;
+namespace {
 
-    cli.add_flag("--headless", headless,
-                 "Run without a window or sound on virtual time (tests, scripted runs)");
-    auto* framesOption =
-        cli.add_option("--frames", frames, "Close the game the normal way after N frames")
-            ->check(CLI::PositiveNumber);
-    cli.add_option("--script", scriptFile, "Input script for a headless run")
-        ->check(CLI::ExistingFile);
-    auto* assetsOption = cli.add_option("--assets", assets,
-                                        "Folder of the pictures and sounds (default: "
-                                        "beside the program)")
-                             ->check(CLI::ExistingDirectory);
-    auto* dataOption =
-        cli.add_option("--data-dir", dataDir,
-                       "Folder of the high score file (default: ~/.local/share/cindervane)");
-    auto* seedOption = cli.add_option("--seed", seed, "Seed of the random generator");
-    cli.add_option("--stage", gameOptions.startStage,
-                   "Start a new game at the intro of stage N (1 to 8) with the starting ship")
-        ->check(CLI::Range(1, 8));
-    auto* autopilotOption =
-        cli.add_option("--autopilot", autopilot,
-                       "Let the autopilot play (tests, demos); --autopilot=refill also lets it "
-                       "refill the ship through the hidden corner")
-            ->expected(0, 1)
-            ->check(CLI::IsMember({"", "refill"}));
-    cli.add_option("--scale", options.scale, "Window scale factor (default: largest that fits)")
-        ->check(CLI::Range(1, 16));
-    cli.add_flag("--fullscreen", options.fullScreen, "Start full screen (F11 toggles)");
-    cli.add_flag("--no-sound", options.noSound,
-                 "Play in silence (sounds still keep their time, so the game runs the same)");
-    cli.add_flag("--no-wave-device", options.noWaveDevice,
-                 "Report no sound devices at all (tests the game's failure path)");
-    cli.add_flag("--suspend-running", suspendRunning, "Ask the running copy to suspend, then exit");
-    cli.set_version_flag("--version", std::string(CINDERVANE_VERSION));
-    CLI11_PARSE(cli, argc, argv);
+int complain(const std::string& line, int exitCode) {
+    std::cerr << "cindervane: " << line << '\n';
+    return exitCode;
+}
 
-    if (suspendRunning) {
-        if (platform::InstanceLock::sendRequest(platform::InstanceLock::defaultFolder(),
-                                                "cindervane", platform::OutsideRequest::Suspend))
+// Reads the script of a run, with its header; false with one line when it cannot be used.
+bool readScript(const std::string& file, std::vector<platform::ScriptEvent>& script,
+                platform::ScriptHeader& header) {
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    constexpr std::size_t kMostScriptBytes = 64 * 1024 * 1024;
+    if (platform::readRegularFile(file, kMostScriptBytes, bytes, reason) !=
+        platform::FileRead::Read) {
+        complain(platform::printable(file) + ": cannot be read (" + reason + ")", 0);
+        return false;
+    }
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    std::string error;
+    if (!platform::parseScript(in, script, error, &header)) {
+        complain(platform::printable(file) + ": " + error, 0);
+        return false;
+    }
+    return true;
+}
+
+int run(int argc, char** argv) {
+    CommandLine line;
+    const CommandLineResult parsed = parseCommandLine(argc, argv, line);
+    if (!parsed.run) {
+        std::cout << parsed.output;
+        if (!parsed.error.empty()) return complain(parsed.error + " (see --help)", parsed.exitCode);
+        return parsed.exitCode;
+    }
+
+    std::string folderError;
+    const auto dataFolder =
+        platform::resolveDataDirectory(line.platform.dataDirectory, folderError);
+    if (!dataFolder) return complain(folderError, kExitCannotRun);
+    line.platform.dataDirectory = *dataFolder;
+
+    if (line.suspendRunning) {
+        if (platform::InstanceLock::sendRequest(*dataFolder, "cindervane",
+                                                platform::OutsideRequest::Suspend))
             return 0;
-        std::cerr << "cindervane: no running copy answered\n";
-        return 1;
-    }
-    if (*framesOption) options.frameLimit = frames;
-    if (*assetsOption) options.assetDirectory = assets;
-    if (*dataOption) options.dataDirectory = dataDir;
-    if (*seedOption) options.seed = seed;
-    if (*autopilotOption) {
-        gameOptions.autopilot = true;
-        gameOptions.autopilotRefills = autopilot == "refill";
+        return complain("no running copy answered", kExitCannotRun);
     }
 
-    std::unique_ptr<platform::Platform> host;
-    if (headless) {
-        std::vector<platform::ScriptEvent> script;
-        if (!scriptFile.empty()) {
-            std::ifstream in(scriptFile);
-            std::string error;
-            if (!in || !platform::parseScript(in, script, error)) {
-                std::cerr << "cindervane: " << scriptFile << ": " << (in ? error : "cannot be read")
-                          << '\n';
-                return 2;
-            }
-        }
-        host = std::make_unique<platform::HeadlessPlatform>(options, std::move(script));
+    // A recording's header (its seed, its stage) makes it replay the same game; a command
+    // line that asks for another is a mistake.
+    std::vector<platform::ScriptEvent> script;
+    if (!line.scriptFile.empty()) {
+        platform::ScriptHeader header;
+        if (!readScript(line.scriptFile, script, header)) return kExitUsage;
+        std::string error;
+        if (!adoptScriptHeader(header, line.platform, line.game, error))
+            return complain(error, kExitUsage);
+    }
+    std::unique_ptr<platform::PlatformBase> host;
+    if (line.headless) {
+        host = std::make_unique<platform::HeadlessPlatform>(line.platform, std::move(script));
     } else {
-        if (!scriptFile.empty()) {
-            std::cerr << "cindervane: --script needs --headless\n";
-            return 2;
-        }
-        host = std::make_unique<platform::SdlPlatform>(options);
+        host = std::make_unique<platform::SdlPlatform>(line.platform);
     }
 
-    CindervaneGame game(*host, gameOptions);
+    if (!line.recordFile.empty()) {
+        std::string error;
+        auto recorder = platform::ScriptRecorder::open(line.recordFile, error);
+        if (!recorder) return complain(error, kExitUsage);
+        host->recordTo(std::move(recorder));
+    }
+
+    CindervaneGame game(*host, line.game);
     const int exitCode = runApplication(*host, game, [](platform::Platform& p, GameCallbacks& g) {
         return createGameApp(p, static_cast<CindervaneGame&>(g));
     });
-    if (headless && !static_cast<platform::HeadlessPlatform&>(*host).scriptOutputsWritten())
-        return exitCode == 0 ? 3 : exitCode;
+    if (host->replayDiverged()) return 1;
+    if (!host->scriptOutputsWritten()) return exitCode == 0 ? 3 : exitCode;
     return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        return complain(platform::printable(error.what()), kExitCannotRun);
+    } catch (...) {
+        return complain("stopped by an unknown error", kExitCannotRun);
+    }
 }

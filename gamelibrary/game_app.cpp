@@ -30,6 +30,7 @@ bool GameApp::initInstance() {
         dump["suspended"] = suspended_;
         game_.reportState(dump);
     });
+    platform_.setStateHashReporter([this] { return game_.stateHash(); });
     if (!platform_.createWindow(title_, fullScreen || gapiDisplay)) {
         reportStartupError("Could not create the game window!");
         return false;

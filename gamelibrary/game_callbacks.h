@@ -5,6 +5,7 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include "gamelibrary/key_mapping.h"
+#include "platform/headless_script.h"
 
 namespace cindervane {
 
@@ -33,6 +34,9 @@ class GameCallbacks {
 
     // Adds the game's own fields to a state dump of a scripted run.
     virtual void reportState(nlohmann::json& dump) const = 0;
+    // The hash of everything play depends on, whole and in parts, for check lines. A game
+    // without one gives an empty hash.
+    virtual platform::StateHash stateHash() const { return {}; }
 };
 
 }  // namespace cindervane

@@ -1,19 +1,16 @@
 // Reading picture files.
 #include "gamelibrary/picture_file.h"
 
-#include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
+
+#include "platform/regular_file.h"
 
 namespace cindervane {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 std::uint16_t get16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
@@ -22,11 +19,6 @@ std::uint16_t get16(const std::uint8_t* p) {
 std::uint32_t get32(const std::uint8_t* p) {
     return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
            (std::uint32_t{p[3]} << 24);
-}
-
-// Every read must deliver exactly the bytes asked for.
-bool readExactly(std::FILE* file, void* into, std::size_t bytes) {
-    return bytes == 0 || std::fread(into, 1, bytes, file) == bytes;
 }
 
 PictureInfoHeader decodeInfoHeader(const std::uint8_t* p) {
@@ -85,31 +77,35 @@ std::int64_t PictureFile::rowBytes(const PictureInfoHeader& header) {
 
 bool PictureFile::read(std::string_view path) {
     clear();
-    FilePtr file(std::fopen(std::string(path).c_str(), "rb"));
-    if (!file) return false;
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (platform::readRegularFile(std::string(path), kMaxFileBytes, bytes, reason) !=
+        platform::FileRead::Read)
+        return false;
+    return parse(bytes);
+}
 
-    std::uint8_t fileHeader[kFileHeaderBytes];
-    if (!readExactly(file.get(), fileHeader, sizeof fileHeader)) return false;
+bool PictureFile::parse(std::span<const std::uint8_t> file) {
+    clear();
+    if (file.size() < kFileHeaderBytes) return false;
+    const std::uint8_t* fileHeader = file.data();
     if (fileHeader[0] != 'B' || fileHeader[1] != 'M') return false;
     if (get16(fileHeader + 6) != 0 || get16(fileHeader + 8) != 0) return false;
     const std::uint32_t pixelOffset = get32(fileHeader + 10);
 
-    std::uint8_t infoHeader[kInfoHeaderBytes];
-    if (!readExactly(file.get(), infoHeader, sizeof infoHeader)) return false;
+    if (file.size() < kFileHeaderBytes + kInfoHeaderBytes) return false;
+    const std::uint8_t* infoHeader = file.data() + kFileHeaderBytes;
     const PictureInfoHeader header = decodeInfoHeader(infoHeader);
     if (!headerAcceptable(header)) return false;
 
     const std::uint16_t tableBytes = colourTableBytes(header);
     const std::int64_t imageBytes = rowBytes(header) * header.height;
     // The colour table and the rows must lie inside the file before room is made for them.
+    const std::int64_t fileBytes = static_cast<std::int64_t>(file.size());
     const std::int64_t tableEnd = std::int64_t{kFileHeaderBytes + kInfoHeaderBytes} + tableBytes;
+    // A pixel offset of 0 means the rows follow the colour table directly.
     const std::int64_t rowsStart = pixelOffset != 0 ? std::int64_t{pixelOffset} : tableEnd;
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) return false;
-    const long fileBytes = std::ftell(file.get());
-    if (fileBytes < 0 || tableEnd > fileBytes || rowsStart + imageBytes > fileBytes) return false;
-    if (std::fseek(file.get(), static_cast<long>(kFileHeaderBytes + kInfoHeaderBytes), SEEK_SET) !=
-        0)
-        return false;
+    if (tableEnd > fileBytes || rowsStart + imageBytes > fileBytes) return false;
 
     const std::size_t blockBytes =
         kInfoHeaderBytes + tableBytes + static_cast<std::size_t>(imageBytes);
@@ -117,13 +113,10 @@ bool PictureFile::read(std::string_view path) {
     if (!block) return false;
     std::memcpy(block.get(), infoHeader, kInfoHeaderBytes);
     // The colour table follows the information header (file offset 54).
-    if (!readExactly(file.get(), block.get() + kInfoHeaderBytes, tableBytes)) return false;
-    // A pixel offset of 0 means the rows follow the colour table directly.
-    if (pixelOffset != 0 && std::fseek(file.get(), static_cast<long>(pixelOffset), SEEK_SET) != 0)
-        return false;
-    if (!readExactly(file.get(), block.get() + kInfoHeaderBytes + tableBytes,
-                     static_cast<std::size_t>(imageBytes)))
-        return false;
+    std::memcpy(block.get() + kInfoHeaderBytes, file.data() + kFileHeaderBytes + kInfoHeaderBytes,
+                tableBytes);
+    std::memcpy(block.get() + kInfoHeaderBytes + tableBytes, file.data() + rowsStart,
+                static_cast<std::size_t>(imageBytes));
 
     header_ = header;
     tableBytes_ = tableBytes;

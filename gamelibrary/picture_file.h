@@ -34,6 +34,9 @@ class PictureFile {
     static constexpr std::size_t kInfoHeaderBytes = 40;
     // Pictures larger than this either way are refused, as are sizes below 1.
     static constexpr std::int32_t kMaxSide = platform::Bitmap::kMaxSide;
+    // Files larger than the largest picture (32-bit, kMaxSide square) and a little more
+    // are refused unread.
+    static constexpr std::size_t kMaxFileBytes = 72u * 1024 * 1024;
 
     // Bytes of the colour table: colours used (its low 16 bits) x 4 when not 0, else by the
     // depth (1: 8, 2: 16, 4: 64, 8: 1024, others 0); kept, as the file format does, in 16
@@ -46,8 +49,11 @@ class PictureFile {
     // refused: wrong signature, non-zero reserved fields, an information header other than
     // 40 bytes, a size below 1 or above kMaxSide, planes other than 1, a depth other than
     // 1, 2, 4, 8, 16, 24 or 32, more than 256 colours used, or pixel rows that do not lie
-    // inside the file. All of this is checked before anything is allocated.
+    // inside the file. All of this is checked before anything is allocated. Only a regular
+    // file is read: a pipe, a device or a folder is refused like a missing file, at once.
     bool read(std::string_view path);
+    // The same checks and the same result for a file already in memory.
+    bool parse(std::span<const std::uint8_t> file);
 
     bool loaded() const { return block_ != nullptr; }
     const PictureInfoHeader& header() const { return header_; }

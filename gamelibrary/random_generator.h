@@ -27,6 +27,9 @@ class RandomGenerator {
         return (xorShifted >> rotation) | (xorShifted << ((32u - rotation) & 31u));
     }
 
+    // Where the sequence stands, for the state hash.
+    std::uint64_t state() const { return state_; }
+
   private:
     static constexpr std::uint64_t kIncrement = 1442695040888963407ull;
     std::uint64_t state_ = 0;

@@ -1,7 +1,11 @@
 // A sound clip with a wave device of its own.
 #include "gamelibrary/sound_clip.h"
 
-#include <fstream>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/regular_file.h"
 
 namespace cindervane {
 
@@ -26,16 +30,15 @@ bool SoundClip::load(const std::filesystem::path& path) {
     // The device may still be playing the old sound: its samples must stay where they are.
     if (header_.flags & platform::kWaveBufferInQueue) return false;
 
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < static_cast<std::streamoff>(kHeaderSize) ||
-        size > static_cast<std::streamoff>(kMaxFileSize))
+    // Only a regular file is read, and opening never waits on a pipe or a device.
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (platform::readRegularFile(path, kMaxFileSize, bytes, reason) != platform::FileRead::Read ||
+        bytes.size() < kHeaderSize)
         return false;
-    auto data = std::make_unique<std::uint8_t[]>(static_cast<std::size_t>(size));
-    file.seekg(0, std::ios::beg);
-    if (!file.read(reinterpret_cast<char*>(data.get()), size)) return false;
+    const std::size_t size = bytes.size();
+    auto data = std::make_unique<std::uint8_t[]>(size);
+    std::memcpy(data.get(), bytes.data(), size);
 
     if (device_) device_->unprepare(header_);
     soundData_ = std::move(data);

@@ -29,34 +29,22 @@ class HeadlessPlatform : public PlatformBase {
     void showWindow() override {}
     std::uint32_t tickCount() override { return tick_; }
     void waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) override;
-    void frameFinished() override;
     void showMessageBox(std::string_view caption, std::string_view text, BoxIcon icon) override;
 
     // Moves the virtual clock on, as if the processor had been busy for a while.
     void advanceClock(std::uint32_t milliseconds) { tick_ += milliseconds; }
-    long long framesRun() const { return framesRun_; }
     const std::vector<ShownMessageBox>& messageBoxes() const { return messageBoxes_; }
-    // The state dump as the script's dump line writes it.
-    nlohmann::json stateDump() const;
-    // False once a screenshot or dump line could not be written.
-    bool scriptOutputsWritten() const { return outputsWritten_; }
+    // The state dump as the script's dump line writes it, with every message box shown.
+    nlohmann::json stateDump() const override;
 
   protected:
     bool openWindow(std::string_view title, bool fullScreen) override;
-    void closeWindow() override {}
+    // Says which script lines never came due before the game closed.
+    void closeWindow() override;
     void pumpEvents() override;
 
   private:
-    bool scriptLineDue() const;
-    void applyScriptLine(const ScriptEvent& event);
-    void closeGame();
-
-    std::vector<ScriptEvent> script_;
-    std::size_t nextLine_ = 0;
     std::uint32_t tick_ = kStartTick;
-    long long framesRun_ = 0;
-    bool closeRequested_ = false;
-    bool outputsWritten_ = true;
     std::vector<ShownMessageBox> messageBoxes_;
 };
 

@@ -3,10 +3,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <cstdio>
 #include <sstream>
 
 #include "platform/keys.h"
 #include "platform/platform.h"
+#include "platform/printable.h"
 
 namespace cindervane::platform {
 
@@ -30,9 +33,108 @@ constexpr KindName kKinds[] = {
     {"press", ScriptEvent::Kind::Press}, {"keydown", ScriptEvent::Kind::KeyDown},
     {"keyup", ScriptEvent::Kind::KeyUp}, {"screenshot", ScriptEvent::Kind::Screenshot},
     {"dump", ScriptEvent::Kind::Dump},   {"quit", ScriptEvent::Kind::Quit},
+    {"check", ScriptEvent::Kind::Check},
 };
 
+// The button names in key index order.
+constexpr const char* kKeyNames[] = {"up", "down", "left",  "right", "a",
+                                     "b",  "c",    "start", "x1",    "x2"};
+
+bool parseHash(const std::string& text, std::uint64_t& value) {
+    if (text.empty() || text.size() > 16) return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// "check HASH [part=HASH ...]"; false with what is wrong.
+bool parseCheck(const std::vector<std::string>& parts, StateHash& hash, std::string& what) {
+    what = "check needs the state hash (16 hex digits), then any part=hash";
+    if (parts.size() < 3 || !parseHash(parts[2], hash.whole)) return false;
+    for (std::size_t i = 3; i < parts.size(); ++i) {
+        const auto equals = parts[i].find('=');
+        std::uint64_t value = 0;
+        if (equals == std::string::npos || equals == 0 ||
+            !parseHash(parts[i].substr(equals + 1), value))
+            return false;
+        hash.parts.emplace_back(parts[i].substr(0, equals), value);
+    }
+    return true;
+}
+
+bool parseNick(const std::string& text, std::u16string& nick) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            nick += static_cast<char16_t>(static_cast<unsigned char>(text[i]));
+            continue;
+        }
+        unsigned code = 0;
+        if (text.compare(i, 2, "\\u") != 0 || i + 6 > text.size()) return false;
+        const auto [end, error] = std::from_chars(&text[i + 2], &text[i + 6], code, 16);
+        if (error != std::errc() || end != &text[i + 6]) return false;
+        nick += static_cast<char16_t>(code);
+        i += 5;
+    }
+    return nick.size() <= 3;
+}
+
+// A header line ("seed N", "stage N", "highscore SCORE [NICK]"); false with what is wrong.
+bool parseHeaderLine(const std::vector<std::string>& parts, ScriptHeader& header,
+                     std::string& what) {
+    long long value = 0;
+    const bool number = parts.size() >= 2 && parseInteger(parts[1], value);
+    if (parts[0] == "seed") {
+        what = "seed needs one whole number from 0 to 4294967295, once";
+        if (parts.size() != 2 || !number || value < 0 || value > 0xFFFFFFFFll || header.seed)
+            return false;
+        header.seed = static_cast<std::uint32_t>(value);
+        return true;
+    }
+    if (parts[0] == "stage") {
+        what = "stage needs one stage number from 1 to 8, once";
+        if (parts.size() != 2 || !number || value < 1 || value > 8 || header.stage) return false;
+        header.stage = static_cast<int>(value);
+        return true;
+    }
+    what = "highscore needs a score and at most a three-character nick, ten lines at most";
+    ScriptHighScore entry;
+    if (parts.size() < 2 || parts.size() > 3 || !number || value < INT32_MIN || value > INT32_MAX ||
+        header.highScores.size() >= 10 || (parts.size() == 3 && !parseNick(parts[2], entry.nick)))
+        return false;
+    entry.score = static_cast<std::int32_t>(value);
+    header.highScores.push_back(std::move(entry));
+    return true;
+}
+
 }  // namespace
+
+const char* scriptKeyName(int keyIndex) {
+    return keyIndex >= 0 && keyIndex < 10 ? kKeyNames[keyIndex] : "";
+}
+
+std::string checkText(const StateHash& hash) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash.whole));
+    std::string line = text;
+    for (const auto& [name, value] : hash.parts) {
+        std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+        line += ' ' + name + '=' + text;
+    }
+    return line;
+}
+
+std::string nickScriptText(const std::u16string& nick) {
+    std::string text;
+    for (const char16_t c : nick) {
+        if (c > 0x20 && c < 0x7F && c != '#' && c != '\\') {
+            text += static_cast<char>(c);
+        } else {
+            char escape[7];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            text += escape;
+        }
+    }
+    return text;
+}
 
 std::uint16_t scriptKeyCode(const std::string& name) {
     const KeyList keys = defaultKeyList();
@@ -49,8 +151,10 @@ std::uint16_t scriptKeyCode(const std::string& name) {
     return 0;
 }
 
-bool parseScript(std::istream& input, std::vector<ScriptEvent>& events, std::string& error) {
+bool parseScript(std::istream& input, std::vector<ScriptEvent>& events, std::string& error,
+                 ScriptHeader* header) {
     events.clear();
+    ScriptHeader read;
     std::string text;
     int lineNumber = 0;
     while (std::getline(input, text)) {
@@ -63,10 +167,18 @@ bool parseScript(std::istream& input, std::vector<ScriptEvent>& events, std::str
         if (parts.empty()) continue;
 
         const auto fail = [&](const std::string& what) {
-            error = "line " + std::to_string(lineNumber) + ": " + what;
+            // A damaged line may hold anything: never echo its bytes raw to the terminal.
+            error = "line " + std::to_string(lineNumber) + ": " + printable(what);
             events.clear();
             return false;
         };
+
+        if (parts[0] == "seed" || parts[0] == "stage" || parts[0] == "highscore") {
+            std::string what;
+            if (!events.empty()) return fail("header lines come before the first event");
+            if (!parseHeaderLine(parts, read, what)) return fail(what);
+            continue;
+        }
 
         ScriptEvent event;
         event.line = lineNumber;
@@ -113,11 +225,17 @@ bool parseScript(std::istream& input, std::vector<ScriptEvent>& events, std::str
             case Kind::Quit:
                 if (parts.size() != 2) return fail("quit takes no arguments");
                 break;
+            case Kind::Check: {
+                std::string what;
+                if (!parseCheck(parts, event.hash, what)) return fail(what);
+                break;
+            }
         }
         events.push_back(std::move(event));
     }
     std::stable_sort(events.begin(), events.end(),
                      [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
+    if (header) *header = std::move(read);
     return true;
 }
 

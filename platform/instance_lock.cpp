@@ -11,9 +11,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
-
-#include "platform/program_paths.h"
 
 namespace cindervane::platform {
 
@@ -24,33 +23,49 @@ namespace {
 constexpr const char* kRaiseWord = "raise\n";
 constexpr const char* kSuspendWord = "suspend\n";
 
-bool socketAddress(const fs::path& path, sockaddr_un& address) {
+// The socket has no file: its name lives in the kernel's abstract namespace and is made
+// from the user and the lock file's identity, so it names one data folder however that
+// folder is reached, leaves nothing behind when the copy dies, and cannot be a link.
+socklen_t socketAddress(const struct stat& lock, sockaddr_un& address) {
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
-    const std::string text = path.string();
-    if (text.size() >= sizeof address.sun_path) return false;
-    std::memcpy(address.sun_path, text.c_str(), text.size() + 1);
-    return true;
+    const std::string name = "cindervane-" + std::to_string(::geteuid()) + "-" +
+                             std::to_string(lock.st_dev) + "-" + std::to_string(lock.st_ino);
+    std::memcpy(address.sun_path + 1, name.data(), name.size());  // sun_path[0] stays 0
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+}
+
+// Requests are taken only from, and sent only to, a process of the same user.
+bool peerIsUs(int socket) {
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
+           peer.uid == ::geteuid();
+}
+
+std::string lockPathOf(const fs::path& folder, const std::string& name) {
+    return (folder / (name + ".lock")).string();
 }
 
 }  // namespace
-
-fs::path InstanceLock::defaultFolder() {
-    const fs::path runtime = runtimeDirectory();
-    if (runtime != fs::path("/tmp")) return runtime / "cindervane";
-    return runtime / ("cindervane-" + std::to_string(::getuid()));
-}
 
 std::unique_ptr<InstanceLock> InstanceLock::acquire(const fs::path& folder, const std::string& name,
                                                     RequestHandler handler, std::string& error) {
     std::error_code made;
     fs::create_directories(folder, made);
-    ::chmod(folder.c_str(), 0700);
 
-    const fs::path lockPath = folder / (name + ".lock");
-    const int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Never through a link, never a file someone else made for us to use.
+    const std::string lockPath = lockPathOf(folder, name);
+    const int lockFd =
+        ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (lockFd < 0) {
-        error = "cannot open " + lockPath.string() + ": " + std::strerror(errno);
+        error = "cannot open " + lockPath + ": " + std::strerror(errno);
+        return nullptr;
+    }
+    struct stat lock {};
+    if (::fstat(lockFd, &lock) != 0 || !S_ISREG(lock.st_mode) || lock.st_uid != ::geteuid()) {
+        error = lockPath + " is not a plain file of this user";
+        ::close(lockFd);
         return nullptr;
     }
     if (::flock(lockFd, LOCK_EX | LOCK_NB) != 0) {
@@ -59,37 +74,25 @@ std::unique_ptr<InstanceLock> InstanceLock::acquire(const fs::path& folder, cons
         return nullptr;
     }
 
-    const fs::path socketPath = folder / (name + ".sock");
     sockaddr_un address{};
+    const socklen_t addressLength = socketAddress(lock, address);
     const int listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (listenFd < 0 || !socketAddress(socketPath, address)) {
-        error = "cannot make the socket " + socketPath.string();
-        if (listenFd >= 0) ::close(listenFd);
-        ::close(lockFd);
-        return nullptr;
-    }
-    // The lock is ours, so a socket file left here is a dead copy's.
-    ::unlink(socketPath.c_str());
-    if (::bind(listenFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+    if (listenFd < 0 ||
+        ::bind(listenFd, reinterpret_cast<sockaddr*>(&address), addressLength) != 0 ||
         ::listen(listenFd, 4) != 0) {
-        error = "cannot listen on " + socketPath.string() + ": " + std::strerror(errno);
-        ::close(listenFd);
-        ::close(lockFd);
-        return nullptr;
+        // The lock still guards the scores; only raising this copy from a second start is lost.
+        error = std::string("cannot listen for a second start: ") + std::strerror(errno);
+        if (listenFd >= 0) ::close(listenFd);
+        return std::unique_ptr<InstanceLock>(new InstanceLock(lockFd, -1, -1, std::move(handler)));
     }
     const int wakeFd = ::eventfd(0, EFD_CLOEXEC);
     return std::unique_ptr<InstanceLock>(
-        new InstanceLock(lockFd, listenFd, wakeFd, socketPath, std::move(handler)));
+        new InstanceLock(lockFd, listenFd, wakeFd, std::move(handler)));
 }
 
-InstanceLock::InstanceLock(int lockFd, int listenFd, int wakeFd, fs::path socketPath,
-                           RequestHandler handler)
-    : lockFd_(lockFd),
-      listenFd_(listenFd),
-      wakeFd_(wakeFd),
-      socketPath_(std::move(socketPath)),
-      handler_(std::move(handler)) {
-    listener_ = std::thread([this] { listen(); });
+InstanceLock::InstanceLock(int lockFd, int listenFd, int wakeFd, RequestHandler handler)
+    : lockFd_(lockFd), listenFd_(listenFd), wakeFd_(wakeFd), handler_(std::move(handler)) {
+    if (listenFd_ >= 0) listener_ = std::thread([this] { listen(); });
 }
 
 InstanceLock::~InstanceLock() {
@@ -97,8 +100,7 @@ InstanceLock::~InstanceLock() {
     if (wakeFd_ >= 0) [[maybe_unused]]
         auto written = ::write(wakeFd_, &one, sizeof one);
     if (listener_.joinable()) listener_.join();
-    ::unlink(socketPath_.c_str());
-    ::close(listenFd_);
+    if (listenFd_ >= 0) ::close(listenFd_);
     if (wakeFd_ >= 0) ::close(wakeFd_);
     ::close(lockFd_);  // closing releases the lock
 }
@@ -115,6 +117,10 @@ void InstanceLock::listen() {
         if (!(watched[0].revents & POLLIN)) continue;
         const int peer = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
         if (peer < 0) continue;
+        if (!peerIsUs(peer)) {
+            ::close(peer);
+            continue;
+        }
         // Requests are one short word; a peer that sends nothing in a second is dropped.
         pollfd reading{peer, POLLIN, 0};
         char word[16] = {};
@@ -131,12 +137,15 @@ void InstanceLock::listen() {
 
 bool InstanceLock::sendRequest(const fs::path& folder, const std::string& name,
                                OutsideRequest request) {
+    struct stat lock {};
+    if (::lstat(lockPathOf(folder, name).c_str(), &lock) != 0 || !S_ISREG(lock.st_mode))
+        return false;
     sockaddr_un address{};
-    if (!socketAddress(folder / (name + ".sock"), address)) return false;
+    const socklen_t addressLength = socketAddress(lock, address);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return false;
     bool sent = false;
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), addressLength) == 0 && peerIsUs(fd)) {
         const char* word = request == OutsideRequest::Raise ? kRaiseWord : kSuspendWord;
         const std::size_t length = std::strlen(word);
         sent = ::write(fd, word, length) == static_cast<ssize_t>(length);

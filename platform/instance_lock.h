@@ -1,6 +1,6 @@
-// One running copy a user: a lock file held while the game runs, and a socket beside it
-// through which a second start raises the running copy, and through which the outside
-// request to suspend reaches it.
+// One running copy for each high score file: a lock file in the data folder, held while the
+// game runs, and a socket named after it through which a second start raises the running
+// copy, and through which the outside request to suspend reaches it.
 #pragma once
 
 #include <atomic>
@@ -18,12 +18,11 @@ class InstanceLock {
   public:
     using RequestHandler = std::function<void(OutsideRequest)>;
 
-    // The folder the lock and the socket live in for this user.
-    static std::filesystem::path defaultFolder();
-
-    // Takes the lock named `name` in `folder` and listens for requests, which reach the
-    // handler on the listener's own thread. Null when another copy holds the lock, or when
-    // the folder cannot be used (then error says why and the caller runs unguarded).
+    // Takes the lock named `name` in the data folder `folder` and listens for requests, which
+    // reach the handler on the listener's own thread. The lock file is never opened through
+    // a symbolic link and must belong to this user. Null when another copy holds the lock
+    // (error empty), or when the lock cannot be used (error says why and the caller runs
+    // unguarded). A lock without a listener (error says why) still guards the scores.
     static std::unique_ptr<InstanceLock> acquire(const std::filesystem::path& folder,
                                                  const std::string& name, RequestHandler handler,
                                                  std::string& error);
@@ -37,14 +36,12 @@ class InstanceLock {
     InstanceLock& operator=(const InstanceLock&) = delete;
 
   private:
-    InstanceLock(int lockFd, int listenFd, int wakeFd, std::filesystem::path socketPath,
-                 RequestHandler handler);
+    InstanceLock(int lockFd, int listenFd, int wakeFd, RequestHandler handler);
     void listen();
 
     int lockFd_;
     int listenFd_;
     int wakeFd_;
-    std::filesystem::path socketPath_;
     RequestHandler handler_;
     std::thread listener_;
 };

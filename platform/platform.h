@@ -14,6 +14,7 @@
 
 #include "platform/audio/wave_output.h"
 #include "platform/draw/bitmap.h"
+#include "platform/headless_script.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
 
@@ -31,6 +32,8 @@ using WindowProcedure = std::function<std::int64_t(const Message&)>;
 
 // Fills a state dump with what the game knows of itself (screen, counters, ...).
 using StateReporter = std::function<void(nlohmann::json&)>;
+// Hashes what play depends on, for the check lines of scripts and recordings.
+using StateHashReporter = std::function<StateHash()>;
 
 class Platform {
   public:
@@ -93,6 +96,16 @@ class Platform {
 
     // The game's own part of a state dump.
     virtual void setStateReporter(StateReporter reporter) = 0;
+    // The game's state hash, which check lines compare.
+    virtual void setStateHashReporter(StateHashReporter) {}
+
+    // Recording (--record). Once its start-up is done the game says what a replay must
+    // start from (the platform adds the seed); then it shows the platform every input that
+    // reaches it, whatever brought it (the window, a script, the autopilot), before acting
+    // on it. Back ends that do not record let both pass.
+    virtual void recordStart(const ScriptHeader&) {}
+    virtual void recordStylus(ScriptEvent::Kind /*down, move or up*/, int /*x*/, int /*y*/) {}
+    virtual void recordKey(bool /*down*/, int /*keyIndex*/) {}
 };
 
 }  // namespace cindervane::platform

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/printable.h"
+
 namespace cindervane::platform {
 
 namespace {
@@ -28,9 +30,10 @@ void onPngWarning(png_structp, png_const_charp) {}
 }  // namespace
 
 bool writePng(const std::filesystem::path& file, const Bitmap& picture, std::string& error) {
+    const std::string where = "cannot write " + printable(file.string()) + ": ";
     std::unique_ptr<std::FILE, FileCloser> out(std::fopen(file.c_str(), "wb"));
     if (!out) {
-        error = "cannot write " + file.string() + ": " + std::strerror(errno);
+        error = where + std::strerror(errno);
         return false;
     }
     const int width = picture.width();
@@ -56,9 +59,11 @@ bool writePng(const std::filesystem::path& file, const Bitmap& picture, std::str
         return false;
     }
     png_infop info = png_create_info_struct(png);
+    errno = 0;
     if (!info || setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
-        if (error.empty()) error = "cannot write " + file.string();
+        // libpng says only "Write Error": the system's reason says what went wrong.
+        error = where + (errno != 0 ? std::strerror(errno) : error.empty() ? "failed" : error);
         return false;
     }
     png_init_io(png, out.get());
@@ -67,8 +72,8 @@ bool writePng(const std::filesystem::path& file, const Bitmap& picture, std::str
     png_set_rows(png, info, rowPointers.data());
     png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
     png_destroy_write_struct(&png, &info);
-    if (std::fflush(out.get()) != 0) {
-        error = "cannot write " + file.string() + ": " + std::strerror(errno);
+    if (std::fflush(out.get()) != 0 || std::fclose(out.release()) != 0) {
+        error = where + std::strerror(errno);
         return false;
     }
     return true;

@@ -17,8 +17,10 @@ fs::path programDirectory() {
     return program.parent_path();
 }
 
-fs::path resolveDataDirectory(const std::optional<fs::path>& chosen) {
+std::optional<fs::path> resolveDataDirectory(const std::optional<fs::path>& chosen,
+                                             std::string& error) {
     fs::path folder;
+    std::error_code problem;
     if (chosen) {
         folder = *chosen;
     } else if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
@@ -26,19 +28,18 @@ fs::path resolveDataDirectory(const std::optional<fs::path>& chosen) {
     } else if (const char* home = std::getenv("HOME"); home && *home) {
         folder = fs::path(home) / ".local" / "share" / "cindervane";
     } else {
-        folder = fs::current_path() / ".cindervane";
+        const fs::path working = fs::current_path(problem);
+        if (problem) {
+            error =
+                "no folder for the high scores: HOME and XDG_DATA_HOME are unset and the "
+                "working folder is gone (" +
+                problem.message() + "); give --data-dir";
+            return std::nullopt;
+        }
+        folder = working / ".cindervane";
     }
-    std::error_code error;
-    fs::create_directories(folder, error);
+    fs::create_directories(folder, problem);
     return folder;
-}
-
-fs::path runtimeDirectory() {
-    if (const char* xdg = std::getenv("XDG_RUNTIME_DIR"); xdg && *xdg) {
-        std::error_code error;
-        if (fs::is_directory(xdg, error)) return xdg;
-    }
-    return fs::path("/tmp");
 }
 
 }  // namespace cindervane::platform

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace cindervane::platform {
 
@@ -11,11 +12,11 @@ namespace cindervane::platform {
 std::filesystem::path programDirectory();
 
 // The folder of the high score file: the given one, else $XDG_DATA_HOME/cindervane, else
-// ~/.local/share/cindervane. Created when missing; a folder that cannot be made is returned
-// anyway, and reading or writing there fails later with its own message.
-std::filesystem::path resolveDataDirectory(const std::optional<std::filesystem::path>& chosen);
-
-// The per-user folder for the running copy's lock and socket: $XDG_RUNTIME_DIR, else /tmp.
-std::filesystem::path runtimeDirectory();
+// ~/.local/share/cindervane, else .cindervane in the working folder. Created when missing
+// (a folder that cannot be made is returned anyway, and reading or writing there fails
+// later with its own message). Nothing when there is no such folder to name at all (no
+// home, no working folder); error then says so in one line.
+std::optional<std::filesystem::path> resolveDataDirectory(
+    const std::optional<std::filesystem::path>& chosen, std::string& error);
 
 }  // namespace cindervane::platform

@@ -60,6 +60,8 @@ std::uint16_t codeForPadButton(int button) {
 SdlPlatform::SdlPlatform(PlatformOptions options) : PlatformBase(std::move(options)) {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // sharp, nearest-neighbour pixels
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // The platform turns close signals into the game's close itself (SIGHUP too).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::cerr << "cindervane: cannot start the video system: " << SDL_GetError() << '\n';
         return;
@@ -92,8 +94,10 @@ bool SdlPlatform::raiseRunningCopy(std::string_view className, std::string_view)
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     const std::uint32_t eventType = outsideRequestEvent_;
     std::string error;
+    // One copy for each data folder, so two copies never write over each other's scores.
+    const std::filesystem::path folder = dataDirectory();
     instanceLock_ = InstanceLock::acquire(
-        InstanceLock::defaultFolder(), name,
+        folder, name,
         [eventType](OutsideRequest request) {
             // Runs on the listener's thread: SDL_PushEvent is safe from any thread.
             SDL_Event event{};
@@ -102,12 +106,15 @@ bool SdlPlatform::raiseRunningCopy(std::string_view className, std::string_view)
             SDL_PushEvent(&event);
         },
         error);
-    if (instanceLock_) return false;
+    if (instanceLock_) {
+        if (!error.empty()) std::cerr << "cindervane: " << error << '\n';
+        return false;
+    }
     if (!error.empty()) {
         std::cerr << "cindervane: " << error << "; running without the single-copy guard\n";
         return false;
     }
-    InstanceLock::sendRequest(InstanceLock::defaultFolder(), name, OutsideRequest::Raise);
+    InstanceLock::sendRequest(folder, name, OutsideRequest::Raise);
     return true;
 }
 
@@ -224,14 +231,12 @@ void SdlPlatform::pumpEvents() {
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
             case SDL_QUIT:
-                if (!closePosted_) postMessage(Message{WM_CLOSE, 0, 0});
-                closePosted_ = true;
+                closeFromOutside();
                 break;
             case SDL_WINDOWEVENT:
                 switch (event.window.event) {
                     case SDL_WINDOWEVENT_CLOSE:
-                        if (!closePosted_) postMessage(Message{WM_CLOSE, 0, 0});
-                        closePosted_ = true;
+                        closeFromOutside();
                         break;
                     case SDL_WINDOWEVENT_FOCUS_GAINED:
                         postMessage(Message{WM_ACTIVATE, 1, 0});
@@ -339,10 +344,9 @@ void SdlPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick
 }
 
 void SdlPlatform::frameFinished() {
+    PlatformBase::frameFinished();
     present(false);
-    ++framesShown_;
-    if (options().frameLimit && framesShown_ == *options().frameLimit)
-        postMessage(Message{WM_CLOSE, 0, 0});
+    if (options().frameLimit && framesRun() == *options().frameLimit) closeFromOutside();
 }
 
 void SdlPlatform::setWindowIcon(const Bitmap& picture, std::uint32_t transparentRgb) {

@@ -60,8 +60,6 @@ class SdlPlatform : public PlatformBase {
     std::unique_ptr<SdlAudioOutput> audio_;
     bool stylusDown_ = false;
     bool swallowReturnUp_ = false;
-    long long framesShown_ = 0;
-    bool closePosted_ = false;
     std::vector<std::uint8_t> shownPicture_;
 };
 

@@ -107,6 +107,18 @@ platform::Rect Actor::hitBox() const {
     return platform::Rect{x_ + (w >> 2), y_ + (h >> 2), x_ - (w >> 2) + w, y_ - (h >> 2) + h};
 }
 
+void Actor::hashState(StateHasher& hasher) const {
+    for (const std::int32_t value : {x_, y_, dirX_, dirY_, speedX_, speedY_, speedCapX_, speedCapY_,
+                                     orbitX_, orbitY_, orbitAngle_})
+        hasher.add(value);
+    hasher.add(alive_);
+    for (const std::int32_t value :
+         {kind_, frame_, frameDelay_, frameTick_, age_, pattern_, angle_})
+        hasher.add(value);
+    hasher.add(sprite_ ? sprite_->id : std::int32_t{-1});
+    hashOwnState(hasher);
+}
+
 bool Actor::hits(Actor& other, platform::Point& at) {
     if (!alive_ || !other.alive_ || !sheet() || !other.sheet()) return false;
     // The same boxes the sheets will test: no overlap here means none there.

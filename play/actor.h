@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "game/sheet_catalogue.h"
+#include "gamelibrary/state_hasher.h"
 #include "platform/draw/geometry.h"
 
 namespace cindervane {
@@ -107,6 +108,14 @@ class Actor {
     // The middle half of the frame in each direction, the part a hit test counts: a quarter
     // of the width and height off every side (an arithmetic shift, as the sheets take it).
     platform::Rect hitBox() const;
+
+    // Folds the fields play depends on into the hasher: position, motion, orbit, the
+    // animation's frame and tick, age, pattern, angle and which picture (by its catalogue id,
+    // -1 for none), then hashOwnState.
+    void hashState(StateHasher& hasher) const;
+    // What a class adds of its own that play depends on; a class whose base adds something
+    // calls the base first. Purely drawn effects stay out.
+    virtual void hashOwnState(StateHasher&) const {}
 
   protected:
     // Draws the synced frame: flashing (a white silhouette) or plain, turned when the angle

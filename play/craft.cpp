@@ -73,6 +73,16 @@ void Craft::drawShots() {
     }
 }
 
+void Craft::forgetTarget(const Craft& gone) {
+    for (const auto& slot : guns_) {
+        if (!slot) continue;
+        for (int p = 0; p < slot->getProjectileCount(); ++p) {
+            Projectile* shot = slot->projectile(p);
+            if (shot && shot->getTarget() == &gone) shot->setTarget(nullptr);
+        }
+    }
+}
+
 bool Craft::anyShotAlive() const {
     for (int i = 0; i < gunCount_; ++i) {
         const Gun* slot = guns_[i].get();

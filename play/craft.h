@@ -72,6 +72,10 @@ class Craft : public Actor {
     void drawShots();
     // Whether any projectile of any gun in use is alive, enabled or not.
     bool anyShotAlive() const;
+    // A craft is leaving the enemy list for good: every projectile of every gun, flying or
+    // waiting to be fired again, lets it go as a target, so none ever steers by a craft that
+    // no longer exists.
+    void forgetTarget(const Craft& gone);
 
   protected:
     bool autoFire_ = false;

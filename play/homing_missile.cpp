@@ -55,9 +55,6 @@ void HomingMissile::move() {
         age_ = 0;
         angle_ = 360;
         alive_ = false;
-        // A missile off the screen forgets its target: by the time it is fired again the
-        // enemy may be long gone from the list.
-        target_ = nullptr;
     }
 }
 

@@ -480,4 +480,21 @@ void PlayerShip::setChargeRate(std::int32_t rate) {
     chargeRate_ = rate > rateCap_ ? rateCap_ : rate;
 }
 
+void PlayerShip::hashOwnState(StateHasher& hasher) const {
+    hasher.add(static_cast<std::int32_t>(variant_));
+    for (const bool flag : {steering_, evading_, hyperFiring_, charging_})
+        hasher.add(flag);
+    for (const std::int32_t value :
+         {auraX_,           auraY_,         targetX_,      targetY_,        evadeCap_,
+          evadeBar_,        evadeDelay_,    evadeTick_,    chargeLevel_,    chargeScale_,
+          charge_,          chargeDelay_,   chargeBarCap_, chargeTick_,     powerScale_,
+          power_,           powerDelay_,    powerBarCap_,  powerTick_,      hyperGunCount_,
+          machineGunLevel_, machineGunCap_, pulseLevel_,   pulseCap_,       missileLevel_,
+          missileCap_,      laserLevel_,    laserCap_,     hyperBeamLevel_, hyperBeamCap_,
+          rechargeRate_,    rateCap_,       chargeRate_,   chargeRateCap_})
+        hasher.add(value);
+    for (const std::int32_t threshold : barThresholds_)
+        hasher.add(threshold);
+}
+
 }  // namespace cindervane

@@ -98,6 +98,9 @@ class PlayerShip : public Craft {
     const Actor& aura() const { return *aura_; }
     // Draws every segment of the enabled hyper guns, then their sparks.
     void drawHyperBeam();
+    // The steering target, bars, charge, levels, caps and rates; the aura and the hyper
+    // guns are hashed with the ship's other guns and effects.
+    void hashOwnState(StateHasher& hasher) const override;
 
     std::int32_t getTargetX() const { return targetX_; }
     std::int32_t getTargetY() const { return targetY_; }

@@ -66,9 +66,9 @@ void drawNickEntry(GameState& state) {
     drawPicture(state.keyboardImage, 12, 273);
 }
 
-void insertHighScore(HighScoreTable& table, const std::u16string& nick, std::int32_t score) {
+bool insertHighScore(HighScoreTable& table, const std::u16string& nick, std::int32_t score) {
     auto& entries = table.entries;
-    if (!(entries[9].score < score)) return;
+    if (!(entries[9].score < score)) return false;
     entries[9].nick = {};
     for (std::size_t i = 0; i < nick.size() && i < kNickLength; ++i)
         entries[9].nick[i] = nick[i];
@@ -77,6 +77,7 @@ void insertHighScore(HighScoreTable& table, const std::u16string& nick, std::int
     for (int i = 0; i < 9; ++i)
         for (int j = i + 1; j < 10; ++j)
             if (entries[i].score < entries[j].score) std::swap(entries[i], entries[j]);
+    return true;
 }
 
 void nickEntryTap(GameState& state, int x, int y) {
@@ -86,7 +87,10 @@ void nickEntryTap(GameState& state, int x, int y) {
     }
     if (onKey(kEnterKey, x, y)) {
         if (state.nick.size() < kNickLength) return;
-        if (state.highScores) insertHighScore(*state.highScores, state.nick, state.score);
+        // A new entry goes to the disk at once, so no later crash or lost session takes it.
+        if (state.highScores && insertHighScore(*state.highScores, state.nick, state.score) &&
+            state.app)
+            saveHighScores(*state.highScores, state.app->platform().dataDirectory());
         showMainMenu(state);
         return;
     }

@@ -14,7 +14,7 @@ void drawNickEntry(GameState& state);
 void nickEntryTap(GameState& state, int x, int y);
 
 // Puts the score into the table under the nick when it beats the tenth entry, then sorts
-// the table best first.
-void insertHighScore(HighScoreTable& table, const std::u16string& nick, std::int32_t score);
+// the table best first. True when the table changed.
+bool insertHighScore(HighScoreTable& table, const std::u16string& nick, std::int32_t score);
 
 }  // namespace cindervane

@@ -1,12 +1,17 @@
 // The high score table and its file.
 #include "shell/high_score_table.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <vector>
 
 #include "platform/durable_file.h"
+#include "platform/regular_file.h"
 
 namespace cindervane {
 
@@ -44,9 +49,22 @@ HighScoreEntry decode(const Record& record) {
     return entry;
 }
 
-void complain(const char* what, const std::filesystem::path& path, const std::string& why) {
+void complain(const std::string& what, const std::filesystem::path& path, const std::string& why,
+              const std::string& outcome) {
     std::cerr << "cindervane: cannot " << what << " the high score file " << path.string() << " ("
-              << why << "); the game goes on with the table in memory\n";
+              << why << "); " << outcome << '\n';
+}
+
+// Makes the missing file, empty, where a symbolic link to it points if there is one.
+bool createEmpty(const std::filesystem::path& path, std::string& why) {
+    const int file = ::open(platform::finalTarget(path).c_str(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (file < 0) {
+        why = std::strerror(errno);
+        return false;
+    }
+    ::close(file);
+    return true;
 }
 
 void appendUtf8(std::string& text, char32_t code) {
@@ -69,50 +87,70 @@ void appendUtf8(std::string& text, char32_t code) {
 
 }  // namespace
 
-bool loadHighScores(HighScoreTable& table, const std::filesystem::path& folder) {
-    const std::filesystem::path path = folder / kHighScoreFileName;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        const int openError = errno;
-        // A missing file is no error: it is made, empty, and the table keeps its defaults.
-        if (openError == ENOENT) {
-            if (std::FILE* created = std::fopen(path.c_str(), "wb")) {
-                std::fclose(created);
-                return true;
-            }
-            complain("create", path, std::strerror(errno));
-            return false;
-        }
-        complain("open", path, std::strerror(openError));
-        return false;
-    }
+void readHighScoreRecords(HighScoreTable& table, std::span<const std::uint8_t> bytes) {
+    std::size_t offset = 0;
     for (HighScoreEntry& entry : table.entries) {
+        if (offset >= bytes.size()) break;
         // The bytes of a short last record land over the start of the entry being read.
         Record record = encode(entry);
-        const std::size_t got = std::fread(record.data(), 1, record.size(), file);
-        if (got > 0) entry = decode(record);
-        if (got < record.size()) break;
+        const std::size_t got = std::min(record.size(), bytes.size() - offset);
+        std::memcpy(record.data(), bytes.data() + offset, got);
+        entry = decode(record);
+        offset += got;
     }
-    const bool failed = std::ferror(file) != 0;
-    const int readError = errno;
-    std::fclose(file);
-    if (failed) {
-        complain("read", path, std::strerror(readError));
+}
+
+bool loadHighScores(HighScoreTable& table, const std::filesystem::path& folder) {
+    const std::filesystem::path path = folder / kHighScoreFileName;
+    // Saves that were killed midway leave their temporary files; this start clears them.
+    platform::removeStaleTemporaries(path);
+
+    std::vector<std::uint8_t> bytes;
+    std::string why;
+    switch (platform::readRegularFile(path, kHighScoreFileMostBytes, bytes, why)) {
+        case platform::FileRead::Read:
+            readHighScoreRecords(table, bytes);
+            return true;
+        case platform::FileRead::Missing:
+            // A missing file is no error: it is made, empty, and the table keeps its defaults.
+            if (createEmpty(path, why)) return true;
+            complain("create", path, why, "the game goes on with the table in memory");
+            return false;
+        case platform::FileRead::NotRegular:
+        case platform::FileRead::TooLarge:
+        case platform::FileRead::Unreadable:
+            break;
+    }
+    // The scores in a file the game cannot read are still the player's: they are never
+    // written over. The file goes aside under a dated name, or, when even that cannot be
+    // done, the table is kept in memory only.
+    std::filesystem::path movedTo;
+    std::string moveError;
+    if (platform::moveAside(path, movedTo, moveError)) {
+        complain("read", path, why, "moved it to " + movedTo.string() + " and started a new table");
         return false;
     }
-    return true;
+    table.keepFile = true;
+    complain("read", path, why + "; " + moveError,
+             "the game goes on with the table in memory and will not write over the file");
+    return false;
 }
 
 bool saveHighScores(const HighScoreTable& table, const std::filesystem::path& folder) {
+    const std::filesystem::path path = folder / kHighScoreFileName;
+    if (table.keepFile) {
+        std::cerr << "cindervane: the new high score table is not written: " << path.string()
+                  << " could not be read and is kept as it is\n";
+        return false;
+    }
     std::array<std::uint8_t, kHighScoreFileSize> bytes{};
     for (std::size_t i = 0; i < table.entries.size(); ++i) {
         const Record record = encode(table.entries[i]);
         std::memcpy(bytes.data() + i * kHighScoreRecordSize, record.data(), record.size());
     }
-    const std::filesystem::path path = folder / kHighScoreFileName;
     std::string error;
     if (!platform::writeFileDurably(path, bytes, error)) {
-        complain("write", path, error);
+        complain("write", path, error, "the game goes on with the table in memory");
         return false;
     }
     return true;

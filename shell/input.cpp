@@ -16,6 +16,16 @@ namespace cindervane {
 
 namespace {
 
+// Every input passes here before it acts, whoever gave it (the window, a script, the
+// autopilot), so a recording holds all of it.
+void recordStylus(GameState& state, platform::ScriptEvent::Kind kind, int x, int y) {
+    if (state.app) state.app->platform().recordStylus(kind, x, y);
+}
+
+void recordKey(GameState& state, bool down, KeyIndex key) {
+    if (state.app) state.app->platform().recordKey(down, key);
+}
+
 bool inArea(const TapArea& area, int x, int y) {
     return pointInBox(x, y, area.left, area.top, area.right, area.bottom);
 }
@@ -65,6 +75,7 @@ void playTap(GameState& state, int x, int y) {
 }  // namespace
 
 void stylusDown(GameState& state, int x, int y) {
+    recordStylus(state, platform::ScriptEvent::Kind::Down, x, y);
     switch (state.screen) {
         case GameScreen::Logo:
             break;
@@ -124,14 +135,17 @@ void stylusDown(GameState& state, int x, int y) {
 }
 
 void stylusMove(GameState& state, int x, int y) {
+    recordStylus(state, platform::ScriptEvent::Kind::Move, x, y);
     if (state.screen == GameScreen::Play && state.ship) state.ship->steerTo(x, y);
 }
 
-void stylusUp(GameState& state, int, int) {
+void stylusUp(GameState& state, int x, int y) {
+    recordStylus(state, platform::ScriptEvent::Kind::Up, x, y);
     if (state.screen == GameScreen::Play && state.ship) state.ship->stopSteering();
 }
 
 void keyDown(GameState& state, KeyIndex key) {
+    recordKey(state, true, key);
     if (state.screen != GameScreen::Play) return;
     if (state.ship) state.ship->keyDown(key);
     // The C key and the second extra key pause the game.
@@ -142,6 +156,7 @@ void keyDown(GameState& state, KeyIndex key) {
 }
 
 void keyUp(GameState& state, KeyIndex key) {
+    recordKey(state, false, key);
     if (state.screen == GameScreen::Play && state.ship) state.ship->keyUp(key);
 }
 

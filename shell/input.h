@@ -1,4 +1,6 @@
-// Stylus and button input: what a tap, a drag or a button does on each screen.
+// Stylus and button input: what a tap, a drag or a button does on each screen. These five
+// are the only way input reaches the game (the window's, a script's and the autopilot's
+// alike); each shows the input to the platform first, so a recording holds all of it.
 #pragma once
 
 #include "game/game_state.h"

@@ -38,6 +38,10 @@ class AlphaZero : public Boss {
     // Counts the bare body's aimed shots and missile walls: which gun fires the next aimed
     // shot, where the next wall's gap lies and to which side it slides.
     std::int32_t getLoopIndex() const { return loopIndex_; }
+    void hashOwnState(StateHasher& hasher) const override {
+        hasher.add(phaseCounter_);
+        hasher.add(loopIndex_);
+    }
 
   private:
     bool partAlive(int slot) const;

@@ -32,6 +32,11 @@ class Deathbringer : public Boss {
 
     std::int32_t getVolleyCounter() const { return volleyCounter_; }
     bool isFierce() const { return fierce_; }
+    void hashOwnState(StateHasher& hasher) const override {
+        hasher.add(volleyCounter_);
+        hasher.add(swayDir_);
+        hasher.add(fierce_);
+    }
 
   private:
     void sway();

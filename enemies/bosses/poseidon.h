@@ -26,6 +26,10 @@ class Poseidon : public Boss {
 
     std::int32_t getVolleyCounter() const { return volleyCounter_; }
     std::int32_t getSwingAngle() const { return swingAngle_; }
+    void hashOwnState(StateHasher& hasher) const override {
+        hasher.add(volleyCounter_);
+        hasher.add(swingAngle_);
+    }
 
   private:
     // Reverses at the edges, partly off both sides of the screen.

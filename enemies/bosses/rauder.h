@@ -26,6 +26,7 @@ class Rauder : public Boss {
     void move() override;
 
     std::int32_t getVolleyCounter() const { return volleyCounter_; }
+    void hashOwnState(StateHasher& hasher) const override { hasher.add(volleyCounter_); }
 
   private:
     void circle();

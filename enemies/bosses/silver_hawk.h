@@ -29,6 +29,7 @@ class SilverHawk : public Boss {
     void move() override;
 
     std::int32_t getVolleyCounter() const { return volleyCounter_; }
+    void hashOwnState(StateHasher& hasher) const override { hasher.add(volleyCounter_); }
 
   private:
     void script();

@@ -23,6 +23,7 @@ class WingedBear : public Boss {
     void move() override;
 
     std::int32_t getVolleyCounter() const { return volleyCounter_; }
+    void hashOwnState(StateHasher& hasher) const override { hasher.add(volleyCounter_); }
 
   private:
     void fireVolley(std::int32_t c);

@@ -22,6 +22,11 @@ class WingedPoseidon : public Boss {
     std::int32_t getPhaseTimer() const { return phaseTimer_; }
     void setPhaseTimer(std::int32_t timer) { phaseTimer_ = timer; }
     Side getNextSide() const { return nextSide_; }
+    void hashOwnState(StateHasher& hasher) const override {
+        hasher.add(volleyCounter_);
+        hasher.add(phaseTimer_);
+        hasher.add(nextSide_ == Side::Right);
+    }
 
     // Whether the wings fire on this count of the volley counter.
     static bool isWingVolley(std::int32_t c);

@@ -9,6 +9,14 @@
 namespace cindervane {
 
 class Dasher : public OrdinaryEnemy {
+  public:
+    void hashOwnState(StateHasher& hasher) const override {
+        OrdinaryEnemy::hashOwnState(hasher);
+        for (const std::int32_t value : {lockedTargetX_, lockedTargetY_, lockedOwnX_, lockedOwnY_})
+            hasher.add(value);
+        hasher.add(remainder_);
+    }
+
   protected:
     using OrdinaryEnemy::OrdinaryEnemy;
 

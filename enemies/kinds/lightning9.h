@@ -12,6 +12,11 @@ class Lightning9 : public OrdinaryEnemy {
 
     explicit Lightning9(RandomGenerator& random);
 
+    void hashOwnState(StateHasher& hasher) const override {
+        OrdinaryEnemy::hashOwnState(hasher);
+        hasher.add(turned_);
+    }
+
   protected:
     // On the screen: it stops at 20; at 30 it takes a circle whose centre lies 45 pixels
     // towards the middle of the screen (to its right for patterns 0 and 2, to its left for

@@ -21,6 +21,7 @@ class OrdinaryEnemy : public Enemy {
     // the age counted up and, when it runs, the script; then, in every case, the shared work
     // of updateOwned. Must not allocate.
     void move() override;
+    void hashOwnState(StateHasher& hasher) const override { hasher.add(animates_); }
 
   protected:
     // A live enemy of the type at its first frame, upright, falling (the spawn row then

@@ -3,7 +3,7 @@
 
 namespace cindervane {
 
-FallingShot::FallingShot(std::int32_t kind, bool diesOnHit, std::int32_t power) : power_(power) {
+FallingShot::FallingShot(std::int32_t kind, bool diesOnHit, std::int32_t power) {
     kind_ = kind;
     diesOnHit_ = diesOnHit;
     shootable_ = power > 0;
@@ -13,8 +13,6 @@ FallingShot::FallingShot(std::int32_t kind, bool diesOnHit, std::int32_t power) 
 
 void FallingShot::move() {
     if (!alive_) return;
-    // A missile shot down or spent starts its next flight whole again.
-    if (age_ == 0) toughness_ = power_;
     moveStep();
     ++age_;
     if (y_ < 1 || y_ > kScreenHeight) {

@@ -15,12 +15,9 @@ class FallingShot : public Projectile {
     // absorbing that much damage before a further hit downs it.
     FallingShot(std::int32_t kind, bool diesOnHit, std::int32_t power);
 
-    // The motion step; dead once y leaves 1..320, with its power restored for its next
-    // flight.
+    // The motion step; dead once y leaves 1..320. Its power is never given back: a missile
+    // worn down in one flight starts the next as worn as it was.
     void move() override;
-
-  private:
-    std::int32_t power_;
 };
 
 }  // namespace cindervane

@@ -21,18 +21,9 @@ ParticleShot::ParticleShot() {
 
 void ParticleShot::move() {
     if (!alive_) return;
-    // Age 0 is the first frame of a flight: its death, or its strike, set it back to 0.
-    if (age_ == 0 && turned_) {
-        dirX_ = unturnedDirX_;
-        dirY_ = unturnedDirY_;
-        turned_ = false;
-    }
     moveStep();
     ++age_;
     if (age_ == 2 && homing_ && target_) {
-        unturnedDirX_ = dirX_;
-        unturnedDirY_ = dirY_;
-        turned_ = true;
         const std::int32_t dx = sign(centreX(*target_) - centreX(*this));
         const std::int32_t dy = sign(centreY(*target_) - centreY(*this));
         if (dx != 0) dirX_ = dx;

@@ -18,14 +18,8 @@ class ParticleShot : public Projectile {
     // The motion step; an aimed (homing) shot with a target then, on its second frame, takes
     // on each axis the sign of the way to the target's centre (unchanged where the centres
     // are level). Dead once x leaves -240..480 or y leaves -320..640, far off the screen. A
-    // shot that turned starts its next flight on the direction it had before the turn, so
-    // every flight of a pooled shot begins as its gun aims it.
+    // shot that turned keeps its turned direction: its gun fires it again as it is.
     void move() override;
-
-  private:
-    bool turned_ = false;
-    std::int32_t unturnedDirX_ = 0;
-    std::int32_t unturnedDirY_ = 0;
 };
 
 }  // namespace cindervane

@@ -22,6 +22,7 @@ class SuperLaser : public Projectile {
     void move() override;
 
     std::int32_t getRepeatsLeft() const { return repeatsLeft_; }
+    void hashOwnState(StateHasher& hasher) const override { hasher.add(repeatsLeft_); }
 
   private:
     std::int32_t repeatsLeft_ = kRepeats;

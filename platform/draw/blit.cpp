@@ -83,6 +83,10 @@ bool copyBlock(DeviceContext& targetDC, int x, int y, int width, int height,
     // overwritten before it is read.
     const bool upward = source == target && y > sourceY;
 
+    // The key as a plain flag and colour: an unset optional's value is never read, not
+    // even by a comparison the compiler moves ahead of the flag's test.
+    const bool keyed = key.has_value();
+    const std::uint32_t keyColour = key.value_or(0);
     const bool sourceIndexed8 = source->format() == PixelFormat::Indexed8;
     std::array<std::uint32_t, 256> colourOf{};
     std::array<std::uint8_t, 256> indexOf{};
@@ -90,7 +94,7 @@ bool copyBlock(DeviceContext& targetDC, int x, int y, int width, int height,
     if (sourceIndexed8) {
         for (int i = 0; i < 256; ++i) {
             colourOf[i] = source->paletteRgb(i);
-            leftOut[i] = key && colourOf[i] == *key;
+            leftOut[i] = keyed && colourOf[i] == keyColour;
         }
     }
     const bool indexToIndex = sourceIndexed8 && target->format() == PixelFormat::Indexed8;
@@ -139,7 +143,7 @@ bool copyBlock(DeviceContext& targetDC, int x, int y, int width, int height,
                 }
                 continue;
             }
-            if (source->format() == PixelFormat::Rgb32 && oneToOne && !key) {
+            if (source->format() == PixelFormat::Rgb32 && oneToOne && !keyed) {
                 // The back buffer's path to the window: whole rows at once.
                 std::memmove(to, source->screenRow(sourceRowY) + firstColumn,
                              static_cast<std::size_t>(columns.count) * 4);
@@ -152,7 +156,7 @@ bool copyBlock(DeviceContext& targetDC, int x, int y, int width, int height,
         std::uint8_t lastIndex = target->indexed() ? target->nearestIndex(0) : 0;
         for (int c = 0; c < columns.count; ++c) {
             const std::uint32_t colour = scratch.line[columns.source[c] - firstColumn];
-            if (key && colour == *key) continue;
+            if (keyed && colour == keyColour) continue;
             if (target->format() == PixelFormat::Rgb32) {
                 target->screenRow(targetY)[targetX + c] = colour;
             } else if (target->format() == PixelFormat::Indexed8) {

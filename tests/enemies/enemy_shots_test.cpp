@@ -60,7 +60,7 @@ TEST_F(EnemyShotTest, EveryKindHasAPictureAndTheFlagsOfItsRow) {
     EXPECT_FALSE(makeEnemyShot(3));  // the ship's machine gun
 }
 
-TEST_F(EnemyShotTest, AnAimedParticleTurnsOnceOnItsSecondFrameAndStartsEachFlightAlike) {
+TEST_F(EnemyShotTest, AnAimedParticleTurnsOnceOnItsSecondFrameAndFliesOnAsTurned) {
     Craft ship;
     ship.setKind(32);
     ship.resolveSprite(field.state.craftSheets);
@@ -80,7 +80,7 @@ TEST_F(EnemyShotTest, AnAimedParticleTurnsOnceOnItsSecondFrameAndStartsEachFligh
     EXPECT_EQ(particle->getX(), 100 - 3);  // the turn follows the second step
     EXPECT_EQ(particle->getY(), 50 + 9);
 
-    // Far off the screen it dies, and its next flight starts on its gun's direction.
+    // Far off the screen it dies; fired again, it keeps the direction it turned to.
     particle->setX(-230);
     particle->move();
     particle->move();
@@ -90,9 +90,9 @@ TEST_F(EnemyShotTest, AnAimedParticleTurnsOnceOnItsSecondFrameAndStartsEachFligh
     particle->setAlive(true);
     particle->setTarget(nullptr);
     particle->move();
-    EXPECT_EQ(particle->getDirX(), 0);
     particle->move();
-    EXPECT_EQ(particle->getDirX(), 0);  // no target: no turn
+    EXPECT_EQ(particle->getDirX(), -1);
+    EXPECT_EQ(particle->getDirY(), 1);
 }
 
 TEST_F(EnemyShotTest, StraightFamiliesDieAtTheirOwnBounds) {
@@ -111,14 +111,21 @@ TEST_F(EnemyShotTest, StraightFamiliesDieAtTheirOwnBounds) {
     EXPECT_EQ(bolt->getX(), 238 + 24);
 }
 
-TEST_F(EnemyShotTest, AMissileDownedOnceFliesItsNextFlightWithItsPowerBack) {
+TEST_F(EnemyShotTest, AMissileWornDownInOneFlightStartsTheNextAsWornAsItWas) {
     auto missile = shot(5, 100, 100);
-    missile->setToughness(0);
-    missile->strike(100, 110);
+    missile->setToughness(30);
+    missile->setY(330);  // leaves the screen
+    missile->move();
     EXPECT_FALSE(missile->isAlive());
     missile->setAlive(true);
+    missile->setY(100);
     missile->move();
-    EXPECT_EQ(missile->getToughness(), 80);
+    EXPECT_EQ(missile->getToughness(), 30);
+    missile->setToughness(0);
+    missile->strike(100, 110);
+    missile->setAlive(true);
+    missile->move();
+    EXPECT_EQ(missile->getToughness(), 0);  // the next hit downs it at once
 }
 
 TEST_F(EnemyShotTest, StandingShotsStayWhereFiredForTheirOwnSpans) {

@@ -13,9 +13,9 @@ namespace cindervane::platform {
 namespace {
 
 TEST(SdlPlatform, OpensAWindowRunsFramesAndClosesNormally) {
-    TestFolder runtime;
-    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+    TestFolder data;
     PlatformOptions options;
+    options.dataDirectory = data.path();
     options.frameLimit = 5;
     options.scale = 2;
     SdlPlatform host(options);
@@ -29,11 +29,12 @@ TEST(SdlPlatform, OpensAWindowRunsFramesAndClosesNormally) {
 }
 
 TEST(SdlPlatform, ASecondCopyOnlyRaisesTheFirst) {
-    TestFolder runtime;
-    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
-    SdlPlatform first({});
+    TestFolder data;
+    PlatformOptions options;
+    options.dataDirectory = data.path();
+    SdlPlatform first(options);
     EXPECT_FALSE(first.raiseRunningCopy("CindervaneTest", "CindervaneTest"));
-    SdlPlatform second({});
+    SdlPlatform second(options);
     EXPECT_TRUE(second.raiseRunningCopy("CindervaneTest", "CindervaneTest"));
 }
 

@@ -156,12 +156,16 @@ class MissileTest : public GunTest {
     Craft target;
 };
 
-TEST_F(MissileTest, LeavingTheScreenForgetsTheTargetSoARefiredMissileNeverChasesAGhost) {
+TEST_F(MissileTest, LeavingTheScreenKeepsTheTargetButAStrikeLetsItGo) {
     target.setX(100);
     target.setY(-500);
     missile.setY(-1);
     missile.move();
     EXPECT_FALSE(missile.isAlive());
+    EXPECT_EQ(missile.getTarget(), &target);
+    EXPECT_EQ(missile.getAngle(), 360);
+    missile.setAlive(true);
+    missile.strike(100, 100);
     EXPECT_EQ(missile.getTarget(), nullptr);
 }
 

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../enemies/test_enemy.h"
 #include "../allocation_watch.h"
+#include "../enemies/test_enemy.h"
 #include "play/make_player_ship.h"
 #include "play_field.h"
 #include "shell/ship_upgrades.h"
@@ -221,6 +221,22 @@ TEST_F(PlayFrameTest, MissilesTakeTheOldestLiveEnemyAndLetADeadOneGo) {
     frame();
     EXPECT_NE(missile.getTarget(), &oldest);
     EXPECT_NE(missile.getTarget(), nullptr);
+}
+
+TEST_F(PlayFrameTest, AWaitingMissileKeepsItsTargetUntilTheEnemyLeavesTheList) {
+    ship->setMissileLevel(1);
+    TestEnemy& target = spawnTestEnemy(field.state, {}, 20, 20);
+    Projectile& missile = *ship->gun(11)->projectile(0);  // off the screen, not yet fired again
+    missile.setTarget(&target);
+    frame();
+    ASSERT_FALSE(missile.isAlive());
+    EXPECT_EQ(missile.getTarget(), &target);
+    const Craft* gone = &target;
+    target.setAlive(false);  // nothing of it left on the screen: swept this frame
+    frame();
+    EXPECT_EQ(field.state.enemies.head(), nullptr);
+    EXPECT_NE(missile.getTarget(), gone);
+    EXPECT_EQ(missile.getTarget(), nullptr);
 }
 
 TEST_F(PlayFrameTest, TheMachineGunSoundLoopsWhileAutoFireIsOnAndOnlyWithSound) {

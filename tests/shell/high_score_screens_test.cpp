@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/high_score_screens.h"
+#include "shell/high_score_table.h"
 #include "shell/keyboard_keys.h"
 #include "shell_fixture.h"
 
@@ -50,6 +51,18 @@ TEST_F(NickEntry, EnterWithTwoLettersDoesNothingAndWithThreeEntersTheScore) {
     EXPECT_EQ(state.screen, GameScreen::MainMenu);
     EXPECT_EQ(state.highScores->entries[1].score, 450);
     EXPECT_EQ(nickText(state.highScores->entries[1]), "ABC");
+}
+
+TEST_F(NickEntry, AnEnteredScoreIsOnTheDiskAtOnceBeforeTheGameEnds) {
+    const auto file = data.path() / "hscr000.bas";
+    std::filesystem::remove(file);
+    for (char16_t c : {u'K', u'E', u'P'})
+        press(kCharacterKeys[c - u'A']);
+    press(kEnterKey);
+    HighScoreTable onDisk;
+    ASSERT_TRUE(loadHighScores(onDisk, data.path()));
+    EXPECT_EQ(onDisk.entries[0].score, 450);
+    EXPECT_EQ(nickText(onDisk.entries[0]), "KEP");
 }
 
 TEST(HighScoreInsertion, ANewScoreGoesAboveLowerAndBelowEqualScores) {

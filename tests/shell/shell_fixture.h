@@ -48,7 +48,8 @@ class ShellTest : public ::testing::Test {
     }
     // Keeps the window's picture for a person to look at.
     void screenshot(const std::string& name) {
-        const std::filesystem::path folder = "screens";
+        const std::filesystem::path folder =
+            std::filesystem::path(CINDERVANE_TEST_OUTPUT) / "screens";
         std::filesystem::create_directories(folder);
         std::string error;
         platform::writePng(folder / (name + ".png"), host.windowPicture(), error);

@@ -1,0 +1,157 @@
+// The program under faults from outside: mistakes on the command line, files that are not
+// files, outputs that cannot be written, script lines that never come due, no folder for the
+// scores, and signals during play. Every one ends in a clear line and a known exit code,
+// and nothing hangs.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <thread>
+
+#include "../test_folder.h"
+
+namespace cindervane {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int exitCode = -1;
+    std::string output;  // stdout and stderr together
+};
+
+// Runs the program through the shell with a time limit, so a hang fails instead of waiting.
+Outcome runShell(const std::string& command) {
+    Outcome outcome;
+    FILE* pipe = ::popen(("timeout 20 " + command + " 2>&1").c_str(), "r");
+    if (!pipe) return outcome;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe))
+        outcome.output += buffer;
+    const int status = ::pclose(pipe);
+    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+Outcome runProgram(const std::string& arguments) {
+    return runShell(std::string(CINDERVANE_PROGRAM) + " " + arguments);
+}
+
+int lines(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(ProgramFaults, BadValuesAndUnknownOptionsAreOneLineAndExitTwo) {
+    for (const char* arguments : {"--scale 0", "--stage 9", "--frames -1", "--frames 0",
+                                  "--frames 99999999999999999999", "--bogus", "--data-dir ''"}) {
+        const Outcome run = runProgram(std::string("--headless ") + arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments << ": " << run.output;
+        EXPECT_EQ(lines(run.output), 1) << arguments << ": " << run.output;
+        EXPECT_EQ(run.output.rfind("cindervane: ", 0), 0u) << run.output;
+        EXPECT_LT(run.output.size(), 120u) << "one short sentence: " << run.output;
+    }
+    const Outcome version = runProgram("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.output, std::string("cindervane ") + CINDERVANE_VERSION + "\n");
+}
+
+TEST(ProgramFaults, WithNoHomeNoDataFolderAndNoWorkingFolderItSaysSoAndExitsOne) {
+    TestFolder folder;
+    const fs::path gone = folder.path() / "gone";
+    fs::create_directory(gone);
+    const Outcome run = runShell("sh -c 'cd " + gone.string() + " && rmdir " + gone.string() +
+                                 " && exec env -u HOME -u XDG_DATA_HOME " + CINDERVANE_PROGRAM +
+                                 " --headless --frames 1'");
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_EQ(lines(run.output), 1) << run.output;
+    EXPECT_NE(run.output.find("--data-dir"), std::string::npos) << run.output;
+}
+
+TEST(ProgramFaults, AScriptThatIsAPipeIsRefusedAtOnce) {
+    TestFolder folder;
+    const fs::path pipe = folder.path() / "script";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const Outcome run = runProgram("--headless --frames 5 --data-dir " + folder.path().string() +
+                                   " --script " + pipe.string());
+    EXPECT_EQ(run.exitCode, 2) << run.output;
+    EXPECT_NE(run.output.find("not a regular file"), std::string::npos) << run.output;
+}
+
+TEST(ProgramFaults, AScreenshotThatCannotBeWrittenNamesItsPathAndTheReason) {
+    TestFolder folder;
+    std::ofstream(folder.path() / "s.txt") << "1 screenshot /dev/full\n";
+    const Outcome run = runProgram("--headless --frames 3 --data-dir " + folder.path().string() +
+                                   " --script " + (folder.path() / "s.txt").string());
+    EXPECT_EQ(run.exitCode, 3) << run.output;
+    EXPECT_NE(run.output.find("/dev/full"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("No space left on device"), std::string::npos) << run.output;
+}
+
+TEST(ProgramFaults, ScriptLinesThatNeverComeDueAreReported) {
+    TestFolder folder;
+    std::ofstream(folder.path() / "s.txt")
+        << "2 press a\n50 dump " << folder.path().string() << "/late.json\n60 press b\n";
+    const Outcome run = runProgram("--headless --frames 10 --data-dir " + folder.path().string() +
+                                   " --script " + (folder.path() / "s.txt").string());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("2 script lines never came due, the first at line 2 (frame 50)"),
+              std::string::npos)
+        << run.output;
+}
+
+TEST(ProgramFaults, EscapeSequencesInABadScriptLineAreNotEchoedRaw) {
+    TestFolder folder;
+    std::ofstream(folder.path() / "s.txt") << "1 \x1b]0;owned\x07\x1b[2J 3 4\n";
+    const Outcome run = runProgram("--headless --frames 3 --data-dir " + folder.path().string() +
+                                   " --script " + (folder.path() / "s.txt").string());
+    EXPECT_EQ(run.exitCode, 2) << run.output;
+    EXPECT_EQ(run.output.find('\x1b'), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("\\x1b]0;owned\\x07\\x1b[2J"), std::string::npos) << run.output;
+}
+
+// A long headless run is sent each close signal once it has started: the game closes the
+// normal way (exit 0), and its shutdown writes the whole table.
+TEST(ProgramFaults, HangupInterruptAndTerminateCloseTheGameTheNormalWay) {
+    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) {
+        TestFolder folder;
+        const fs::path scores = folder.path() / "hscr000.bas";
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, 2);
+            ::execl(CINDERVANE_PROGRAM, CINDERVANE_PROGRAM, "--headless", "--autopilot", "--frames",
+                    "1000000000", "--data-dir", folder.path().c_str(), nullptr);
+            ::_exit(127);
+        }
+        // Start-up makes the empty score file; play is under way soon after.
+        for (int i = 0; i < 200 && !fs::exists(scores); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        ::kill(child, signal);
+        int status = 0;
+        bool ended = false;
+        for (int i = 0; i < 400 && !ended; ++i) {
+            ended = ::waitpid(child, &status, WNOHANG) == child;
+            if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        }
+        if (!ended) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            ADD_FAILURE() << "signal " << signal << " did not close the game";
+            continue;
+        }
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "signal " << signal;
+        std::error_code error;
+        EXPECT_EQ(fs::file_size(scores, error), 120u) << "signal " << signal;
+    }
+}
+
+}  // namespace
+}  // namespace cindervane

@@ -1,0 +1,225 @@
+// Recording and replaying through the program itself: a recorded session replays to the
+// same game, a recording that no longer matches says where it went astray, and a recording
+// made in the window replays headless.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "../test_folder.h"
+
+namespace cindervane {
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    std::string output;  // stdout and stderr together
+};
+
+class Replay : public ::testing::Test {
+  protected:
+    Outcome run(const std::string& arguments, const std::string& environment = "") {
+        Outcome outcome;
+        const std::string command =
+            environment + " " + std::string(CINDERVANE_PROGRAM) + " " + arguments + " 2>&1";
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe) return outcome;
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            outcome.output += buffer;
+        const int status = ::pclose(pipe);
+        outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return outcome;
+    }
+
+    std::string file(const std::string& name) const { return (folder.path() / name).string(); }
+
+    static void write(const std::string& path, const std::string& text) {
+        std::ofstream(path) << text;
+    }
+
+    static std::vector<std::string> lines(const std::string& path) {
+        std::ifstream in(path);
+        std::vector<std::string> all;
+        for (std::string line; std::getline(in, line);)
+            all.push_back(line);
+        return all;
+    }
+
+    static void writeLines(const std::string& path, const std::vector<std::string>& all) {
+        std::ofstream out(path);
+        for (const std::string& line : all)
+            out << line << '\n';
+    }
+
+    static nlohmann::json json(const std::string& path) {
+        std::ifstream in(path);
+        return in ? nlohmann::json::parse(in) : nlohmann::json();
+    }
+
+    // Records a scripted session on stage 1: taps, a drag with the stylus, key presses and
+    // the speaker switch, for 200 frames; its last dump in "played.json".
+    void recordScriptedSession() {
+        std::string script =
+            "30 tap 120 160\n"  // the intro: the stage begins
+            "40 down 120 250\n";
+        for (int f = 41; f <= 90; ++f)
+            script += std::to_string(f) + " move " + std::to_string(120 + (f - 40) * 2) + " " +
+                      std::to_string(250 - (f - 40)) + "\n";
+        script +=
+            "60 press a\n"
+            "95 up 220 200\n"
+            "100 keydown b\n"
+            "101 keyup b\n"
+            "120 tap 10 10\n"  // the speaker switch
+            "130 down 60 280\n"
+            "131 move 60 280\n"
+            "131 move 60 280\n"
+            "150 press up\n"
+            "170 keydown start\n"
+            "171 keyup start\n"
+            "200 dump " +
+            file("played.json") + "\n";
+        write(file("session.txt"), script);
+        const Outcome recorded =
+            run("--headless --stage 1 --seed 7 --frames 200 --data-dir " + file("") + " --script " +
+                file("session.txt") + " --record " + file("rec.txt"));
+        ASSERT_EQ(recorded.exitCode, 0) << recorded.output;
+    }
+
+    TestFolder folder;
+};
+
+TEST_F(Replay, ARecordedSessionReplaysToTheSameGameFieldForField) {
+    recordScriptedSession();
+    std::vector<std::string> recording = lines(file("rec.txt"));
+    ASSERT_GE(recording.size(), 4u);
+    EXPECT_EQ(recording[1], "seed 7");
+    EXPECT_EQ(recording[2], "stage 1");
+    EXPECT_EQ(recording.back(), "200 quit");
+    // Every input arrived, the repeated move once only; one check at 300-frame marks (none
+    // here) and one at the end.
+    int moves = 0;
+    int checks = 0;
+    for (const std::string& line : recording) {
+        moves += line.find(" move ") != std::string::npos;
+        checks += line.find(" check ") != std::string::npos;
+    }
+    EXPECT_EQ(moves, 51);
+    EXPECT_EQ(checks, 1);
+    for (const char* input :
+         {"30 down 120 160", "30 up 120 160", "60 keydown a", "60 keyup a", "95 up 220 200",
+          "100 keydown b", "120 down 10 10", "171 keyup start"})
+        EXPECT_NE(std::find(recording.begin(), recording.end(), input), recording.end()) << input;
+
+    // The replay checks itself and ends where the recording did; a dump just before the quit
+    // sees the same game.
+    recording.insert(recording.end() - 1, "200 dump " + file("replayed.json"));
+    writeLines(file("replay.txt"), recording);
+    TestFolder otherData;
+    const Outcome replayed = run("--headless --data-dir " + otherData.path().string() +
+                                 " --script " + file("replay.txt"));
+    ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
+    const nlohmann::json played = json(file("played.json"));
+    const nlohmann::json again = json(file("replayed.json"));
+    ASSERT_TRUE(played.is_object());
+    EXPECT_EQ(played["screen"], "Play");
+    EXPECT_EQ(played["soundOn"], false);
+    EXPECT_EQ(played["ship"]["autoFire"], true);
+    for (const auto& [field, value] : played.items())
+        EXPECT_EQ(again[field], value) << field;
+    EXPECT_EQ(again.size(), played.size());
+}
+
+TEST_F(Replay, AnEventMovedByOneFrameFailsAtTheNextCheckAndNamesThePart) {
+    recordScriptedSession();
+    std::vector<std::string> recording = lines(file("rec.txt"));
+    const auto press = std::find(recording.begin(), recording.end(), "60 keyup a");
+    ASSERT_NE(press, recording.end());
+    *press = "61 keyup a";  // auto fire starts a frame late
+    writeLines(file("moved.txt"), recording);
+    const Outcome replayed =
+        run("--headless --data-dir " + file("") + " --script " + file("moved.txt"));
+    EXPECT_EQ(replayed.exitCode, 1) << replayed.output;
+    EXPECT_NE(replayed.output.find("replay diverged at frame 200: "), std::string::npos)
+        << replayed.output;
+    EXPECT_NE(replayed.output.find(" differs"), std::string::npos) << replayed.output;
+}
+
+TEST_F(Replay, TheHashesOfADumpAreTheParts) {
+    recordScriptedSession();
+    const nlohmann::json played = json(file("played.json"));
+    ASSERT_TRUE(played["stateHash"].is_string());
+    EXPECT_EQ(played["stateHash"].get<std::string>().size(), 16u);
+    for (const char* part : {"game", "ship", "enemies", "shots", "items", "random"})
+        EXPECT_EQ(played["stateHashes"][part].get<std::string>().size(), 16u) << part;
+    // The recording's last check holds the same hashes.
+    const std::string last = lines(file("rec.txt")).end()[-2];
+    EXPECT_NE(last.find("check " + played["stateHash"].get<std::string>()), std::string::npos);
+    EXPECT_NE(last.find("ship=" + played["stateHashes"]["ship"].get<std::string>()),
+              std::string::npos)
+        << last;
+}
+
+TEST_F(Replay, AHeaderThatDisagreesWithTheCommandLineIsAnError) {
+    write(file("header.txt"), "seed 12\nstage 3\n10 quit\n");
+    const std::string base =
+        "--headless --data-dir " + file("") + " --script " + file("header.txt");
+    EXPECT_EQ(run(base).exitCode, 0);
+    EXPECT_EQ(run(base + " --seed 12 --stage 3").exitCode, 0);
+    const Outcome seed = run(base + " --seed 13");
+    EXPECT_EQ(seed.exitCode, 2);
+    EXPECT_NE(seed.output.find("--seed 13 disagrees with the script's seed 12"), std::string::npos)
+        << seed.output;
+    const Outcome stage = run(base + " --stage 2");
+    EXPECT_EQ(stage.exitCode, 2);
+    EXPECT_NE(stage.output.find("--stage 2 disagrees with the script's stage 3"), std::string::npos)
+        << stage.output;
+}
+
+TEST_F(Replay, TheHighScoreTableOfTheRecordingIsUsedAndTheFileLeftAlone) {
+    // A recording made with one table replays against a data folder that holds another.
+    write(file("scores.txt"),
+          "seed 1\nhighscore 900 ABC\nhighscore 50\n5 dump " + file("scores.json") + "\n5 quit\n");
+    TestFolder data;
+    const Outcome replayed =
+        run("--headless --data-dir " + data.path().string() + " --script " + file("scores.txt"));
+    ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
+    const nlohmann::json dump = json(file("scores.json"));
+    EXPECT_EQ(dump["highScores"][0]["nick"], "ABC");
+    EXPECT_EQ(dump["highScores"][0]["score"], 900);
+    EXPECT_EQ(dump["highScores"][1]["score"], 50);
+    EXPECT_EQ(dump["highScores"][2]["score"], 0);
+    EXPECT_EQ(std::filesystem::file_size(data.path() / "hscr000.bas"), 0u);
+}
+
+TEST_F(Replay, ARecordingMadeInTheWindowReplaysHeadless) {
+    // The autopilot plays in a window at the real pace (about three seconds, with the sound
+    // card's own clock deciding when the music moves on), then the window is closed.
+    TestFolder runtime;
+    const Outcome recorded = run("--stage 1 --autopilot=refill --frames 90 --scale 1 --data-dir " +
+                                     file("") + " --record " + file("window.txt"),
+                                 "XDG_RUNTIME_DIR=" + runtime.path().string() +
+                                     " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy");
+    ASSERT_EQ(recorded.exitCode, 0) << recorded.output;
+    const std::vector<std::string> recording = lines(file("window.txt"));
+    ASSERT_GE(recording.size(), 3u);
+    EXPECT_EQ(recording[1].rfind("seed ", 0), 0u) << recording[1];
+    EXPECT_EQ(recording.back(), "90 quit");
+    EXPECT_EQ(recording.end()[-2].rfind("90 check ", 0), 0u);
+
+    TestFolder data;
+    const Outcome replayed =
+        run("--headless --data-dir " + data.path().string() + " --script " + file("window.txt"));
+    EXPECT_EQ(replayed.exitCode, 0) << replayed.output;
+}
+
+}  // namespace
+}  // namespace cindervane
