@@ -186,4 +186,15 @@ void sweepEnemies(GameState& state) {
     }
 }
 
+void BeamForecast::add(const Enemy& from, int part, int gun, std::int32_t framesLeft) {
+    const Gun* each = from.gun(gun);
+    if (!each || !each->isEnabled() || framesLeft < 1 || framesLeft > kWindUpFrames) return;
+    if (count >= kMaxWarnings) return;
+    // The muzzle: the middle of the top of the shot the gun will put out.
+    const Projectile* shot = each->projectile(0);
+    const std::int32_t shotWidth = shot ? shot->width() : 0;
+    warnings[count++] = {from.getX() + each->getOffsetX() + shotWidth / 2,
+                         from.getY() + each->getOffsetY(), framesLeft, part, gun};
+}
+
 }  // namespace cindervane

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "enemies/beam_forecast.h"
 #include "play/coin.h"
 #include "play/craft.h"
 #include "play/item_box.h"
@@ -38,6 +39,10 @@ class Enemy : public Craft {
     // Destroyed: dead, no hit points, the explosion centred on it and started, and every
     // live part destroyed with it.
     void die() override;
+    // Drawn only: adds the beam and laser guns of the enemy and its parts that its counters
+    // say will fire within the wind-up, and how soon. Changes nothing; ordinary enemies give
+    // no warning.
+    virtual void foretellBeams(BeamForecast& forecast) const { (void)forecast; }
     // Puts every live part in its place on the body before the part moves. The base puts
     // each on the body's corner; bosses with parts lay them out themselves.
     virtual void placeParts();

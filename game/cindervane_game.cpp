@@ -32,6 +32,19 @@ nlohmann::json clipReport(const std::unique_ptr<SoundClip>& clip) {
 
 }  // namespace
 
+platform::PlayView playView(const GameState& state) {
+    platform::PlayView view;
+    view.pausable = state.screen == GameScreen::Play;
+    // Once the stage is cleared the captions wait for a tap on continue: the desktop's keys
+    // and sticks then point at it instead of flying.
+    view.flying = view.pausable && !state.stageCleared && state.ship;
+    if (state.ship) {
+        view.shipX = state.ship->getX() + state.ship->width() / 2;
+        view.shipY = state.ship->getY() + state.ship->height() / 2;
+    }
+    return view;
+}
+
 CindervaneGame::CindervaneGame(platform::Platform& platform, GameOptions options)
     : platform_(platform), options_(options) {
     if (options_.autopilot) autopilot_ = std::make_unique<Autopilot>(options_.autopilotRefills);
@@ -82,6 +95,7 @@ void CindervaneGame::onFrame() {
     // The autopilot's hand acts between frames, as the stylus and buttons do.
     if (autopilot_) autopilot_->act(state_);
     runFrame(state_, platform_);
+    platform_.setPlayView(playView(state_));
 }
 
 void CindervaneGame::onStylusDown(int x, int y) {

@@ -7,6 +7,7 @@
 #include "game/game_options.h"
 #include "game/game_state.h"
 #include "gamelibrary/game_app.h"
+#include "platform/options.h"
 
 namespace cindervane {
 
@@ -41,6 +42,10 @@ class CindervaneGame : public GameCallbacks {
 // first stage's ship starts with, under the limits of stage n, so any stage can be played
 // on its own with the ship the game starts with.
 void startGameAtStage(GameState& state, int stage);
+
+// What the platform's desktop controls are told after every frame: whether the ship is
+// flown, where it is, and whether C would pause the game.
+platform::PlayView playView(const GameState& state);
 
 // Takes a script's header into the options: its seed, its stage and its high score table.
 // A seed or stage already chosen on the command line must agree with the header; false with

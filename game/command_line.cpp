@@ -105,10 +105,12 @@ struct Parser {
                              "Print the program's version and exit");
         app.set_help_flag("-h,--help", "Print this help and exit");
         app.footer(
-            "The mouse is the stylus; the arrow keys, Z, X, C and Enter (or a gamepad) are the\n"
-            "device's buttons; F11 switches full screen. The high scores live in hscr000.bas\n"
-            "in the data folder. Exit status: 0 closed normally, 1 cannot run, 2 a mistake\n"
-            "on the command line.");
+            "Controls: the mouse is the stylus. The arrows or W A S D (a gamepad's left stick\n"
+            "or d-pad) steer; Z or Space (pad A) fires, X (pad B) rolls, Enter or Left Shift\n"
+            "(pad X, shoulders) charges the hyper beam, C, P or Esc (pad Start, Back) pauses.\n"
+            "Outside play they move a pointer and tap. F11 full screen, Ctrl and + or - scale.\n"
+            "The high scores live in hscr000.bas in the data folder. Exit status: 0 closed\n"
+            "normally, 1 cannot run, 2 a mistake on the command line. See cindervane(6).");
 
         dataDir = app.add_option("--data-dir", given.dataDir,
                                  "Folder of the high score file (default: "

@@ -24,6 +24,7 @@
 #include "gamelibrary/surface.h"
 #include "platform/draw/brush.h"
 #include "platform/draw/font.h"
+#include "play/drawn_effects.h"
 #include "play/player_ship.h"
 #include "shell/high_score_table.h"
 
@@ -159,6 +160,10 @@ struct GameState {
     std::unique_ptr<PlayerShip> ship;
     // Every enemy of the stage in the order it came on; the list owns them.
     ObjectList<Enemy> enemies;
+
+    // Seen only: the falls of bosses and the ship and the bosses' wind-ups, drawn over the
+    // play field. Play never reads it, and neither the dump nor the state's hash includes it.
+    DrawnEffects drawnEffects;
 
     // The stage's timetable: rows 0 to spawnCount - 1 are valid, written by the stage
     // loader. spawnCursor is the row the spawn walk is looking at.

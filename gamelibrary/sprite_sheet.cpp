@@ -128,6 +128,13 @@ bool SpriteSheet::drawStretched(int width, int height) {
                                 f.top, frameWidth_, frameHeight_);
 }
 
+bool SpriteSheet::drawStretchedKeyed(int width, int height, platform::ColourRef keyColour) {
+    if (!frameReady()) return false;
+    const Rect& f = frames_[currentFrame_];
+    return platform::transparentImage(*targetDC(), x(), y(), width, height, *image_->memoryDC(),
+                                      f.left, f.top, frameWidth_, frameHeight_, keyColour);
+}
+
 std::uint8_t SpriteSheet::copyFrameToWork() {
     const Rect& f = frames_[currentFrame_];
     platform::bitBlt(*workDC1_, 0, 0, frameWidth_, frameHeight_, *image_->memoryDC(), f.left,

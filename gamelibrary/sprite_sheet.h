@@ -56,6 +56,10 @@ class SpriteSheet : public Sprite {
     // The current frame stretched into the width x height box at the sheet's position.
     bool drawStretched(int width, int height) override;
 
+    // The current frame stretched into the width x height box at the sheet's position,
+    // leaving out the key colour.
+    bool drawStretchedKeyed(int width, int height, platform::ColourRef keyColour);
+
     // The current frame turned by angle whole degrees (clockwise on the screen for positive
     // angles) about its centre, inside its own box, keyed. Corners turned out of the box are
     // cut off. A sheet whose picture is not 8 bits a pixel draws the frame upright.

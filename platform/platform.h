@@ -30,6 +30,16 @@ enum class BoxIcon { Error, Information };
 // destruction. Returns the message's result.
 using WindowProcedure = std::function<std::int64_t(const Message&)>;
 
+// What the game tells the platform after every frame, so that desktop controls can stand in
+// for the stylus: whether the ship is being flown and where it is, and whether the device's C
+// key would pause the game now.
+struct PlayView {
+    bool flying = false;    // play runs and the stylus steers the ship
+    bool pausable = false;  // the C key pauses the game
+    int shipX = 0;          // the ship's centre, screen pixels
+    int shipY = 0;
+};
+
 // Fills a state dump with what the game knows of itself (screen, counters, ...).
 using StateReporter = std::function<void(nlohmann::json&)>;
 // Hashes what play depends on, for the check lines of scripts and recordings.
@@ -81,6 +91,9 @@ class Platform {
     // Gives the window the picture as its icon; pixels of the colour `transparentRgb`
     // (0x00RRGGBB) are left out. Back ends without a desktop ignore it.
     virtual void setWindowIcon(const Bitmap&, std::uint32_t /*transparentRgb*/) {}
+    // The game's view of play after each frame, which the desktop's keys and gamepads steer
+    // by. Back ends without such controls ignore it.
+    virtual void setPlayView(const PlayView&) {}
     // The drawing context of the window: what is drawn into it is what the window shows.
     virtual DeviceContext& windowContext() = 0;
 

@@ -2,46 +2,95 @@
 #include "platform/sdl_platform.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
 #include <cctype>
+#include <csetjmp>
 #include <cstring>
 #include <iostream>
 #include <string>
 
 #include "platform/keys.h"
 
+// Last: Xlib's macros (None, Status, ...) must not meet the game's own names.
+#if CINDERVANE_HAS_X11
+#include <X11/Xlib.h>
+#endif
+
 namespace cindervane::platform {
 
 namespace {
 
-// Desktop keys that stand for the device's buttons. Several keys may give one code.
+// Desktop keys that stand for the device's buttons. Several keys may give one code. The
+// arrows and W A S D steer instead (the virtual stylus); Enter, Z and Space also tap at the
+// pointer outside flight.
 struct KeyBinding {
     SDL_Keycode key;
     std::uint16_t code;
 };
 
 constexpr KeyBinding kKeyBindings[] = {
-    {SDLK_UP, VK_UP},       {SDLK_DOWN, VK_DOWN},     {SDLK_LEFT, VK_LEFT},
-    {SDLK_RIGHT, VK_RIGHT}, {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN},
-    {SDLK_z, VK_KEY_Z},     {SDLK_SPACE, VK_KEY_Z},   {SDLK_x, VK_KEY_X},
-    {SDLK_c, VK_KEY_C},     {SDLK_ESCAPE, VK_KEY_C},  {SDLK_p, VK_KEY_C},
-    {SDLK_F3, VK_F3},       {SDLK_F4, VK_F4},
+    {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN}, {SDLK_LSHIFT, VK_RETURN},
+    {SDLK_z, VK_KEY_Z},       {SDLK_SPACE, VK_KEY_Z},     {SDLK_x, VK_KEY_X},
+    {SDLK_c, VK_KEY_C},       {SDLK_ESCAPE, VK_KEY_C},    {SDLK_p, VK_KEY_C},
+    {SDLK_F3, VK_F3},         {SDLK_F4, VK_F4},
 };
 
-// Gamepad buttons: the pad steers and charges, south fires, east evades, Start pauses.
+struct SteeringKey {
+    SDL_Keycode key;
+    Direction direction;
+};
+
+constexpr SteeringKey kSteeringKeys[] = {
+    {SDLK_UP, kDirectionUp},       {SDLK_DOWN, kDirectionDown}, {SDLK_LEFT, kDirectionLeft},
+    {SDLK_RIGHT, kDirectionRight}, {SDLK_w, kDirectionUp},      {SDLK_s, kDirectionDown},
+    {SDLK_a, kDirectionLeft},      {SDLK_d, kDirectionRight},
+};
+
+constexpr SDL_Keycode kTapKeys[] = {SDLK_RETURN, SDLK_KP_ENTER, SDLK_z, SDLK_SPACE};
+
+// Gamepad buttons: X and the shoulders charge, A fires (or taps at the pointer), B evades,
+// Start and Back pause. The d-pad steers like the stick.
 struct PadBinding {
     SDL_GameControllerButton button;
     std::uint16_t code;
 };
 
 constexpr PadBinding kPadBindings[] = {
-    {SDL_CONTROLLER_BUTTON_DPAD_UP, VK_UP},     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, VK_DOWN},
-    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, VK_LEFT}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, VK_RIGHT},
-    {SDL_CONTROLLER_BUTTON_A, VK_KEY_Z},        {SDL_CONTROLLER_BUTTON_B, VK_KEY_X},
-    {SDL_CONTROLLER_BUTTON_X, VK_RETURN},       {SDL_CONTROLLER_BUTTON_Y, VK_RETURN},
-    {SDL_CONTROLLER_BUTTON_START, VK_KEY_C},    {SDL_CONTROLLER_BUTTON_BACK, VK_KEY_C},
+    {SDL_CONTROLLER_BUTTON_A, VK_KEY_Z},
+    {SDL_CONTROLLER_BUTTON_B, VK_KEY_X},
+    {SDL_CONTROLLER_BUTTON_X, VK_RETURN},
+    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, VK_RETURN},
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, VK_RETURN},
+    {SDL_CONTROLLER_BUTTON_START, VK_KEY_C},
+    {SDL_CONTROLLER_BUTTON_BACK, VK_KEY_C},
 };
+
+struct PadDirection {
+    SDL_GameControllerButton button;
+    Direction direction;
+};
+
+constexpr PadDirection kPadDirections[] = {
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, kDirectionUp},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, kDirectionDown},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, kDirectionLeft},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kDirectionRight},
+};
+
+#if CINDERVANE_HAS_X11
+// Where Xlib's handler for a lost connection returns to: set only around the few SDL calls
+// that talk to the X server on the game thread. Xlib's own handler would end the process
+// there and then; this one lets the message loop close the game the normal way. It is the
+// platform's one piece of process-wide state, as Xlib's handler receives nothing else.
+thread_local std::jmp_buf* displayLostTarget = nullptr;
+
+int onDisplayLost(Display*) {
+    if (displayLostTarget) std::longjmp(*displayLostTarget, 1);
+    return 0;  // outside the guarded calls: Xlib ends the process as before
+}
+#endif
 
 std::uint16_t codeForKey(SDL_Keycode key) {
     for (const KeyBinding& binding : kKeyBindings)
@@ -55,9 +104,19 @@ std::uint16_t codeForPadButton(int button) {
     return 0;
 }
 
+// The pointer the keys and the stick move outside flight: an arrow, its tip at the point.
+constexpr int kPointerWidth = 9;
+constexpr int kPointerHeight = 13;
+constexpr const char* kPointerShape[kPointerHeight] = {
+    "#........", "##.......", "#o#......", "#oo#.....", "#ooo#....", "#oooo#...", "#ooooo#..",
+    "#oooooo#.", "#ooooooo#", "#ooo#####", "#o##o#...", "##..#o#..", "#....##..",
+};
+
 }  // namespace
 
-SdlPlatform::SdlPlatform(PlatformOptions options) : PlatformBase(std::move(options)) {
+SdlPlatform::SdlPlatform(PlatformOptions options)
+    : PlatformBase(std::move(options)),
+      controls_([this](const Message& message) { postMessage(message); }) {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // sharp, nearest-neighbour pixels
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // The platform turns close signals into the game's close itself (SIGHUP too).
@@ -68,8 +127,17 @@ SdlPlatform::SdlPlatform(PlatformOptions options) : PlatformBase(std::move(optio
     }
     videoReady_ = true;
     outsideRequestEvent_ = SDL_RegisterEvents(1);
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         std::cerr << "cindervane: gamepads are unavailable: " << SDL_GetError() << '\n';
+    } else {
+        // Mappings for pads SDL does not know yet, kept by the player beside the high scores.
+        // Pads already plugged in arrive as events, after these are read.
+        const std::filesystem::path mappings = dataDirectory() / "gamecontrollerdb.txt";
+        std::error_code error;
+        if (std::filesystem::is_regular_file(mappings, error) &&
+            SDL_GameControllerAddMappingsFromFile(mappings.c_str()) < 0)
+            std::cerr << "cindervane: " << mappings.string() << ": " << SDL_GetError() << '\n';
+    }
     if (!PlatformBase::options().noSound && !PlatformBase::options().noWaveDevice) {
         std::string error;
         audio_ = SdlAudioOutput::start(error);
@@ -83,8 +151,10 @@ SdlPlatform::~SdlPlatform() {
     audio_.reset();
     instanceLock_.reset();
     closeWindow();
-    if (gamepad_) SDL_GameControllerClose(gamepad_);
-    if (videoReady_) SDL_Quit();
+    for (SDL_GameController* pad : gamepads_)
+        SDL_GameControllerClose(pad);
+    // With the display gone, SDL's own goodbye to it would only wait on a dead connection.
+    if (videoReady_ && !displayLost_) SDL_Quit();
 }
 
 bool SdlPlatform::raiseRunningCopy(std::string_view className, std::string_view) {
@@ -120,6 +190,10 @@ bool SdlPlatform::raiseRunningCopy(std::string_view className, std::string_view)
 
 int SdlPlatform::chosenScale() const {
     if (options().scale > 0) return options().scale;
+    return fittingScale();
+}
+
+int SdlPlatform::fittingScale() const {
     SDL_Rect usable{0, 0, kScreenWidth, kScreenHeight};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 2;
     // Leave room for the window's title bar and frame.
@@ -158,15 +232,98 @@ bool SdlPlatform::openWindow(std::string_view title, bool) {
         closeWindow();
         return false;
     }
+    makePointer();
+    watchForLostDisplay();
     // A new window is the active one; later focus changes arrive as events.
     postMessage(Message{WM_ACTIVATE, 1, 0});
     return true;
 }
 
+void SdlPlatform::watchForLostDisplay() {
+#if CINDERVANE_HAS_X11
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11)
+        XSetIOErrorHandler(onDisplayLost);
+#endif
+}
+
+// The calls that talk to the window system, each guarded against a lost display: nothing of
+// the game's lies between the guard and SDL, so the jump back skips only SDL and Xlib.
+bool SdlPlatform::pollEvent(SDL_Event& event) {
+#if CINDERVANE_HAS_X11
+    std::jmp_buf target;
+    if (setjmp(target) != 0) {
+        displayLostTarget = nullptr;
+        displayLost_ = true;
+        return false;
+    }
+    displayLostTarget = &target;
+#endif
+    const bool got = SDL_PollEvent(&event) != 0;
+#if CINDERVANE_HAS_X11
+    displayLostTarget = nullptr;
+#endif
+    return got;
+}
+
+void SdlPlatform::waitForEvent(int milliseconds) {
+#if CINDERVANE_HAS_X11
+    std::jmp_buf target;
+    if (setjmp(target) != 0) {
+        displayLostTarget = nullptr;
+        displayLost_ = true;
+        return;
+    }
+    displayLostTarget = &target;
+#endif
+    SDL_WaitEventTimeout(nullptr, milliseconds);
+#if CINDERVANE_HAS_X11
+    displayLostTarget = nullptr;
+#endif
+}
+
+// The picture, and the gamepad's pointer over it when one is shown (pointerAt >= 0); the
+// pointer lies on the desktop's copy only, the game's picture never holds it.
+void SdlPlatform::showPicture(const void* pixels, int stride, long pointerAt) {
+#if CINDERVANE_HAS_X11
+    std::jmp_buf target;
+    if (setjmp(target) != 0) {
+        displayLostTarget = nullptr;
+        displayLost_ = true;
+        return;
+    }
+    displayLostTarget = &target;
+#endif
+    SDL_UpdateTexture(texture_, nullptr, pixels, stride);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    if (pointer_ && pointerAt >= 0) {
+        const SDL_Rect at{controls_.pointerX(), controls_.pointerY(), kPointerWidth,
+                          kPointerHeight};
+        SDL_RenderCopy(renderer_, pointer_, nullptr, &at);
+    }
+    SDL_RenderPresent(renderer_);
+#if CINDERVANE_HAS_X11
+    displayLostTarget = nullptr;
+#endif
+}
+
 void SdlPlatform::closeWindow() {
+    if (displayLost_) {
+        // Nothing of the window can be released through a connection that is gone.
+        pointer_ = nullptr;
+        texture_ = nullptr;
+        renderer_ = nullptr;
+        window_ = nullptr;
+        return;
+    }
+    if (pointer_) SDL_DestroyTexture(pointer_);
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
+    pointer_ = nullptr;
     texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
@@ -180,19 +337,54 @@ void SdlPlatform::showWindow() {
 }
 
 void SdlPlatform::present(bool always) {
-    if (!renderer_ || !texture_) return;
+    if (!renderer_ || !texture_ || displayLost_) return;
     const Bitmap& picture = windowPicture();
     // A frame that changed nothing on the screen costs no scaling and no copy to the desktop.
     const std::size_t bytes = static_cast<std::size_t>(picture.stride()) * picture.height();
-    const bool unchanged = shownPicture_.size() == bytes &&
+    const long pointerAt =
+        controls_.pointerShown() ? controls_.pointerY() * kScreenWidth + controls_.pointerX() : -1;
+    const bool unchanged = shownPicture_.size() == bytes && shownPointer_ == pointerAt &&
                            std::memcmp(shownPicture_.data(), picture.bits(), bytes) == 0;
     if (unchanged && !always) return;
     shownPicture_.assign(picture.bits(), picture.bits() + bytes);
-    SDL_UpdateTexture(texture_, nullptr, picture.bits(), picture.stride());
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    shownPointer_ = pointerAt;
+    showPicture(picture.bits(), picture.stride(), pointerAt);
+}
+
+void SdlPlatform::makePointer() {
+    pointer_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                 kPointerWidth, kPointerHeight);
+    if (!pointer_) return;
+    std::uint32_t pixels[kPointerWidth * kPointerHeight];
+    for (int y = 0; y < kPointerHeight; ++y)
+        for (int x = 0; x < kPointerWidth; ++x) {
+            const char c = kPointerShape[y][x];
+            pixels[y * kPointerWidth + x] = c == '#' ? 0xFF000000u : c == 'o' ? 0xFFFFFFFFu : 0;
+        }
+    SDL_UpdateTexture(pointer_, nullptr, pixels, kPointerWidth * 4);
+    SDL_SetTextureBlendMode(pointer_, SDL_BLENDMODE_BLEND);
+}
+
+int SdlPlatform::windowScale() const {
+    if (!window_) return 0;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    return std::max(1, std::min(width / kScreenWidth, height / kScreenHeight));
+}
+
+void SdlPlatform::changeScale(int step) {
+    if (!window_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    const int now = windowScale();
+    const int wanted = std::clamp(now + step, 1, std::max(now, fittingScale()));
+    if (wanted == now && width == kScreenWidth * now && height == kScreenHeight * now) return;
+    SDL_SetWindowSize(window_, kScreenWidth * wanted, kScreenHeight * wanted);
+    postMessage(Message{WM_PAINT, 0, 0});
+}
+
+void SdlPlatform::setPlayView(const PlayView& view) {
+    controls_.setPlayView(view);
 }
 
 void SdlPlatform::toggleFullScreen() {
@@ -203,16 +395,69 @@ void SdlPlatform::toggleFullScreen() {
 }
 
 void SdlPlatform::openGamepad(int deviceIndex) {
-    if (gamepad_ || !SDL_IsGameController(deviceIndex)) return;
-    gamepad_ = SDL_GameControllerOpen(deviceIndex);
+    if (!SDL_IsGameController(deviceIndex)) return;
+    const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
+    for (SDL_GameController* pad : gamepads_)
+        if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad)) == id) return;
+    if (SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex)) gamepads_.push_back(pad);
 }
 
-void SdlPlatform::postStylus(std::uint32_t id, int x, int y) {
+void SdlPlatform::closeGamepad(int instanceId) {
+    for (auto pad = gamepads_.begin(); pad != gamepads_.end(); ++pad) {
+        if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(*pad)) != instanceId) continue;
+        SDL_GameControllerClose(*pad);
+        gamepads_.erase(pad);
+        // A pad pulled out lets go of whatever it held.
+        padDirections_ = 0;
+        stickX_ = stickY_ = 0;
+        controls_.setPadDirections(0);
+        controls_.setStick(0, 0);
+        controls_.tapButton(Hand::Gamepad, false);
+        return;
+    }
+}
+
+void SdlPlatform::padButton(int button, bool down) {
+    for (const PadDirection& pad : kPadDirections) {
+        if (pad.button != button) continue;
+        padDirections_ =
+            down ? (padDirections_ | pad.direction) : (padDirections_ & ~pad.direction);
+        controls_.setPadDirections(padDirections_);
+        return;
+    }
+    if (button == SDL_CONTROLLER_BUTTON_A && controls_.tapButton(Hand::Gamepad, down)) return;
+    postKey(down ? WM_KEYDOWN : WM_KEYUP, codeForPadButton(button));
+}
+
+bool SdlPlatform::steeringKey(SDL_Keycode key, bool down) {
+    for (std::size_t i = 0; i < std::size(kSteeringKeys); ++i) {
+        if (kSteeringKeys[i].key != key) continue;
+        const unsigned bit = 1u << i;
+        heldSteeringKeys_ = down ? (heldSteeringKeys_ | bit) : (heldSteeringKeys_ & ~bit);
+        std::uint8_t directions = 0;
+        for (std::size_t k = 0; k < std::size(kSteeringKeys); ++k)
+            if (heldSteeringKeys_ & (1u << k)) directions |= kSteeringKeys[k].direction;
+        controls_.setKeyDirections(directions);
+        return true;
+    }
+    return false;
+}
+
+void SdlPlatform::buttonKey(SDL_Keycode key, bool down) {
+    // Outside flight a tap key presses the stylus at the pointer (its repeats press nothing
+    // new); in flight it is the device's button.
+    const bool tapKey =
+        std::find(std::begin(kTapKeys), std::end(kTapKeys), key) != std::end(kTapKeys);
+    if (tapKey && controls_.tapButton(Hand::Keyboard, down)) return;
+    // Repeats included, as the device sends them.
+    postKey(down ? WM_KEYDOWN : WM_KEYUP, codeForKey(key));
+}
+
+void SdlPlatform::stylusEvent(bool down, int windowX, int windowY) {
     // The renderer maps window pixels to screen pixels; points in the black bars are held
     // to the screen's edge, as a stylus cannot leave it.
-    x = std::clamp(x, 0, kScreenWidth - 1);
-    y = std::clamp(y, 0, kScreenHeight - 1);
-    postMessage(Message{id, id == WM_LBUTTONUP ? 0u : 1u, makePointParam(x, y)});
+    controls_.mouseButton(down, std::clamp(windowX, 0, kScreenWidth - 1),
+                          std::clamp(windowY, 0, kScreenHeight - 1));
 }
 
 void SdlPlatform::postKey(std::uint32_t id, std::uint16_t code) {
@@ -227,94 +472,137 @@ WaveOutput& SdlPlatform::waveOutput() {
 void SdlPlatform::pumpEvents() {
     deliverWaveNotices();
     if (!videoReady_) return;
+    if (displayLost_) {
+        // The desktop is gone: the game closes the normal way, saving its scores, and the
+        // window system is not asked for anything more.
+        if (!displayLossSaid_) {
+            std::cerr << "cindervane: the display went away; closing the game\n";
+            displayLossSaid_ = true;
+        }
+        closeFromOutside();
+        return;
+    }
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        switch (event.type) {
-            case SDL_QUIT:
-                closeFromOutside();
-                break;
-            case SDL_WINDOWEVENT:
-                switch (event.window.event) {
-                    case SDL_WINDOWEVENT_CLOSE:
-                        closeFromOutside();
-                        break;
-                    case SDL_WINDOWEVENT_FOCUS_GAINED:
-                        postMessage(Message{WM_ACTIVATE, 1, 0});
-                        break;
-                    case SDL_WINDOWEVENT_FOCUS_LOST:
-                        postMessage(Message{WM_ACTIVATE, 0, 0});
-                        postMessage(Message{WM_KILLFOCUS, 0, 0});
-                        break;
-                    case SDL_WINDOWEVENT_EXPOSED:
-                    case SDL_WINDOWEVENT_SIZE_CHANGED:
-                        postMessage(Message{WM_PAINT, 0, 0});
-                        break;
-                    default:
-                        break;
-                }
-                break;
-            case SDL_KEYDOWN: {
-                const SDL_Keycode key = event.key.keysym.sym;
-                const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0;
-                if (key == SDLK_F11 || (alt && key == SDLK_RETURN)) {
-                    if (!event.key.repeat) toggleFullScreen();
-                    if (key == SDLK_RETURN) swallowReturnUp_ = true;
-                    break;
-                }
-                postKey(WM_KEYDOWN, codeForKey(key));  // repeats included, as the device sends
+    while (pollEvent(event))
+        handleEvent(event);
+    controls_.update(tickCount());
+    // The desktop's pointer hides over the window while the ship flies.
+    const bool hideCursor = controls_.playView().flying;
+    if (hideCursor != cursorHidden_) {
+        SDL_ShowCursor(hideCursor ? SDL_DISABLE : SDL_ENABLE);
+        cursorHidden_ = hideCursor;
+    }
+}
+
+void SdlPlatform::handleWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            closeFromOutside();
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            postMessage(Message{WM_ACTIVATE, 1, 0});
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            // Coming back never drops the player into the action: during play the player's
+            // C key is pressed first, as a key the game and its replays see.
+            if (controls_.playView().pausable) {
+                postKey(WM_KEYDOWN, VK_KEY_C);
+                postKey(WM_KEYUP, VK_KEY_C);
+            }
+            heldSteeringKeys_ = 0;
+            padDirections_ = 0;
+            stickX_ = stickY_ = 0;
+            controls_.releaseAll();
+            postMessage(Message{WM_ACTIVATE, 0, 0});
+            postMessage(Message{WM_KILLFOCUS, 0, 0});
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            postMessage(Message{WM_PAINT, 0, 0});
+            break;
+        default:
+            break;
+    }
+}
+
+void SdlPlatform::handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            closeFromOutside();
+            break;
+        case SDL_WINDOWEVENT:
+            handleWindowEvent(event.window);
+            break;
+        case SDL_KEYDOWN: {
+            const SDL_Keycode key = event.key.keysym.sym;
+            const std::uint16_t mod = event.key.keysym.mod;
+            if (key == SDLK_F11 || ((mod & KMOD_ALT) && key == SDLK_RETURN)) {
+                if (!event.key.repeat) toggleFullScreen();
+                if (key == SDLK_RETURN) swallowReturnUp_ = true;
                 break;
             }
-            case SDL_KEYUP:
-                if (event.key.keysym.sym == SDLK_RETURN && swallowReturnUp_) {
-                    swallowReturnUp_ = false;
+            if (mod & KMOD_CTRL) {
+                if (key == SDLK_PLUS || key == SDLK_EQUALS || key == SDLK_KP_PLUS) {
+                    changeScale(+1);
                     break;
                 }
-                if (event.key.keysym.sym == SDLK_F11) break;
-                postKey(WM_KEYUP, codeForKey(event.key.keysym.sym));
-                break;
-            case SDL_MOUSEBUTTONDOWN:
-                if (event.button.button == SDL_BUTTON_LEFT) {
-                    stylusDown_ = true;
-                    postStylus(WM_LBUTTONDOWN, event.button.x, event.button.y);
+                if (key == SDLK_MINUS || key == SDLK_KP_MINUS) {
+                    changeScale(-1);
+                    break;
                 }
-                break;
-            case SDL_MOUSEMOTION:
-                // The stylus only moves while it touches the screen.
-                if (stylusDown_) postStylus(WM_MOUSEMOVE, event.motion.x, event.motion.y);
-                break;
-            case SDL_MOUSEBUTTONUP:
-                if (event.button.button == SDL_BUTTON_LEFT && stylusDown_) {
-                    stylusDown_ = false;
-                    postStylus(WM_LBUTTONUP, event.button.x, event.button.y);
-                }
-                break;
-            case SDL_CONTROLLERDEVICEADDED:
-                openGamepad(event.cdevice.which);
-                break;
-            case SDL_CONTROLLERDEVICEREMOVED:
-                if (gamepad_ && SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(gamepad_)) ==
-                                    event.cdevice.which) {
-                    SDL_GameControllerClose(gamepad_);
-                    gamepad_ = nullptr;
-                }
-                break;
-            case SDL_CONTROLLERBUTTONDOWN:
-                postKey(WM_KEYDOWN, codeForPadButton(event.cbutton.button));
-                break;
-            case SDL_CONTROLLERBUTTONUP:
-                postKey(WM_KEYUP, codeForPadButton(event.cbutton.button));
-                break;
-            default:
-                if (event.type == outsideRequestEvent_) {
-                    if (event.user.code == 0 && window_) {
-                        SDL_RestoreWindow(window_);
-                        SDL_RaiseWindow(window_);
-                    } else if (event.user.code == 1) {
-                        postMessage(Message{WM_SUSPEND_REQUEST, 0, 0});
-                    }
-                }
-                break;
+            }
+            if (!steeringKey(key, true)) buttonKey(key, true);
+            break;
         }
+        case SDL_KEYUP: {
+            const SDL_Keycode key = event.key.keysym.sym;
+            if (key == SDLK_RETURN && swallowReturnUp_) {
+                swallowReturnUp_ = false;
+                break;
+            }
+            if (key == SDLK_F11) break;
+            if (!steeringKey(key, false)) buttonKey(key, false);
+            break;
+        }
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.button == SDL_BUTTON_LEFT)
+                stylusEvent(event.type == SDL_MOUSEBUTTONDOWN, event.button.x, event.button.y);
+            break;
+        case SDL_MOUSEMOTION:
+            controls_.mouseMoved(std::clamp(event.motion.x, 0, kScreenWidth - 1),
+                                 std::clamp(event.motion.y, 0, kScreenHeight - 1));
+            break;
+        case SDL_CONTROLLERDEVICEADDED:
+            openGamepad(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            closeGamepad(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+            padButton(event.cbutton.button, event.type == SDL_CONTROLLERBUTTONDOWN);
+            break;
+        case SDL_CONTROLLERAXISMOTION:
+            if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
+                stickX_ = event.caxis.value;
+            } else if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) {
+                stickY_ = event.caxis.value;
+            } else {
+                break;
+            }
+            controls_.setStick(stickX_, stickY_);
+            break;
+        default:
+            if (event.type == outsideRequestEvent_) {
+                if (event.user.code == 0 && window_) {
+                    SDL_RestoreWindow(window_);
+                    SDL_RaiseWindow(window_);
+                } else if (event.user.code == 1) {
+                    postMessage(Message{WM_SUSPEND_REQUEST, 0, 0});
+                }
+            }
+            break;
     }
 }
 
@@ -332,15 +620,15 @@ std::uint32_t SdlPlatform::tickCount() {
 void SdlPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) {
     if (!videoReady_) return;
     pumpEvents();
-    if (!queue().empty()) return;
+    if (!queue().empty() || displayLost_) return;
     if (!framesRunning) {
-        SDL_WaitEventTimeout(nullptr, 250);
+        waitForEvent(250);
         return;
     }
     // The frame is due once the tick count is past dueTick.
     const std::int32_t remaining =
         static_cast<std::int32_t>(dueTick) - static_cast<std::int32_t>(tickCount()) + 1;
-    if (remaining > 0) SDL_WaitEventTimeout(nullptr, remaining);
+    if (remaining > 0) waitForEvent(remaining);
 }
 
 void SdlPlatform::frameFinished() {
@@ -372,6 +660,7 @@ void SdlPlatform::showMessageBox(std::string_view caption, std::string_view text
     const std::uint32_t flags =
         icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
     std::cerr << captionText << ": " << bodyText << '\n';
+    if (displayLost_) return;  // no desktop left to show it on: the line has said it
     if (SDL_ShowSimpleMessageBox(flags, captionText.c_str(), bodyText.c_str(), window_) != 0) {
         // No way to show a box (no desktop): the line on stderr has said it.
     }

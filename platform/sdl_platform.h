@@ -1,18 +1,24 @@
 // The SDL back end: the 240 x 320 screen in a desktop window, scaled by whole factors with
-// sharp pixels; the mouse is the stylus, the keyboard and gamepads are the device's buttons.
+// sharp pixels; the mouse is the stylus, the keyboard and gamepads are the device's buttons
+// and steer the ship through a virtual stylus (desktop_controls.h).
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
 #include "platform/audio/sdl_audio_output.h"
+#include "platform/desktop_controls.h"
 #include "platform/instance_lock.h"
 #include "platform/platform_base.h"
 
+union SDL_Event;
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct _SDL_GameController;
+union SDL_Event;
+struct SDL_WindowEvent;
 
 namespace cindervane::platform {
 
@@ -32,10 +38,17 @@ class SdlPlatform : public PlatformBase {
     // The desktop's audio device, or silent devices that keep time when there is none (or
     // with --no-sound), or none at all with --no-wave-device.
     WaveOutput& waveOutput() override;
+    void setPlayView(const PlayView& view) override;
     bool soundAudible() const { return audio_ != nullptr; }
 
     // The whole factor the window is scaled by when it is made.
     int chosenScale() const;
+    // The largest whole factor whose window fits the desktop.
+    int fittingScale() const;
+    // The whole factor the window shows the screen at now.
+    int windowScale() const;
+    // The pointer the keys and the stick move outside flight.
+    const DesktopControls& controls() const { return controls_; }
 
   protected:
     bool openWindow(std::string_view title, bool fullScreen) override;
@@ -46,8 +59,23 @@ class SdlPlatform : public PlatformBase {
     // Shows the window picture; unless `always`, only when it changed since last shown.
     void present(bool always);
     void toggleFullScreen();
+    void makePointer();
+    // Ctrl and + or -: one whole factor larger or smaller, as far as the desktop allows.
+    void changeScale(int step);
+    void handleEvent(const SDL_Event& event);
+    void handleWindowEvent(const SDL_WindowEvent& event);
+    // Asks the window system to report a lost display instead of ending the process.
+    void watchForLostDisplay();
+    bool pollEvent(SDL_Event& event);
+    void waitForEvent(int milliseconds);
+    void showPicture(const void* pixels, int stride, long pointerAt);
     void openGamepad(int deviceIndex);
-    void postStylus(std::uint32_t id, int windowX, int windowY);
+    void closeGamepad(int instanceId);
+    void padButton(int button, bool down);
+    // An arrow or W A S D key: true when the key steers.
+    bool steeringKey(std::int32_t key, bool down);
+    void buttonKey(std::int32_t key, bool down);
+    void stylusEvent(bool down, int windowX, int windowY);
     void postKey(std::uint32_t id, std::uint16_t code);
 
     bool videoReady_ = false;
@@ -55,11 +83,20 @@ class SdlPlatform : public PlatformBase {
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    SDL_Texture* pointer_ = nullptr;
     std::unique_ptr<InstanceLock> instanceLock_;
-    _SDL_GameController* gamepad_ = nullptr;
+    std::vector<_SDL_GameController*> gamepads_;
     std::unique_ptr<SdlAudioOutput> audio_;
-    bool stylusDown_ = false;
+    DesktopControls controls_;
+    unsigned heldSteeringKeys_ = 0;  // one bit per steering key
+    std::uint8_t padDirections_ = 0;
+    int stickX_ = 0;
+    int stickY_ = 0;
+    bool cursorHidden_ = false;
+    long shownPointer_ = -1;
     bool swallowReturnUp_ = false;
+    std::atomic<bool> displayLost_ = false;
+    bool displayLossSaid_ = false;
     std::vector<std::uint8_t> shownPicture_;
 };
 

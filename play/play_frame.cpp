@@ -407,6 +407,7 @@ void runPlayScreen(GameState& state, platform::DeviceContext& target) {
     }
 
     drawPlayField(state);
+    state.drawnEffects.drawOver(state, target);
 
     if (ship && ship->isAlive() && state.refillTaps > kRefillTaps) {
         state.refillTaps = 0;

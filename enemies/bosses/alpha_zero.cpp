@@ -304,6 +304,57 @@ void AlphaZero::secondFormAttack() {
     }
 }
 
+void AlphaZero::foretellBeams(BeamForecast& forecast) const {
+    if (!alive_ || pattern_ == 0) return;
+    std::array<bool, 80> warned{};  // by gun, body and parts together: each warned once
+    auto warn = [&](const Enemy& from, int part, int gun, std::int32_t k) {
+        const std::size_t key = static_cast<std::size_t>(gun % 80);
+        if (warned[key]) return;
+        warned[key] = true;
+        forecast.add(from, part, gun, k);
+    };
+    std::int32_t pattern = pattern_;
+    std::int32_t age = age_;
+    std::int32_t phase = phaseCounter_;
+    if (partAlive(kFront)) {
+        const Enemy& front = *parts_[kFront];
+        const Enemy& centre = *parts_[kCentre];
+        for (std::int32_t k = 1; k <= kWindUpFrames; ++k) {
+            age += 1;
+            if ((pattern == 1 && age == 21) || (pattern == 4 && age == 40))
+                warn(front, kFront, AlphaZeroSection::kBeamGun, k);
+            if (pattern == 3 && age == 130)
+                for (int g = 68; g <= 71; ++g)
+                    warn(centre, kCentre, g, k);
+            const std::int32_t length = pattern == 1   ? 70
+                                        : pattern == 2 ? kWallFrames
+                                        : pattern == 3 ? kFanFrames
+                                                       : kBeamFrames;
+            if (age >= length) {
+                age = 0;
+                pattern = pattern == 4 ? 2 : pattern + 1;
+            }
+        }
+        return;
+    }
+    for (std::int32_t k = 1; k <= kWindUpFrames; ++k) {
+        if (pattern == 0) {
+            // The selector's frame: the next attack in the order begins after it.
+            age = 0;
+            phase = phase % 12 + 1;
+            pattern = kSecondFormOrder[phase - 1];
+            continue;
+        }
+        age += 1;
+        if (pattern == 4 && (age == 25 || age == 55))
+            for (int g = 0; g < 8; g += 2)
+                warn(*this, -1, (age == 25 ? 52 : 53) + g, k);
+        if (pattern == 5 && age == 30) warn(*this, -1, kBodyBeamGun, k);
+        const std::int32_t length = pattern == 1 || pattern == 3 ? 70 : pattern == 5 ? 100 : 80;
+        if (age >= length) pattern = 0;
+    }
+}
+
 void AlphaZero::move() {
     if (alive_) {
         moveStep();

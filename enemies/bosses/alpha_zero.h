@@ -30,6 +30,9 @@ class AlphaZero : public Boss {
     // selector (phase 0) hands over to its five attacks (1 to 5) in the order of its counter,
     // the picture turned to the ship. Ends with updateOwned. Must not allocate.
     void move() override;
+    // The front's broad beam and the centre's wingtip lasers in the first form, the body's
+    // lasers and broad beam in the second, followed through the fixed order of its attacks.
+    void foretellBeams(BeamForecast& forecast) const override;
     // Every section slot, alive or not, at its fixed place on the body.
     void placeParts() override;
 

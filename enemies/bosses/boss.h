@@ -20,6 +20,26 @@ class Boss : public Enemy {
          std::int32_t coins, RandomGenerator& random);
 
   protected:
+    // Drawn only: warns of gun `gun` of `from` (its part `part`, -1 the body) when, called on
+    // the frames for which calledAt(k) is true (k frames from now, 1 the next), its interval
+    // lets it fire within the wind-up.
+    template <class CalledAt>
+    static void foretellGun(BeamForecast& forecast, const Enemy& from, int part, int gun,
+                            CalledAt calledAt) {
+        const Gun* each = from.gun(gun);
+        if (!each) return;
+        const std::int32_t interval = each->getInterval() < 1 ? 1 : each->getInterval();
+        std::int32_t tick = each->getFireTick();
+        for (std::int32_t k = 1; k <= kWindUpFrames; ++k) {
+            if (!calledAt(k)) continue;
+            tick = (tick + 1) % interval;
+            if (tick == 0) {
+                forecast.add(from, part, gun, k);
+                return;
+            }
+        }
+    }
+
     // Guns first to last (inclusive) each fire at the boss's own corner; each gun still
     // keeps its own interval.
     void fireGuns(int first, int last);

@@ -82,6 +82,18 @@ void Deathbringer::fireVolley(std::int32_t c) {
     if (c == 150 || (fierce_ && c == 50)) fireGuns(32, 33);
 }
 
+void Deathbringer::foretellBeams(BeamForecast& forecast) const {
+    if (!alive_ || age_ < kArrivalAge) return;
+    for (int gun : {8, 9, 10, 11, 32, 33}) {
+        foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) {
+            const std::int32_t c = (volleyCounter_ + k) % kVolleyRound;
+            if (gun == 8 || gun == 11) return c == 20;
+            if (gun <= 10) return c == 100;
+            return c == 150 || (fierce_ && c == 50);
+        });
+    }
+}
+
 void Deathbringer::move() {
     if (alive_) {
         moveStep();

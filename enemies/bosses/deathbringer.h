@@ -29,6 +29,8 @@ class Deathbringer : public Boss {
     // 11 straight down only, at age 30 it stops and arrives (full hit points, vulnerable);
     // after that it sways and fires its volleys. Ends with updateOwned. Must not allocate.
     void move() override;
+    // The bow lasers (guns 8 to 11) and the side lasers (32 and 33), by the volley counter.
+    void foretellBeams(BeamForecast& forecast) const override;
 
     std::int32_t getVolleyCounter() const { return volleyCounter_; }
     bool isFierce() const { return fierce_; }

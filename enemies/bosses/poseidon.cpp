@@ -68,6 +68,19 @@ void Poseidon::missileVolley(std::int32_t c) {
     }
 }
 
+void Poseidon::foretellBeams(BeamForecast& forecast) const {
+    if (!alive_ || y_ <= 0 || pattern_ > 1) return;
+    // The frames before the sweep, and with it the volleys, begins.
+    const std::int32_t wait = pattern_ == 0 && age_ < kSweepAge ? kSweepAge - age_ : 0;
+    auto calledAt = [&](std::int32_t k) {
+        if (k <= wait) return false;
+        const std::int32_t c = (volleyCounter_ + k - wait - 1) % kVolleyRound;
+        return c == 3 || c == 13 || c == 9 || c == 19;
+    };
+    foretellGun(forecast, *this, -1, 8, calledAt);
+    foretellGun(forecast, *this, -1, 9, calledAt);
+}
+
 void Poseidon::move() {
     if (alive_) {
         moveStep();

@@ -23,6 +23,8 @@ class Poseidon : public Boss {
     // points, vulnerable, sweeping right); from age 16 the sweep, swing and volleys of its
     // phase. Ends with updateOwned. Must not allocate.
     void move() override;
+    // The wing lasers (guns 8 and 9), by the volley counter.
+    void foretellBeams(BeamForecast& forecast) const override;
 
     std::int32_t getVolleyCounter() const { return volleyCounter_; }
     std::int32_t getSwingAngle() const { return swingAngle_; }

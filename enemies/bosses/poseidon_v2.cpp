@@ -91,6 +91,11 @@ void PoseidonV2::sweep() {
     }
 }
 
+void PoseidonV2::foretellBeams(BeamForecast& forecast) const {
+    // Its counter runs from the frame after its arrival on.
+    if (alive_ && age_ >= kArrivalAge) foretellWingAndBodyLasers(forecast);
+}
+
 void PoseidonV2::move() {
     if (alive_) {
         moveStep();

@@ -25,6 +25,7 @@ class PoseidonV2 : public WingedPoseidon {
     // (phase 1) and left (phase 2) wing, the wings' volleys, and once both wings are gone
     // the body's faster sweep and its own volleys. Ends with updateOwned. Must not allocate.
     void move() override;
+    void foretellBeams(BeamForecast& forecast) const override;
     // Every wing slot, alive or not, at its fixed place on the body.
     void placeParts() override;
 

@@ -1,6 +1,9 @@
 // The Poseidon V3, boss of stage 6.
 #include "enemies/bosses/poseidon_v3.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <iterator>
 #include <memory>
 
@@ -130,6 +133,24 @@ void PoseidonV3::fight() {
     const bool backed = partAlive(kLeftBack) || partAlive(kRightBack);
     if (!winged) setSpeedX(backed ? kWinglessSpeedX : kBareSpeedX);
     bodyVolley(c, !winged);
+}
+
+void PoseidonV3::foretellBeams(BeamForecast& forecast) const {
+    if (!alive_ || age_ < kFightAge) return;
+    foretellWingAndBodyLasers(forecast);
+    auto count = [&](std::int32_t k) { return (volleyCounter_ + k) % 300; };
+    // The nose lasers, and the back sections' long lasers (their guns 5 and 6).
+    for (int gun : {43, 44})
+        foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) { return count(k) % 150 == 60; });
+    for (int slot : {kLeftBack, kRightBack}) {
+        if (!partAlive(slot)) continue;
+        for (int gun : {5, 6})
+            foretellGun(forecast, *parts_[slot], slot, gun, [&](std::int32_t k) {
+                const std::int32_t c = count(k);
+                return std::find(std::begin(kBackVolleys), std::end(kBackVolleys), c) !=
+                       std::end(kBackVolleys);
+            });
+    }
 }
 
 void PoseidonV3::move() {

@@ -34,6 +34,7 @@ class PoseidonV3 : public WingedPoseidon {
     // of the right (phase 1) and left (phase 2) wing with the volleys. Ends with updateOwned.
     // Must not allocate.
     void move() override;
+    void foretellBeams(BeamForecast& forecast) const override;
     // Every part slot, alive or not, at its fixed place on the body.
     void placeParts() override;
 

@@ -1,6 +1,8 @@
 // The Rauder, boss of stage 2.
 #include "enemies/bosses/rauder.h"
 
+#include <array>
+
 #include "enemies/enemy_gun_row.h"
 #include "enemies/motion.h"
 
@@ -138,6 +140,38 @@ void Rauder::dash(std::int32_t period, std::int32_t standTo, std::int32_t outTo,
         // The centre of its circle never moves: the next frame puts it back on it.
         pattern_ = 0;
     }
+}
+
+void Rauder::foretellBeams(BeamForecast& forecast) const {
+    if (!alive_ || y_ < kEntryRow) return;
+    // Follows its phases forward: the counter runs only on its circle, which a dash round
+    // interrupts and the end of the dash resumes.
+    std::array<bool, kWindUpFrames + 1> volley{};
+    std::int32_t pattern = pattern_;
+    std::int32_t c = volleyCounter_;
+    for (std::int32_t k = 1; k <= kWindUpFrames; ++k) {
+        const std::int32_t age = age_ + k;
+        if (pattern == 0) {
+            if (age >= kCircleAge) {
+                c = (c + 1) % kVolleyRound;
+                volley[k] = c == 31;
+            }
+            if (age % kDownDashRound == 0)
+                pattern = 1;
+            else if (age % kRightDashRound == 0)
+                pattern = 2;
+            else if (age % kLeftDashRound == 0)
+                pattern = 3;
+        } else {
+            const std::int32_t period = pattern == 1   ? kDownDashRound
+                                        : pattern == 2 ? kRightDashRound
+                                                       : kLeftDashRound;
+            const std::int32_t r = age % period;
+            if (r >= (pattern == 1 ? 36 : 46) && r <= (pattern == 1 ? 50 : 65)) pattern = 0;
+        }
+    }
+    for (int laser = 0; laser <= 5; ++laser)
+        foretellGun(forecast, *this, -1, laser, [&](std::int32_t k) { return volley[k]; });
 }
 
 void Rauder::move() {

@@ -24,6 +24,8 @@ class Rauder : public Boss {
     // (phase 0) or dashes (phases 1 to 3, chosen at ages that are multiples of 400, 300 and
     // 200). Ends with updateOwned. Must not allocate.
     void move() override;
+    // The six lasers (guns 0 to 5), by the volley counter and the dash rounds of its age.
+    void foretellBeams(BeamForecast& forecast) const override;
 
     std::int32_t getVolleyCounter() const { return volleyCounter_; }
     void hashOwnState(StateHasher& hasher) const override { hasher.add(volleyCounter_); }

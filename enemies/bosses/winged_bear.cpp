@@ -74,6 +74,15 @@ void WingedBear::fireVolley(std::int32_t c) {
     if (c == 95) fireGuns(33, 34);
 }
 
+void WingedBear::foretellBeams(BeamForecast& forecast) const {
+    if (!alive_ || age_ < kCircleAge - 1) return;
+    for (int gun = 6; gun <= 9; ++gun)
+        foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) {
+            const std::int32_t c = (volleyCounter_ + k) % kVolleyRound;
+            return c == 30 || c == 80;
+        });
+}
+
 void WingedBear::move() {
     if (alive_) {
         moveStep();

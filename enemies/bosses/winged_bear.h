@@ -21,6 +21,8 @@ class WingedBear : public Boss {
     // circle and arrives (full hit points, vulnerable); from age 55 it circles and fires.
     // Ends with updateOwned. Must not allocate.
     void move() override;
+    // The side lasers (guns 6 to 9), by the volley counter once it circles.
+    void foretellBeams(BeamForecast& forecast) const override;
 
     std::int32_t getVolleyCounter() const { return volleyCounter_; }
     void hashOwnState(StateHasher& hasher) const override { hasher.add(volleyCounter_); }

@@ -127,6 +127,21 @@ void WingedPoseidon::bareVolley(std::int32_t c) {
     if (c % 150 == 100) fireGuns(39, 42);
 }
 
+void WingedPoseidon::foretellWingAndBodyLasers(BeamForecast& forecast) const {
+    auto count = [&](std::int32_t k) { return (volleyCounter_ + k) % kVolleyRound; };
+    for (int slot : {kLeftWing, kRightWing}) {
+        if (!partAlive(slot)) continue;
+        for (int gun : {4, 5})
+            foretellGun(forecast, *parts_[slot], slot, gun,
+                        [&](std::int32_t k) { return isWingVolley(count(k)); });
+    }
+    if (partAlive(kLeftWing) || partAlive(kRightWing)) return;
+    for (int gun = 8; gun <= 11; ++gun) {
+        const std::int32_t due = gun <= 9 ? 20 : 50;
+        foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) { return count(k) % 60 == due; });
+    }
+}
+
 void WingedPoseidon::aimedVolley(std::int32_t c) {
     if (c % 20 == 7) fireGuns(28 + (c / 20) % 8, 28 + (c / 20) % 8);
 }

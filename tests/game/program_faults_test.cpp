@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "../test_folder.h"
@@ -151,6 +152,64 @@ TEST(ProgramFaults, HangupInterruptAndTerminateCloseTheGameTheNormalWay) {
         std::error_code error;
         EXPECT_EQ(fs::file_size(scores, error), 120u) << "signal " << signal;
     }
+}
+
+// The game on a real X server that then goes away: it closes the normal way (scores written,
+// exit 0) instead of being ended inside the window system's library.
+TEST(ProgramFaults, ALostDisplayClosesTheGameTheNormalWay) {
+    if (::access("/usr/bin/Xvfb", X_OK) != 0) GTEST_SKIP() << "no Xvfb to lose";
+    TestFolder folder;
+    const std::string display = ":" + std::to_string(200 + ::getpid() % 500);
+    const pid_t server = ::fork();
+    ASSERT_GE(server, 0);
+    if (server == 0) {
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, 1);
+        ::dup2(quiet, 2);
+        ::execl("/usr/bin/Xvfb", "Xvfb", display.c_str(), "-nolisten", "tcp", "-screen", "0",
+                "800x700x24", nullptr);
+        ::_exit(127);
+    }
+    const fs::path socket = "/tmp/.X11-unix/X" + display.substr(1);
+    for (int i = 0; i < 200 && !fs::exists(socket); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+
+    const fs::path said = folder.path() / "said.txt";
+    const pid_t game = ::fork();
+    ASSERT_GE(game, 0);
+    if (game == 0) {
+        const int out = ::open(said.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(out, 2);
+        ::setenv("DISPLAY", display.c_str(), 1);
+        ::setenv("SDL_VIDEODRIVER", "x11", 1);
+        ::execl(CINDERVANE_PROGRAM, CINDERVANE_PROGRAM, "--no-sound", "--scale", "1", "--data-dir",
+                folder.path().c_str(), nullptr);
+        ::_exit(127);
+    }
+    const fs::path scores = folder.path() / "hscr000.bas";
+    for (int i = 0; i < 400 && !fs::exists(scores); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ::kill(server, SIGKILL);
+    ::waitpid(server, nullptr, 0);
+
+    int status = 0;
+    bool ended = false;
+    for (int i = 0; i < 400 && !ended; ++i) {
+        ended = ::waitpid(game, &status, WNOHANG) == game;
+        if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    if (!ended) {
+        ::kill(game, SIGKILL);
+        ::waitpid(game, &status, 0);
+    }
+    std::ifstream in(said);
+    const std::string output{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_TRUE(ended) << "the game hung after its display went away: " << output;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << ": " << output;
+    EXPECT_NE(output.find("the display went away"), std::string::npos) << output;
+    std::error_code error;
+    EXPECT_EQ(fs::file_size(scores, error), 120u) << "the scores were written: " << output;
 }
 
 }  // namespace

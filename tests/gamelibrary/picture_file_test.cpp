@@ -3,9 +3,10 @@
 #include "gamelibrary/picture_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
-#include "../test_folder.h"
 #include "../allocation_watch.h"
+#include "../test_folder.h"
 #include "test_pictures.h"
 
 namespace cindervane {
@@ -163,6 +164,15 @@ TEST_F(PictureFileTest, HugeSizesAreRefusedWithoutALargeAllocation) {
     EXPECT_FALSE(file.read(hugePath));
     EXPECT_FALSE(file.read(largestPath));
     EXPECT_LT(watch.largest(), 64u * 1024u);
+}
+
+TEST_F(PictureFileTest, APipeOrADeviceWherePictureShouldBeIsRefusedWithoutWaiting) {
+    const auto pipe = folder.path() / "O0028.BAI";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    PictureFile file;
+    EXPECT_FALSE(file.read(pipe.string()));  // a plain open would wait for a writer for ever
+    EXPECT_FALSE(file.read("/dev/zero"));
+    EXPECT_FALSE(file.loaded());
 }
 
 }  // namespace

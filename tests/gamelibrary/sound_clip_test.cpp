@@ -3,6 +3,7 @@
 #include "gamelibrary/sound_clip.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <thread>
@@ -195,6 +196,14 @@ TEST(SoundClip, AHugeFileIsRefusedWithoutReadingIt) {
     writeRawFile(path, 0);
     std::filesystem::resize_file(path, std::uintmax_t{1} << 34);  // sparse: takes no disk
     EXPECT_FALSE(c.clip.load(path));
+}
+
+TEST(SoundClip, APipeWhereASoundShouldBeIsRefusedWithoutWaiting) {
+    ClipOnClock c;
+    const auto pipe = c.folder.path() / "W0001.BAS";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(c.clip.load(pipe));  // a plain open would wait for a writer for ever
+    EXPECT_FALSE(c.clip.load("/dev/zero"));
 }
 
 TEST(SoundClip, WithoutAWaveDeviceLoadsFailAndNothingPlays) {

@@ -2,9 +2,11 @@
 #include "platform/instance_lock.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <condition_variable>
+#include <fstream>
 #include <mutex>
 #include <vector>
 
@@ -66,6 +68,42 @@ TEST(InstanceLock, IsFreeAgainOnceTheRunningCopyEnds) {
 TEST(InstanceLock, NoRunningCopyMeansNobodyAnswers) {
     TestFolder folder;
     EXPECT_FALSE(InstanceLock::sendRequest(folder.path(), "game", OutsideRequest::Suspend));
+}
+
+TEST(InstanceLock, ALockThatIsALinkIsNeverFollowed) {
+    TestFolder folder;
+    const auto target = folder.path() / "elsewhere";
+    std::filesystem::create_symlink(target, folder.path() / "game.lock");
+    std::string error;
+    EXPECT_EQ(InstanceLock::acquire(folder.path(), "game", nullptr, error), nullptr);
+    EXPECT_NE(error.find("game.lock"), std::string::npos) << error;
+    EXPECT_FALSE(std::filesystem::exists(target)) << "nothing was made through the link";
+}
+
+TEST(InstanceLock, ALockFileOfAnotherUserIsNotUsed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    TestFolder folder;
+    const auto lock = folder.path() / "game.lock";
+    std::ofstream(lock).put('x');
+    ASSERT_EQ(::chown(lock.c_str(), 65534, 65534), 0);
+    std::string error;
+    EXPECT_EQ(InstanceLock::acquire(folder.path(), "game", nullptr, error), nullptr);
+    EXPECT_NE(error.find("not a plain file of this user"), std::string::npos) << error;
+}
+
+TEST(InstanceLock, TwoFoldersAreTwoLocksAndOneFolderReachedTwoWaysIsOne) {
+    TestFolder one;
+    TestFolder two;
+    std::string error;
+    auto first = InstanceLock::acquire(one.path(), "game", nullptr, error);
+    auto second = InstanceLock::acquire(two.path(), "game", nullptr, error);
+    EXPECT_NE(first, nullptr);
+    EXPECT_NE(second, nullptr);
+    // The same data folder through a link is the same scores: refused, and it answers.
+    std::filesystem::create_symlink(one.path(), two.path() / "link");
+    EXPECT_EQ(InstanceLock::acquire(two.path() / "link", "game", nullptr, error), nullptr);
+    EXPECT_TRUE(error.empty()) << error;
+    EXPECT_TRUE(InstanceLock::sendRequest(two.path() / "link", "game", OutsideRequest::Raise));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The stage music: whole bars that fit the playlists' pieces, a tune over the accompaniment,
-// and every piece its own.
+// The stage music: whole bars that fit the playlists' pieces, openings as designed, and
+// every piece its own.
 #include "tools/assetgen/sound/music_composer.h"
 
 #include <gtest/gtest.h>
@@ -33,13 +33,25 @@ TEST(MusicComposer, EveryPieceIsWholeBarsOfFifteenToFortySeconds) {
     EXPECT_EQ(files.size(), 16u);
 }
 
-TEST(MusicComposer, TheTuneComesInAfterTheFirstPhrase) {
-    const SongDesign& song = kSongs[0];
-    const auto samples = MusicComposer(song).compose();
-    ASSERT_EQ(static_cast<int>(samples.size()), MusicComposer(song).length());
-    const std::size_t phrase = samples.size() / (song.bars / 2);  // two bars
-    // The opening phrase is accompaniment only, so it is quieter than the next.
-    EXPECT_LT(loudness(samples, 0, phrase), loudness(samples, phrase, 2 * phrase));
+// A piece that opens with the whole band is as loud in its first two bars as after them;
+// one that opens with the tune alone or with held chords comes in quieter.
+TEST(MusicComposer, PiecesOpenAsTheirOpeningSays) {
+    int quiet = 0, full = 0;
+    for (const SongDesign& song : kSongs) {
+        const auto samples = MusicComposer(song).compose();
+        const std::size_t bar = samples.size() / song.bars;
+        const double opening = loudness(samples, 0, 2 * bar);
+        const double rest = loudness(samples, 2 * bar, samples.size());
+        if (song.opening == Opening::Full) {
+            EXPECT_GT(opening, 0.8 * rest) << song.file;
+            ++full;
+        } else if (song.opening == Opening::TuneAlone || song.opening == Opening::Swell) {
+            EXPECT_LT(opening, 0.95 * rest) << song.file;
+            ++quiet;
+        }
+    }
+    EXPECT_GE(full, 3);
+    EXPECT_GE(quiet, 6);
 }
 
 TEST(MusicComposer, PiecesDifferFromOneAnother) {

@@ -9,6 +9,7 @@
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/contact_sheet.h"
 #include "tools/assetgen/stage_sheet.h"
+#include "tools/assetgen/desktop_icons.h"
 
 using namespace cindervane::assetgen;
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     std::string out = ".";
     std::string contact;
     std::string stageSheet;
+    std::string icons;
     std::vector<std::string> only;
     int threads = 2;
     int zoom = 1;
@@ -25,6 +27,8 @@ int main(int argc, char** argv) {
     cli.add_option("--stage-sheet", stageSheet,
                    "Also write a PNG of every stage's background with its craft and shots over "
                    "it, and print the readability figures");
+    cli.add_option("--icons", icons,
+                   "Also write the desktop's icons into this folder (hicolor/NxN/apps)");
     cli.add_option("--only", only, "Make just these files (for example S0054.BAI)");
     cli.add_option("--zoom", zoom, "Enlarge the contact sheet")->check(CLI::Range(1, 8));
     cli.add_option("--threads", threads, "Threads to work with")->check(CLI::Range(1, 16));
@@ -66,6 +70,10 @@ int main(int argc, char** argv) {
                       << f.backgroundColoured * 100 << "% coloured), boss " << f.bossHue
                       << (f.bossSharesHue ? " same" : "") << ", ship " << f.shipHue
                       << (f.shipSharesHue ? " same" : "") << "\n";
+    }
+    if (!icons.empty() && !writeDesktopIcons(icons, error)) {
+        std::cerr << "assetgen: " << error << "\n";
+        return 1;
     }
     const std::size_t count = files.size();
     files.clear();

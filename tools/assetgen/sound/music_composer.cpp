@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 
 #include "tools/assetgen/random.h"
+#include "tools/assetgen/sound/mastering.h"
 #include "tools/assetgen/sound/sounds.h"
 #include "tools/assetgen/sound/synth.h"
 #include "tools/assetgen/sound_file.h"
@@ -34,20 +36,31 @@ std::array<int, 7> intervals(Mode mode) {
     return {0, 2, 4, 5, 7, 9, 11};
 }
 
+// One bar of drums, a character a step: x a hit, o an open hat, t a high tom, l a low tom.
 struct DrumPattern {
     std::string_view kick, snare, hat;
+    double hatVolume;  // 0: no hats
+    bool swing;        // every second sixteenth comes late
 };
 
 DrumPattern drums(Groove groove) {
     switch (groove) {
         case Groove::March:
-            return {"x...x...x...x...", "....x.......x...", "x.x.x.x.x.x.x.x."};
+            return {"x...x...x...x...", "....x.......x...", "x.x.x.x.x.x.x.x.", 0.06, false};
         case Groove::Drive:
-            return {"x.x...x.x.x...x.", "....x.......x...", "xxxxxxxxxxxxxxxx"};
+            return {"x.x...x.x.x...x.", "....x.......x...", "xxxxxxxxxxxxxxxx", 0.04, false};
         case Groove::Halftime:
-            return {"x.........x.....", "........x.......", "x.x.x.x.x.x.x.xo"};
+            return {"x.........x.....", "........x.......", "x...x...x...x..o", 0.05, false};
         case Groove::Broken:
-            return {"x..x..x...x..x..", "....x..x....x...", "x.xxx.x.x.xxx.xo"};
+            return {"x..x..x...x..x..", "....x..x....x...", "x.xxx.x.x.xxx.xo", 0.05, false};
+        case Groove::Shuffle:
+            return {"x.....x.x.......", "....x.......x..x", "x.xxx.xxx.xxx.xx", 0.045, true};
+        case Groove::Gallop:
+            return {"x.xxx.xxx.xxx.xx", "....x.......x...", "o...o...o...o...", 0.05, false};
+        case Groove::Tribal:
+            return {"x.....x...x.....", "t..t..l...t.l.l.", "................", 0.0, false};
+        case Groove::Pulse:
+            return {"x...x...x...x...", "................", "..x...x...x...x.", 0.03, false};
     }
     return {};
 }
@@ -63,6 +76,14 @@ std::string_view bassFigure(Groove groove) {
             return "R.....R.5...O...";
         case Groove::Broken:
             return "R..R..5.R.O..5.R";
+        case Groove::Shuffle:
+            return "R..O..5.R..O5..R";
+        case Groove::Gallop:
+            return "R.RR.RR.5.55.5O.";
+        case Groove::Tribal:
+            return "R.......R..5....";
+        case Groove::Pulse:
+            return "RORORORO5O5OROR5";
     }
     return "R...............";
 }
@@ -100,26 +121,46 @@ std::vector<std::uint8_t> MusicComposer::compose() const {
         return song_.root + scale[d] + 12 * (shift + octave);
     };
     auto chordOf = [&](int bar) { return song_.chords[bar % song_.chords.size()]; };
+    auto at = [&](int bar, int s) { return (bar * kStepsPerBar + s) * step; };
 
-    // Drums, with a fill closing every fourth bar.
+    // Where each part comes in: the opening holds some back for the first bars.
+    const bool tuneAlone = song_.opening == Opening::TuneAlone;
+    const bool swell = song_.opening == Opening::Swell;
+    const int drumsFrom = tuneAlone || swell ? 2 : 0;
+    const int bassFrom = song_.opening == Opening::DrumsFirst ? 1 : swell ? 2 : 0;
+    const int middleFrom = song_.opening == Opening::DrumsFirst ? 1 : tuneAlone ? 2 : 0;
+    const int tuneFrom = song_.opening == Opening::DrumsFirst ? 1 : 0;
+
+    // Drums, with a fill closing every fillEvery bars (toms on the tribal groove).
     const DrumPattern pattern = drums(song_.groove);
-    for (int bar = 0; bar < song_.bars; ++bar) {
-        const bool fill = bar % 4 == 3;
+    auto tom = [&](double t, bool high, double volume) {
+        const double f = high ? 220 : 130;
+        synth.play({t, 0.06, f, f * 0.55, volume, Wave::Triangle, 0.5, 0, {0.001, 0.1, 0.3, 0.08}});
+    };
+    for (int bar = drumsFrom; bar < song_.bars; ++bar) {
+        const bool fill = song_.fillEvery > 0 && bar % song_.fillEvery == song_.fillEvery - 1;
         for (int s = 0; s < kStepsPerBar; ++s) {
-            const double t = (bar * kStepsPerBar + s) * step;
+            const double t = at(bar, s) + (pattern.swing && s % 2 == 1 ? step / 3 : 0.0);
             if (pattern.kick[s] == 'x') synth.kick(t, 0.55);
-            if (fill && s >= 12)
-                synth.snare(t, 0.22 + 0.04 * (s - 12));
-            else if (pattern.snare[s] == 'x')
+            if (fill && s >= 12) {
+                if (song_.groove == Groove::Tribal)
+                    tom(t, s % 2 == 0, 0.4);
+                else
+                    synth.snare(t, 0.22 + 0.04 * (s - 12));
+            } else if (pattern.snare[s] == 'x') {
                 synth.snare(t, 0.35);
-            if (pattern.hat[s] != '.') synth.hat(t, s % 4 == 0 ? 0.1 : 0.07, pattern.hat[s] == 'o');
+            } else if (pattern.snare[s] == 't' || pattern.snare[s] == 'l') {
+                tom(t, pattern.snare[s] == 't', 0.38);
+            }
+            if (pattern.hatVolume > 0 && pattern.hat[s] != '.')
+                synth.hat(t, pattern.hatVolume * (s % 4 == 0 ? 1.4 : 1.0), pattern.hat[s] == 'o');
         }
     }
 
-    // The bass line, on the triangle voice two octaves down.
+    // The bass line, two octaves down: a round triangle or a buzzing narrow square.
     const std::string_view figure = bassFigure(song_.groove);
     const Envelope pluck{0.003, 0.08, 0.6, 0.03};
-    for (int bar = 0; bar < song_.bars; ++bar) {
+    for (int bar = bassFrom; bar < song_.bars; ++bar) {
         const int degree = chordOf(bar);
         for (int s = 0; s < kStepsPerBar; ++s) {
             const char c = figure[s];
@@ -128,50 +169,73 @@ std::vector<std::uint8_t> MusicComposer::compose() const {
             while (s + length < kStepsPerBar && figure[s + length] == '.' && length < 4)
                 ++length;
             const int note = c == '5' ? pitch(degree + 4, -2) : pitch(degree, c == 'O' ? -1 : -2);
-            synth.play({(bar * kStepsPerBar + s) * step, step * length * 0.85, noteFrequency(note),
-                        0, 0.42, Wave::Triangle, 0.5, 0, pluck});
+            const double t = at(bar, s) + (pattern.swing && s % 2 == 1 ? step / 3 : 0.0);
+            if (song_.squareBass)
+                synth.play({t, step * length * 0.7, noteFrequency(note), 0, 0.16, Wave::Square,
+                            0.25, 0, pluck});
+            else
+                synth.play({t, step * length * 0.85, noteFrequency(note), 0, 0.42, Wave::Triangle,
+                            0.5, 0, pluck});
         }
     }
 
-    // A running arpeggio through each bar's chord.
-    if (song_.arpeggio) {
-        const Envelope tick{0.002, 0.05, 0.3, 0.03};
-        for (int bar = 0; bar < song_.bars; ++bar) {
-            const int degree = chordOf(bar);
-            const int tones[4] = {degree, degree + 2, degree + 4, degree + 7};
-            for (int s = 0; s < kStepsPerBar; ++s) {
-                const int note = pitch(tones[s % 4], 0);
-                synth.play({(bar * kStepsPerBar + s) * step, step * 0.6, noteFrequency(note), 0,
-                            0.075, Wave::Square, 0.125, 0, tick});
+    // The middle voice through each bar's chord (a swelling opening always holds chords).
+    const Middle middle = swell ? Middle::Pad : song_.middle;
+    for (int bar = swell ? 0 : middleFrom; bar < song_.bars; ++bar) {
+        const int degree = chordOf(bar);
+        const Middle voice = swell && bar >= 2 ? song_.middle : middle;
+        switch (voice) {
+            case Middle::Arpeggio: {
+                const int tones[4] = {degree, degree + 2, degree + 4, degree + 7};
+                const Envelope tick{0.002, 0.05, 0.3, 0.03};
+                for (int s = 0; s < kStepsPerBar; ++s)
+                    synth.play({at(bar, s), step * 0.6, noteFrequency(pitch(tones[s % 4], 0)), 0,
+                                0.075, Wave::Square, 0.125, 0, tick});
+                break;
+            }
+            case Middle::ArpeggioDown: {
+                const int tones[4] = {degree + 7, degree + 4, degree + 2, degree};
+                const Envelope soft{0.004, 0.1, 0.5, 0.06};
+                for (int s = 0; s < kStepsPerBar; s += 2)
+                    synth.play({at(bar, s), step * 1.4, noteFrequency(pitch(tones[(s / 2) % 4], 0)),
+                                0, 0.13, Wave::Triangle, 0.5, 0, soft});
+                break;
+            }
+            case Middle::Pad: {
+                const Envelope held{0.25, 0.3, 0.8, 0.3};
+                for (int tone : {degree, degree + 2, degree + 4})
+                    synth.play({at(bar, 0), kStepsPerBar * step * 0.8,
+                                noteFrequency(pitch(tone, 0)), 0, 0.07, Wave::Triangle, 0.5, 0,
+                                held});
+                break;
+            }
+            case Middle::Stabs: {
+                const Envelope stab{0.002, 0.04, 0.2, 0.03};
+                for (int s : {2, 6, 10, 14})
+                    for (int tone : {degree, degree + 2, degree + 4})
+                        synth.play({at(bar, s), step * 0.5, noteFrequency(pitch(tone, 0)), 0, 0.045,
+                                    Wave::Square, 0.5, 0, stab});
+                break;
             }
         }
     }
 
-    // Without an arpeggio, a soft held chord fills the middle instead.
-    if (!song_.arpeggio) {
-        const Envelope swell{0.25, 0.3, 0.8, 0.3};
-        for (int bar = 0; bar < song_.bars; ++bar) {
-            const int degree = chordOf(bar);
-            for (int tone : {degree, degree + 2, degree + 4})
-                synth.play({bar * kStepsPerBar * step, kStepsPerBar * step * 0.8,
-                            noteFrequency(pitch(tone, 0)), 0, 0.06, Wave::Triangle, 0.5, 0, swell});
-        }
-    }
-
-    // The tune: two-bar phrases in the order A B A C, after a first phrase of rest. Each
-    // letter keeps its rhythm and contour wherever it returns, fitted to the chords below.
+    // The tune: two-bar phrases in the order A B A C, each letter keeping its rhythm and
+    // contour wherever it returns, fitted to the chords below. A tune that starts a bar late
+    // runs on over the loop's end, so the piece joins in the middle of a phrase.
     const int phrases = song_.bars / 2;
     const Envelope sing{0.01, 0.12, 0.65, 0.06};
-    const char plan[] = {'-', 'A', 'B', 'A', 'C', 'A', 'B', 'C', 'A', 'B'};
+    const bool triangleLead = song_.leadDuty <= 0;
+    const char plan[] = {'A', 'B', 'A', 'C', 'A', 'B', 'C', 'A', 'B', 'C', 'A', 'D'};
     for (int p = 0; p < phrases; ++p) {
-        const char letter = plan[p % 10];
-        if (letter == '-') continue;
+        const char letter = plan[p % std::size(plan)];
         Random random(song_.seed * 131 + static_cast<std::uint64_t>(letter));
         const Rhythm& rhythm = kRhythms[random.next() % kRhythms.size()];
-        int degree = chordOf(p * 2) + (random.chance(0.5) ? 2 : 4);
+        const int first = tuneFrom + p * 2;
+        int degree = chordOf(first) + (random.chance(0.5) ? 2 : 4);
         for (int n = 0; n < rhythm.count; ++n) {
             const auto [start, length] = rhythm.notes[n];
-            const int bar = p * 2 + start / kStepsPerBar;
+            const int bar = first + start / kStepsPerBar;
             const int chord = chordOf(bar);
             if (start % 4 == 0) {
                 // On the beat: the chord tone nearest the tune's line.
@@ -188,17 +252,21 @@ std::vector<std::uint8_t> MusicComposer::compose() const {
                 degree =
                     std::abs(chord + 7 - degree) < std::abs(chord - degree) ? chord + 7 : chord;
             degree = std::clamp(degree, -3, 9);
-            const double t = (p * 2 * kStepsPerBar + start) * step;
+            const double t = (first * kStepsPerBar + start) * step;
             const double held = step * length * 0.9;
             const double frequency = noteFrequency(pitch(degree, 1));
-            synth.play({t, held, frequency, 0, 0.2, Wave::Square, song_.leadDuty,
-                        length >= 4 ? 0.18 : 0.0, sing});
-            // An echo three steps behind, softer.
-            synth.play(
-                {t + 3 * step, held, frequency, 0, 0.07, Wave::Square, song_.leadDuty, 0, sing});
+            if (triangleLead)
+                synth.play({t, held, frequency, 0, 0.34, Wave::Triangle, 0.5,
+                            length >= 4 ? 0.22 : 0.0, sing});
+            else
+                synth.play({t, held, frequency, 0, 0.2, Wave::Square, song_.leadDuty,
+                            length >= 4 ? 0.18 : 0.0, sing});
+            if (song_.echo)
+                synth.play({t + 3 * step, held, frequency, 0, 0.07, Wave::Square,
+                            triangleLead ? 0.5 : song_.leadDuty, 0, sing});
         }
     }
-    return synth.toBytes(0.85, 2.0);
+    return master(synth.samples(), kLooped);
 }
 
 namespace {

@@ -1,6 +1,6 @@
 // Composes one piece of stage music from its character: a chord progression, a bass line, a
-// drum groove, a running arpeggio and a tune built from short motifs, played by the
-// synthesiser and looping cleanly from its last bar into its first.
+// drum groove, a middle voice and a tune built from short motifs, each part coming in as the
+// piece's opening has it, played by the synthesiser, mastered, and looping cleanly.
 #pragma once
 
 #include <cstdint>

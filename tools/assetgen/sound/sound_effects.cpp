@@ -3,6 +3,7 @@
 // loops as well).
 #include <cmath>
 
+#include "tools/assetgen/sound/mastering.h"
 #include "tools/assetgen/sound/music_composer.h"
 #include "tools/assetgen/sound/sounds.h"
 #include "tools/assetgen/sound/synth.h"
@@ -22,7 +23,7 @@ std::vector<std::uint8_t> explosion() {
     synth.play({0, 0.12, 90, 28, 0.9, Wave::Triangle, 0.5, 0, {0.002, 0.3, 0.4, 0.5}});
     synth.rumble(0, 0.25, 1.0, 0.95, 0.05, {0.002, 0.2, 0.6, 1.0});
     synth.rumble(0.05, 0.1, 0.5, 0.6, 0.1, {0.01, 0.2, 0.3, 0.6});
-    return synth.toBytes(0.9);
+    return master(synth.samples(), kPlayedOnce);
 }
 
 // A bright zap falling in pitch.
@@ -30,7 +31,7 @@ std::vector<std::uint8_t> laser() {
     Synth synth(samplesOf(0.42), false);
     synth.play({0, 0.2, 2200, 320, 0.55, Wave::Square, 0.25, 0, {0.002, 0.05, 0.7, 0.2}});
     synth.play({0.004, 0.2, 1100, 180, 0.35, Wave::Triangle, 0.5, 0, {0.002, 0.05, 0.7, 0.2}});
-    return synth.toBytes(0.85);
+    return master(synth.samples(), kPlayedOnce);
 }
 
 // Three shots at the guns' pace (a shot every two frames of 33 ms); each dies away before
@@ -43,7 +44,7 @@ std::vector<std::uint8_t> machineGun() {
         synth.rumble(t, 0.012, 0.9, 0.95, 0.3, {0.0005, 0.02, 0.3, 0.03});
         synth.play({t, 0.01, 220, 90, 0.45, Wave::Square, 0.5, 0, {0.0005, 0.02, 0.3, 0.025}});
     }
-    return synth.toBytes(0.85);
+    return master(synth.samples(), kLooped);
 }
 
 // The hyper beam: a low hum with a slowly beating upper voice. Every tone completes a whole
@@ -59,7 +60,7 @@ std::vector<std::uint8_t> specialGun() {
     synth.play({0, seconds, cycle * 80, 0, 0.25, Wave::Triangle, 0.5, 0, held, 0.4});
     synth.play({0, seconds, cycle * 121, 0, 0.18, Wave::Square, 0.3, 0, held, 0.55});
     synth.rumble(0, seconds, 0.2, 0.5, 0.5, held);
-    return synth.toBytes(0.8);
+    return master(synth.samples(), kLooped);
 }
 
 constexpr ComposerRow kEffectComposers[] = {

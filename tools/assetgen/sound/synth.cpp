@@ -150,19 +150,4 @@ void Synth::rumble(double start, double length, double volume, double from, doub
     }
 }
 
-std::vector<std::uint8_t> Synth::toBytes(double peak, double squeeze) const {
-    double loudest = 1e-9;
-    for (double v : mix_)
-        loudest = std::max(loudest, std::abs(v));
-    auto shape = [squeeze](double v) {
-        return squeeze > 0 ? std::tanh(v * squeeze) / std::tanh(squeeze) : v;
-    };
-    const double gain = peak * 127.0;
-    std::vector<std::uint8_t> out(mix_.size());
-    for (std::size_t i = 0; i < mix_.size(); ++i)
-        out[i] = static_cast<std::uint8_t>(
-            std::clamp(128L + std::lround(shape(mix_[i] / loudest) * gain), 1L, 255L));
-    return out;
-}
-
 }  // namespace cindervane::assetgen

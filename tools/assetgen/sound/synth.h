@@ -45,10 +45,6 @@ class Synth {
                 const Envelope& envelope);
 
     const std::vector<double>& samples() const { return mix_; }
-    // Unsigned 8-bit samples, scaled so the loudest peak reaches `peak` of full scale. A
-    // `squeeze` above 0 rounds off the peaks first (a soft limiter), so a busy mix of drums
-    // and voices sounds fuller without ever clipping.
-    std::vector<std::uint8_t> toBytes(double peak = 0.88, double squeeze = 0) const;
 
   private:
     void add(long index, double value);
