@@ -45,7 +45,9 @@ void fill(GameState& state, platform::DeviceContext& target, const Rect& rect, i
     if (state.brushes[brush]) platform::fillRect(target, rect, *state.brushes[brush]);
 }
 
-// The label rises one row a frame, drawn with a blue edge either side.
+// The label rises one row a frame, drawn with a blue edge either side. It starts at the
+// picked item's left edge, as the game has it, so an item picked near the right edge of the
+// screen carries its label partly off the screen; its own rectangle holds every label.
 void drawPickupLabel(GameState& state, platform::DeviceContext& target) {
     if (state.pickupIndex < 0 || state.pickupIndex >= kPickupLabelCount) return;
     PickupLabel& label = state.pickupLabels[state.pickupIndex];

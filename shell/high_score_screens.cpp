@@ -58,6 +58,9 @@ void drawHighScores(GameState& state) {
 void drawNickEntry(GameState& state) {
     fillBox(state, kBrushBlack, 0, 0, 240, 320);
     fillBox(state, kBrushWhite, 105, 95, 140, 115);
+    // The heading's rectangle is the game's own: in the 20-pixel Courier New the fifteen
+    // characters are a few pixels wider than its 155, so the outer letters lose their edges
+    // on each side. The rectangle is kept as the game has it.
     writeText(state, u"ENTER YOUR NICK", 2, kWhiteText, 45, 45, 200, 75, TextFormat::Centre);
     writeText(state, state.nick, 2, kBlackText, 45, 95, 200, 115, TextFormat::Centre);
     drawPicture(state.keyboardImage, 12, 273);

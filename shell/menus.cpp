@@ -62,6 +62,8 @@ void drawHelpPage2(GameState& state) {
     writeText(state, u"EVADE", 4, kRedText, 8, 97, 240, 127);
     writeText(state, u"HYPER BEAM", 4, kRedText, 8, 169, 240, 199);
     drawPageNumber(state, u"2 / 3");
+    // The rectangles below reach the screen's right edge, as the game has them; the hyper
+    // beam text's "WHEN THE BAR BLINK PRESS AGAIN" runs a letter past it in the 15-pixel bold.
     writeText(state, kShotText, 3, kWhiteText, 8, 61, 240, 292);
     writeText(state, kEvadeText, 3, kWhiteText, 8, 118, 240, 292);
     writeText(state, kHyperBeamText, 3, kWhiteText, 8, 189, 240, 292);

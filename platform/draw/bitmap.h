@@ -130,9 +130,17 @@ class DeviceContext {
         return previous;
     }
 
+    // Glyphs whose ink (their pixels at least half covered) text drawing had to cut at its
+    // rectangle or at the bitmap's edge, counted since the last reset: how the tests see that every
+    // text fits where it goes.
+    int clippedGlyphs() const { return clippedGlyphs_; }
+    void countClippedGlyph() { ++clippedGlyphs_; }
+    void resetClippedGlyphs() { clippedGlyphs_ = 0; }
+
   private:
     Bitmap* bitmap_ = nullptr;
     const Font* font_ = nullptr;
+    int clippedGlyphs_ = 0;
     ColourRef textColour_ = 0;  // black, as a fresh context starts
 };
 

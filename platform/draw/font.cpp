@@ -42,7 +42,10 @@ std::string patternString(FcPattern* pattern, const char* property) {
 }
 
 // Faces the game names that no Linux desktop has, and the free face of the nearest shape
-// to ask for next: without it fontconfig falls back to a much wider sans.
+// to ask for next: without it fontconfig falls back to a much wider sans. (Wine's Tahoma
+// clone, which Debian keeps outside fontconfig's folders, was measured and left out: its
+// bold is a fifth wider than Liberation Sans and cuts the help pages' longer lines by up to
+// three letters, where Liberation Sans loses a single letter.)
 struct StandIn {
     std::string_view face;
     const char* standIn;

@@ -106,9 +106,7 @@ TEST(Inventory, EveryFileHasExactlyOneMaker) {
     for (const AssetRow& row : kInventory)
         files.insert(row.file);
     std::set<std::string_view> made;
-    for (auto group :
-         {shipPainters(), enemyPainters(), bossPainters(), shotPainters(), effectPainters(),
-          screenPainters(), captionPainters(), storyPainters(), backgroundPainters()})
+    for (auto group : painterGroups())
         for (const PainterRow& row : group) {
             EXPECT_TRUE(files.count(row.file)) << row.file << " is painted but never loaded";
             EXPECT_TRUE(made.insert(row.file).second) << row.file << " has two painters";

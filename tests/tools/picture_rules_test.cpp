@@ -9,6 +9,7 @@
 
 #include "tests/tools/asset_reader.h"
 #include "tools/assetgen/art/screen_layout.h"
+#include "tools/assetgen/asset_generator.h"
 #include "tools/assetgen/inventory.h"
 
 namespace cindervane::assetgen {
@@ -73,8 +74,10 @@ void expectKeyBorder(const Picture& p, const AssetRow& row, int frame) {
     const int left = frame * row.frameWidth, right = left + row.frameWidth - 1;
     const int bottom = row.frameHeight - 1;
     EXPECT_TRUE(p.isKey(left, bottom)) << row.symbol << " frame " << frame << " bottom-left";
-    const bool joinsAbove = row.kind == BeamHeadSheet || row.kind == BeamBodySheet;
-    const bool joinsBelow = row.kind == BeamBodySheet;
+    const MeetingSection* section = findMeetingSection(row.file);
+    const bool joinsAbove =
+        row.kind == BeamHeadSheet || row.kind == BeamBodySheet || (section && section->meetsAbove);
+    const bool joinsBelow = row.kind == BeamBodySheet || (section && section->meetsBelow);
     for (int y = 0; y <= bottom; ++y) {
         ASSERT_TRUE(p.isKey(left, y)) << row.symbol << " frame " << frame << " left, row " << y;
         ASSERT_TRUE(p.isKey(right, y)) << row.symbol << " frame " << frame << " right, row " << y;

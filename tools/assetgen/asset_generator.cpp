@@ -50,7 +50,8 @@ std::vector<FilePlan> planFiles() {
 
 // The part of a frame a painter may draw in. Sheets keep a key-coloured border: the first
 // and last column, the top row and the last row of every height the game cuts at. Hyper beam
-// segments are drawn up to the rows where they meet the next segment.
+// segments, and the stage 8 boss's sections, are drawn up to the rows where they meet the
+// next.
 void clipToDrawableArea(cairo_t* cr, const FilePlan& plan) {
     const int width = plan.frameWidth;
     const int height = plan.heights.back();
@@ -59,6 +60,10 @@ void clipToDrawableArea(cairo_t* cr, const FilePlan& plan) {
         cairo_rectangle(cr, 1, 0, width - 2, height);
     } else if (plan.kind == BeamHeadSheet) {
         cairo_rectangle(cr, 1, 0, width - 2, height - 1);
+    } else if (const MeetingSection* section = findMeetingSection(plan.file)) {
+        const int top = section->meetsAbove ? 0 : 1;
+        const int bottom = section->meetsBelow ? height : height - 1;
+        cairo_rectangle(cr, 1, top, width - 2, bottom - top);
     } else {
         int top = 1;
         for (int cut : plan.heights) {

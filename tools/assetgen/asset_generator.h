@@ -6,12 +6,32 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gamelibrary/picture_writer.h"
 #include "tools/assetgen/inventory.h"
 
 namespace cindervane::assetgen {
+
+// The stage 8 boss's sections stand one on another (rear over centre over front) and are
+// never turned, so each is drawn up to the row where it meets the next: their frames keep the
+// key in their side columns but not along the edges they share.
+struct MeetingSection {
+    std::string_view file;
+    bool meetsAbove;  // its top row joins the section above
+    bool meetsBelow;  // its bottom row joins the section below
+};
+inline constexpr MeetingSection kMeetingSections[] = {
+    {"S0024.BAI", false, true},  // rear
+    {"S0023.BAI", true, true},   // centre
+    {"S0022.BAI", true, false},  // front
+};
+constexpr const MeetingSection* findMeetingSection(std::string_view file) {
+    for (const MeetingSection& section : kMeetingSections)
+        if (section.file == file) return &section;
+    return nullptr;
+}
 
 struct GeneratedFile {
     std::string file;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace cindervane::assetgen {
 
@@ -78,6 +80,26 @@ void Canvas::paste(Canvas& source, int x, int y) {
 std::uint32_t Canvas::packOpaque(const Colour& c) {
     return 0xFF000000u | (std::uint32_t{channel(c.red)} << 16) |
            (std::uint32_t{channel(c.green)} << 8) | std::uint32_t{channel(c.blue)};
+}
+
+void Canvas::darkRim(double factor) {
+    std::vector<std::pair<int, int>> rim;
+    std::vector<Colour> colours;
+    auto solid = [&](int x, int y) { return pixel(x, y).alpha >= 0.5; };
+    for (int y = 1; y + 1 < height_; ++y)
+        for (int x = 1; x + 1 < width_; ++x) {
+            if (solid(x, y)) continue;
+            for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}})
+                if (solid(x + dx, y + dy)) {
+                    Colour c = scaled(pixel(x + dx, y + dy), factor);
+                    c.alpha = 1;
+                    rim.push_back({x, y});
+                    colours.push_back(c);
+                    break;
+                }
+        }
+    for (std::size_t i = 0; i < rim.size(); ++i)
+        setPixel(rim[i].first, rim[i].second, colours[i]);
 }
 
 void Canvas::hardenAlpha() {

@@ -59,6 +59,10 @@ class Canvas {
     }
     // Makes every pixel fully opaque or fully clear: alpha below one half becomes clear.
     void hardenAlpha();
+    // Grows the picture by a one-pixel rim: every clear pixel (alpha below one half) beside
+    // a solid one takes that neighbour's colour darkened by the factor. The canvas's own
+    // border stays clear. A sprite so rimmed reads over light and dark ground alike.
+    void darkRim(double factor);
 
   private:
     static std::uint32_t packOpaque(const Colour& c);

@@ -7,6 +7,7 @@
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/paint_kit.h"
 #include "tools/assetgen/picture_conversion.h"
+#include "tools/assetgen/stage_cast.h"
 
 namespace cindervane::assetgen {
 
@@ -16,9 +17,10 @@ constexpr int kWidth = 1280;
 constexpr int kGap = 14;
 const Colour kGrey = rgb(0x808080);
 
-// A picture as a cairo surface, its key-coloured pixels left clear so the grey shows.
-cairo_surface_t* toSurface(const PictureData& picture, bool keyed, int x0, int y0, int width,
-                           int height) {
+}  // namespace
+
+cairo_surface_t* pictureSurface(const PictureData& picture, bool keyed, int x0, int y0, int width,
+                                int height) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     unsigned char* data = cairo_image_surface_get_data(surface);
     const int stride = cairo_image_surface_get_stride(surface);
@@ -34,6 +36,8 @@ cairo_surface_t* toSurface(const PictureData& picture, bool keyed, int x0, int y
     cairo_surface_mark_dirty(surface);
     return surface;
 }
+
+namespace {
 
 struct Item {
     std::string label;
@@ -57,37 +61,6 @@ int itemWidth(const Item& item) {
 
 int itemHeight(const Item& item) {
     return static_cast<int>(item.frameHeight * item.scale) + 14;
-}
-
-// A boss put together from its body and sections, each at the game's placement.
-struct Assembly {
-    const char* label;
-    struct Piece {
-        const char* file;
-        int frameHeight;
-        int dx;
-        int dy;
-    };
-    std::vector<Piece> pieces;  // drawing order
-};
-
-const std::vector<Assembly>& assemblies() {
-    static const std::vector<Assembly> list = {
-        {"stage 3 boss as placed (body S0034, wings S0032 / S0033 cut at 110)",
-         {{"S0034.BAI", 145, 0, 0}, {"S0032.BAI", 110, -143, 18}, {"S0033.BAI", 110, 154, 18}}},
-        {"stage 6 boss as placed (backs S0035 / S0036 beneath, wings cut at 145)",
-         {{"S0035.BAI", 226, -66, -125},
-          {"S0036.BAI", 226, 133, -125},
-          {"S0034.BAI", 145, 0, 0},
-          {"S0032.BAI", 145, -143, 18},
-          {"S0033.BAI", 145, 154, 18}}},
-        {"stage 8 boss as placed (S0001 with S0024, S0023, S0022)",
-         {{"S0001.BAI", 90, 0, 0},
-          {"S0024.BAI", 85, 0, -85},
-          {"S0023.BAI", 94, -45, 0},
-          {"S0022.BAI", 109, 9, 94}}},
-    };
-    return list;
 }
 
 }  // namespace
@@ -157,26 +130,23 @@ bool ContactSheet::write(const std::filesystem::path& png, std::string& error) c
         return nullptr;
     };
     struct PlacedAssembly {
-        const Assembly* assembly;
+        const StageCast* cast;
         int x, y, minX, minY;
     };
     std::vector<PlacedAssembly> placedAssemblies;
     if (files_.size() > 100) {
         int x = kGap, rowHeight = 0;
-        for (const Assembly& assembly : assemblies()) {
+        for (const StageCast& cast : stageCasts()) {
+            if (cast.boss.size() < 2) continue;
             int minX = 0, minY = 0, maxX = 0, maxY = 0;
-            for (const Assembly::Piece& piece : assembly.pieces) {
-                const GeneratedFile* file = find(piece.file);
-                if (!file) continue;
-                int frames, width, height;
-                frameOf(*file, frames, width, height);
+            for (const BossPiece& piece : cast.boss) {
                 minX = std::min(minX, piece.dx), minY = std::min(minY, piece.dy);
-                maxX = std::max(maxX, piece.dx + width);
-                maxY = std::max(maxY, piece.dy + piece.frameHeight);
+                maxX = std::max(maxX, piece.dx + piece.sheet.frameWidth);
+                maxY = std::max(maxY, piece.dy + piece.sheet.frameHeight);
             }
             const int w = std::max(maxX - minX, 420), h = maxY - minY + 14;
             if (x + w > kWidth - kGap && x > kGap) x = kGap, y += rowHeight + kGap, rowHeight = 0;
-            placedAssemblies.push_back({&assembly, x, y, minX, minY});
+            placedAssemblies.push_back({&cast, x, y, minX, minY});
             x += w + kGap;
             rowHeight = std::max(rowHeight, h);
             usedWidth = std::max(usedWidth, x);
@@ -196,8 +166,8 @@ bool ContactSheet::write(const std::filesystem::path& png, std::string& error) c
         for (int f = 0; f < p.item.frames; ++f) {
             const int fx = f * p.item.frameWidth;
             if (fx + p.item.frameWidth > picture.width) break;
-            cairo_surface_t* s = toSurface(picture, keyed, fx, 0, p.item.frameWidth,
-                                           std::min(p.item.frameHeight, picture.height));
+            cairo_surface_t* s = pictureSurface(picture, keyed, fx, 0, p.item.frameWidth,
+                                                std::min(p.item.frameHeight, picture.height));
             cairo_save(cr);
             const double left = p.x + f * (p.item.frameWidth * p.item.scale + 3);
             cairo_translate(cr, left, p.y + 12);
@@ -211,13 +181,16 @@ bool ContactSheet::write(const std::filesystem::path& png, std::string& error) c
     }
 
     for (const PlacedAssembly& p : placedAssemblies) {
-        drawText(cr, p.assembly->label, p.x, p.y + 9, labelStyle, rgb(0x101010));
-        for (const Assembly::Piece& piece : p.assembly->pieces) {
-            const GeneratedFile* file = find(piece.file);
+        std::string label = "stage " + std::to_string(p.cast->stage) + " boss as placed:";
+        for (const BossPiece& piece : p.cast->boss)
+            label += " " + std::string(piece.sheet.file) + " (" + std::to_string(piece.dx) + ", " +
+                     std::to_string(piece.dy) + ")";
+        drawText(cr, label, p.x, p.y + 9, labelStyle, rgb(0x101010));
+        for (const BossPiece& piece : p.cast->boss) {
+            const GeneratedFile* file = find(std::string(piece.sheet.file).c_str());
             if (!file) continue;
-            int frames, width, height;
-            frameOf(*file, frames, width, height);
-            cairo_surface_t* s = toSurface(file->picture, true, 0, 0, width, piece.frameHeight);
+            cairo_surface_t* s = pictureSurface(file->picture, true, 0, 0, piece.sheet.frameWidth,
+                                                piece.sheet.frameHeight);
             cairo_set_source_surface(cr, s, p.x + piece.dx - p.minX, p.y + 12 + piece.dy - p.minY);
             cairo_paint(cr);
             cairo_surface_destroy(s);

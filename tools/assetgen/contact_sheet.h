@@ -7,9 +7,16 @@
 #include <string>
 #include <vector>
 
+#include <cairo.h>
+
 #include "tools/assetgen/asset_generator.h"
 
 namespace cindervane::assetgen {
+
+// A rectangle of a picture as a new cairo surface (the caller destroys it); with keyed, its
+// key-coloured pixels are left clear.
+cairo_surface_t* pictureSurface(const PictureData& picture, bool keyed, int x0, int y0, int width,
+                                int height);
 
 class ContactSheet {
   public:

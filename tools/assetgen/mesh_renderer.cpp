@@ -96,7 +96,7 @@ void MeshRenderer::draw(cairo_t* cr, const Mesh& mesh, const Pose& pose) {
         d.depth = dot(centre, kView) / static_cast<double>(face.points.size());
         d.colour = shade(face.material, normal);
         d.outline = face.material.finish == Finish::Glow ? scaled(face.material.colour, 0.45)
-                                                         : scaled(face.material.colour, 0.2);
+                                                         : scaled(face.material.colour, 0.1);
         drawn.push_back(std::move(d));
     }
     std::vector<std::size_t> order(drawn.size());

@@ -7,9 +7,7 @@
 namespace cindervane::assetgen {
 
 const Painter* findPainter(std::string_view file) {
-    for (auto group :
-         {shipPainters(), enemyPainters(), bossPainters(), shotPainters(), effectPainters(),
-          screenPainters(), captionPainters(), storyPainters(), backgroundPainters()})
+    for (auto group : painterGroups())
         for (const PainterRow& row : group)
             if (row.file == file) return &row.painter;
     return nullptr;

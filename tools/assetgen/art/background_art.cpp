@@ -18,10 +18,16 @@ namespace {
 constexpr double kPeriod = kBackgroundWrap;
 constexpr double kTau = 2 * M_PI;
 
-// The world's surface seen from above, a little darkened so the shots stand out.
-void paintSurface(Canvas& canvas, World world, double shade) {
+// The world's surface seen from above, darkened by the shade and with only the given part
+// of its colour kept (the rest turned to grey of the same brightness), so that the shots,
+// the ship and the boss stand out from it.
+void paintSurface(Canvas& canvas, World world, double shade, double colourKept = 1) {
     const WorldSurface surface(world);
-    canvas.fillPixels([&](int x, int y) { return scaled(surface.at(x, y), shade); });
+    canvas.fillPixels([&](int x, int y) {
+        const Colour c = scaled(surface.at(x, y), shade);
+        const double grey = c.red * 0.3 + c.green * 0.59 + c.blue * 0.11;
+        return mix(Colour{grey, grey, grey, 1}, c, colourKept);
+    });
 }
 
 // Draws a feature at y and one period above and below, so it wraps with the scroll.
@@ -82,7 +88,7 @@ void stars(cairo_t* cr, std::uint64_t seed, int count, double brightness) {
 // --- Earth: ocean, islands and clouds ---
 
 void paintEarth(Canvas& canvas, int) {
-    paintSurface(canvas, World::Earth, 0.82);
+    paintSurface(canvas, World::Earth, 0.72, 0.85);
 }
 
 // --- Space: nebulae, stars and drifting rocks ---
@@ -137,14 +143,14 @@ void paintSpace(Canvas& canvas, int) {
 // --- Mars: red desert, dunes, a canyon and craters ---
 
 void paintMars(Canvas& canvas, int) {
-    paintSurface(canvas, World::Mars, 0.85);
+    paintSurface(canvas, World::Mars, 0.7, 0.45);
     craters(canvas.cr(), 304, 28, 4, 22, rgb(0x8A3A1C));
 }
 
 // --- Jupiter: turbulent cloud bands and storms ---
 
 void paintJupiter(Canvas& canvas, int) {
-    paintSurface(canvas, World::Jupiter, 0.85);
+    paintSurface(canvas, World::Jupiter, 0.5, 0.7);
     cairo_t* cr = canvas.cr();
     Random random(403);
     for (int i = 0; i < 5; ++i) {
@@ -169,7 +175,7 @@ void paintJupiter(Canvas& canvas, int) {
 // --- Saturnus: across the rings, a river of ice ---
 
 void paintSaturnus(Canvas& canvas, int) {
-    paintSurface(canvas, World::Saturnus, 0.8);
+    paintSurface(canvas, World::Saturnus, 0.55, 0.45);
     cairo_t* cr = canvas.cr();
     Random random(503);
     for (int i = 0; i < 60; ++i) {
@@ -186,7 +192,7 @@ void paintSaturnus(Canvas& canvas, int) {
 // --- Uranus: a pale sea of haze ---
 
 void paintUranus(Canvas& canvas, int) {
-    paintSurface(canvas, World::Uranus, 0.78);
+    paintSurface(canvas, World::Uranus, 0.48, 0.7);
     cairo_t* cr = canvas.cr();
     Random random(603);
     for (int i = 0; i < 40; ++i) {
@@ -217,7 +223,7 @@ void paintNeptunus(Canvas& canvas, int) {
 // --- Pluto: ice plains, dark uplands and craters ---
 
 void paintPluto(Canvas& canvas, int) {
-    paintSurface(canvas, World::Pluto, 0.72);
+    paintSurface(canvas, World::Pluto, 0.55, 0.8);
     craters(canvas.cr(), 804, 22, 3, 16, rgb(0x6A5446));
 }
 

@@ -112,13 +112,20 @@ void titleScene(cairo_t* cr, std::uint64_t seed) {
     drawStagePlanet(cr, World::Earth, 190, 300, 110);
 }
 
+// The picture behind the prologue. The prologue's text scrolls up the right-hand column
+// (from x 104), so the title stands upright along the left edge and the two never cross.
 void paintTitle(Canvas& canvas, int) {
     cairo_t* cr = canvas.cr();
     titleScene(cr, 2601);
-    gameTitle(cr, 120, 60, 34);
-    drawText(cr, "THE LAST SQUADRON", 120, 78, {kCondensed, 11, true}, rgb(0xFFD8A0),
-             Align::Centre);
-    drawShip(cr, ShipVariant::RedPhoenix, 168, 170, 1.6, 12);
+    cairo_save(cr);
+    cairo_translate(cr, 58, 160);
+    cairo_rotate(cr, -M_PI / 2);
+    TextStyle style{kSans, 36, true, true};
+    style.size = fitSize(cr, style, "CINDERVANE", 300);
+    drawLettering(cr, "CINDERVANE", 0, 0, style, kFireTop, kFireBottom, rgb(0x1A0804),
+                  style.size * 0.07, Align::Centre);
+    drawText(cr, "THE LAST SQUADRON", 0, 22, {kCondensed, 12, true}, rgb(0xFFD8A0), Align::Centre);
+    cairo_restore(cr);
 }
 
 void paintMainMenu(Canvas& canvas, int) {
@@ -186,8 +193,28 @@ void screenTitle(Canvas& canvas, const char* text) {
                   Align::Centre);
 }
 
+// The help pages' title carries what a desktop player needs on every page: the keys and
+// pad controls that steer and pause, beside the title.
 void paintHelpTitle(Canvas& canvas, int) {
-    screenTitle(canvas, "HELP");
+    cairo_t* cr = canvas.cr();
+    verticalGradient(cr, 0, 0, 240, 35, rgb(0x30405E), rgb(0x101624));
+    cairo_rectangle(cr, 0, 33, 240, 2);
+    setColour(cr, rgb(0x0A0C14));
+    cairo_fill(cr);
+    makerEmblem(cr, 18, 17, 11, rgb(0xFF6A3A), rgb(0x9AAACC));
+    drawLettering(cr, "HELP", 64, 25, {kSans, 18, true}, kSteelTop, kSteelBottom, kInk, 1.2,
+                  Align::Centre);
+    const TextStyle heading{kCondensed, 7.5, true};
+    const TextStyle keys{kCondensed, 7.5, false};
+    const Colour headingColour = rgb(0xFFB070), keysColour = rgb(0xD8E0F0);
+    const char* steer = "ARROWS, WASD, STICK, D-PAD";
+    const char* pause = "C, P, ESC, PAD START, BACK";
+    const TextStyle fitted{
+        kCondensed, std::min(fitSize(cr, keys, steer, 104), fitSize(cr, keys, pause, 104)), false};
+    drawText(cr, "STEER", 100, 14, heading, headingColour);
+    drawText(cr, steer, 130, 14, fitted, keysColour);
+    drawText(cr, "PAUSE", 100, 26, heading, headingColour);
+    drawText(cr, pause, 130, 26, fitted, keysColour);
 }
 void paintCreditTitle(Canvas& canvas, int) {
     screenTitle(canvas, "CREDITS");
@@ -197,7 +224,8 @@ void paintHighScoreTitle(Canvas& canvas, int) {
 }
 
 // The lower half of the handheld: the shot button, the evade button and the direction pad
-// that charges the hyper beam, each where the help page's pointer lines end.
+// that charges the hyper beam, each where the help page's pointer lines end, and beside each
+// the desktop's keys and pad buttons for it.
 void paintButtonPanel(Canvas& canvas, int) {
     cairo_t* cr = canvas.cr();
     bevelPanel(cr, 1, 8, 206, 55, 14, rgb(0x3A4050), 2);
@@ -240,13 +268,19 @@ void paintButtonPanel(Canvas& canvas, int) {
         setColour(cr, rgb(0xD8DCE4));
         cairo_fill(cr);
     }
-    // Speaker grille and a power light, for the look of the device.
-    for (int i = 0; i < 5; ++i) {
-        roundedRectangle(cr, 62 + i * 5, 18, 2, 12, 1);
-        setColour(cr, rgb(0x0E1014));
-        cairo_fill(cr);
-    }
-    fillCircle(cr, 150, 22, 1.8, rgb(0x40FF60));
+    // Beside each of the device's buttons, the keyboard keys and pad buttons that do the
+    // same on a desktop: keys in white, the pad's in pale blue.
+    const TextStyle keyStyle{kCondensed, 7, true};
+    const Colour keyColour = rgb(0xF4F6FA), padColour = rgb(0x9CC8FF);
+    auto label = [&](double x, double y, const char* keysText, const char* padText) {
+        drawText(cr, keysText, x, y, keyStyle, keyColour, Align::Centre);
+        drawText(cr, padText, x, y + 8, keyStyle, padColour, Align::Centre);
+    };
+    label(kShotButton.x, 50, "Z / SPACE", "PAD A");
+    label(kEvadeButton.x, 50, "X", "PAD B");
+    label(kHyperPad.x - 38, 27, "ENTER", "PAD X");
+    label(kHyperPad.x + 38, 27, "L.SHIFT", "L1 / R1");
+    fillCircle(cr, 194, 19, 1.8, rgb(0x40FF60));
 }
 
 void pageButton(Canvas& canvas, const char* text, bool pointsLeft) {
@@ -403,17 +437,37 @@ void paintWindowIcon(Canvas& canvas, int) {
 
 // --- The on-screen keyboard: every key exactly on its tap rectangle ---
 
+// The nick entry's keyboard: raised keycaps lit from above on a black deck, the letters and
+// digits in blue, clear in red and enter in green, each cap filling exactly its tap area.
 void paintKeyboard(Canvas& canvas, int) {
     cairo_t* cr = canvas.cr();
     fill(cr, rgb(0x000000));
     for (const KeyboardKey& key : kKeyboardKeys) {
         const double x = key.area.left - kKeyboardX, y = key.area.top - kKeyboardY;
         const double w = key.area.right - key.area.left + 1, h = key.area.bottom - key.area.top + 1;
-        const bool action = std::string_view(key.label).size() > 1;
-        bevelPanel(cr, x, y, w, h, 2, action ? rgb(0x8A4A20) : rgb(0x3A5080), 1);
+        const std::string_view label = key.label;
+        const Colour cap = label == "CLEAR"   ? rgb(0xB03A28)
+                           : label == "ENTER" ? rgb(0x2E8A40)
+                                              : rgb(0x3A5490);
+        // The face lit from above, a bright top edge, shadowed bottom edge and right side.
+        cairo_pattern_t* face = cairo_pattern_create_linear(0, y, 0, y + h);
+        const Colour light = scaled(cap, 1.35), dark = scaled(cap, 0.75);
+        cairo_pattern_add_color_stop_rgb(face, 0, light.red, light.green, light.blue);
+        cairo_pattern_add_color_stop_rgb(face, 1, dark.red, dark.green, dark.blue);
+        cairo_rectangle(cr, x, y, w, h);
+        cairo_set_source(cr, face);
+        cairo_fill(cr);
+        cairo_pattern_destroy(face);
+        cairo_rectangle(cr, x, y, w, 1);
+        setColour(cr, scaled(cap, 1.75));
+        cairo_fill(cr);
+        cairo_rectangle(cr, x, y + h - 1, w, 1);
+        cairo_rectangle(cr, x + w - 1, y + 1, 1, h - 1);
+        setColour(cr, scaled(cap, 0.4));
+        cairo_fill(cr);
         const TextStyle style{kCondensed, h < 11 ? 7.5 : 9, true};
         const double size = fitSize(cr, style, key.label, w - 3);
-        drawText(cr, key.label, x + w / 2, y + h / 2 + size * 0.36, {kCondensed, size, true},
+        drawText(cr, key.label, x + w / 2, y + h / 2 + size * 0.34, {kCondensed, size, true},
                  rgb(0xFFFFFF), Align::Centre);
     }
 }

@@ -27,12 +27,12 @@ struct ShipColours {
     Colour flameOuter;
 };
 
-const ShipColours kPhoenixColours{metal(0xC62A2A), metal(0xE8EAF0), metal(0x3A404E),
-                                  glass(0x3088D8), rgb(0xFFF4C0),   rgb(0xFF8A20)};
-const ShipColours kPhoenixVColours{metal(0xB81E2A), metal(0xE0B040), metal(0x34384A),
-                                   glass(0x38A0E8), rgb(0xFFF8D0),   rgb(0xFFA030)};
-const ShipColours kPhoenixXColours{metal(0xA8141E), metal(0xD8DCE6), metal(0x23262E),
-                                   glass(0x40D0F0), rgb(0xE8FFFF),   rgb(0x30B8FF)};
+const ShipColours kPhoenixColours{metal(0xE23A36), metal(0xF4F6FA), metal(0x3A404E),
+                                  lit(0x70C8FF),   rgb(0xFFF4C0),   rgb(0xFF8A20)};
+const ShipColours kPhoenixVColours{metal(0xEA4048), metal(0xF8D860), metal(0x34384A),
+                                   lit(0x80D8FF),   rgb(0xFFF8D0),   rgb(0xFFA030)};
+const ShipColours kPhoenixXColours{metal(0xEA4048), metal(0xF4F6FA), metal(0x23262E),
+                                   lit(0x90F0FF),   rgb(0xE8FFFF),   rgb(0x30B8FF)};
 
 void fuselage(Mesh& mesh, const ShipColours& c, double nose, double tail, double width,
               double height) {
@@ -134,6 +134,8 @@ void paintShip(Canvas& canvas, double roll, const ShipDesign& design) {
     Pose pose = centredPose(canvas, 0, roll, 0.92);
     pose.originY -= 1.0;
     drawShipAt(canvas.cr(), design, pose);
+    // A dark rim round hull and flames alike keeps the ship clear on light ground.
+    canvas.darkRim(0.06);
 }
 
 void paintPhoenix(Canvas& canvas, int frame) {

@@ -150,35 +150,36 @@ void paintParticle(Canvas& canvas, int) {
 // The enemies' missile flies down the screen: flame on top, warhead at the bottom.
 void paintEnemyMissile(Canvas& canvas, int) {
     cairo_t* cr = canvas.cr();
-    engineFlame(cr, {2.5, 6}, 3, 5, 270, kTracerCore, kTracerOuter);
-    roundedRectangle(cr, 1, 5, 3, 15, 1.2);
-    setColour(cr, rgb(0x3A3E48));
+    // Five pixels wide: the outer columns stay clear, so the missile is a dark-edged body
+    // three pixels wide with its hot exhaust and bright warhead down the middle.
+    cairo_rectangle(cr, 1, 1, 3, 21);
+    setColour(cr, rgb(0x1A1C22));
     cairo_fill(cr);
-    cairo_rectangle(cr, 1.6, 6, 1, 12);
-    setColour(cr, rgb(0x8A909C));
+    cairo_rectangle(cr, 2, 1, 1, 5);
+    setColour(cr, kTracerCore);
     cairo_fill(cr);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 1, 17);
-    cairo_line_to(cr, 4, 17);
-    cairo_line_to(cr, 2.5, 22);
-    cairo_close_path(cr);
-    setColour(cr, kEnemyRed);
+    cairo_rectangle(cr, 2, 6, 1, 12);
+    setColour(cr, rgb(0xB8BEC8));
+    cairo_fill(cr);
+    cairo_rectangle(cr, 2, 18, 1, 4);
+    setColour(cr, kEnemyPink);
     cairo_fill(cr);
 }
 
 void paintNapalm(Canvas& canvas, int) {
     cairo_t* cr = canvas.cr();
     Random random(1707);
-    // A falling blob of fire with a smoky trail above it.
+    // A falling blob of fire with a smoky trail above it, a pixel clear of the frame's sides
+    // for its dark rim.
     for (int i = 0; i < 9; ++i) {
         const double y = 4 + i * 2.6;
-        const double r = 1.2 + i * 0.28;
-        fillCircle(cr, 4 + random.range(-0.6, 0.6), y, r,
+        const double r = 1.0 + i * 0.18;
+        fillCircle(cr, 4 + random.range(-0.4, 0.4), y, r,
                    mix(rgb(0xC03010), rgb(0xFF9020), i / 8.0));
     }
-    fillCircle(cr, 4, 28.5, 3.4, rgb(0xFF7010));
-    fillCircle(cr, 4, 29, 2.4, rgb(0xFFD040));
-    fillCircle(cr, 3.6, 29.5, 1.3, kWhiteHot);
+    fillCircle(cr, 4, 28.5, 2.7, rgb(0xFF7010));
+    fillCircle(cr, 4, 29, 2.0, rgb(0xFFD040));
+    fillCircle(cr, 3.8, 29.2, 1.2, kWhiteHot);
 }
 
 void paintPulseBeam(Canvas& canvas, double width) {
@@ -252,12 +253,17 @@ void paintLaserRedV4(Canvas& canvas, int frame) {
 void paintLaserLine(Canvas& canvas, int frame) {
     cairo_t* cr = canvas.cr();
     const double w = canvas.width(), h = canvas.height();
+    // Dashes on whole pixels, three wide with a white-hot middle column.
+    const double middle = std::floor(w / 2);
     for (double y = 2; y < h - 2; y += 8) {
-        cairo_rectangle(cr, w / 2 - (frame ? 1.5 : 1), y, frame ? 3 : 2, 5);
-        setColour(cr, frame ? rgb(0xFF6070) : rgb(0xC02030));
+        cairo_rectangle(cr, middle - 1, y, 3, 5);
+        setColour(cr, frame ? rgb(0xFF8090) : rgb(0xE04050));
+        cairo_fill(cr);
+        cairo_rectangle(cr, middle, y, 1, 5);
+        setColour(cr, frame ? kWhiteHot : rgb(0xFFD8E0));
         cairo_fill(cr);
     }
-    if (frame) energyBolt(cr, w / 2, 2, h - 2, 1.6, rgb(0xFF4050), rgb(0xFFC0C8));
+    if (frame) energyBolt(cr, middle + 0.5, 2, h - 2, 1.6, rgb(0xFF4050), rgb(0xFFC0C8));
 }
 
 void paintLaserRedSuper(Canvas& canvas, int frame) {
@@ -340,23 +346,46 @@ void paintBeamHead(Canvas& canvas, int frame) {
     }
 }
 
+// Enemy fire carries a dark rim a pixel wide round its whole shape, so its hot core reads
+// over dark ground and its rim over bright ground on every stage.
+template <Painter paint>
+void rimmed(Canvas& canvas, int frame) {
+    paint(canvas, frame);
+    canvas.darkRim(0.15);
+}
+
 constexpr PainterRow kShotPainters[] = {
-    {"A0001.BAI", paintHomingMissile},     {"A0018.BAI", paintParticle},
-    {"A0016.BAI", paintEnemyMissile},      {"A0013.BAI", paintMachineGunV1},
-    {"A0014.BAI", paintMachineGunV2},      {"A0009.BAI", paintMachineGunLeftV1},
-    {"A0010.BAI", paintMachineGunLeftV2},  {"A0011.BAI", paintMachineGunRightV1},
-    {"A0012.BAI", paintMachineGunRightV2}, {"A0017.BAI", paintNapalm},
-    {"A0022.BAI", paintPulseV1},           {"A0023.BAI", paintPulseV2},
-    {"A0024.BAI", paintPulseV3},           {"A0019.BAI", paintPulseBeamV1},
-    {"A0020.BAI", paintPulseBeamV2},       {"A0021.BAI", paintPulseBeamV3},
-    {"A0002.BAI", paintLaserBlueV1},       {"A0003.BAI", paintLaserBlueV2},
-    {"A0004.BAI", paintLaserBlueV3},       {"A0005.BAI", paintRedLaserV1},
-    {"A0006.BAI", paintRedLaserV2},        {"A0007.BAI", paintRedLaserV3},
-    {"A0025.BAI", paintBeamHead},          {"A0026.BAI", paintBeamBody},
-    {"A0027.BAI", paintBeamHead},          {"A0028.BAI", paintBeamBody},
-    {"A0029.BAI", paintBeamHead},          {"A0030.BAI", paintBeamBody},
-    {"A0008.BAI", paintLaserRedV4},        {"A0031.BAI", paintLaserLine},
-    {"A0032.BAI", paintLaserRedSuper},
+    {"A0001.BAI", paintHomingMissile},
+    {"A0018.BAI", rimmed<paintParticle>},
+    {"A0016.BAI", rimmed<paintEnemyMissile>},
+    {"A0013.BAI", paintMachineGunV1},
+    {"A0014.BAI", paintMachineGunV2},
+    {"A0009.BAI", paintMachineGunLeftV1},
+    {"A0010.BAI", paintMachineGunLeftV2},
+    {"A0011.BAI", paintMachineGunRightV1},
+    {"A0012.BAI", paintMachineGunRightV2},
+    {"A0017.BAI", rimmed<paintNapalm>},
+    {"A0022.BAI", paintPulseV1},
+    {"A0023.BAI", paintPulseV2},
+    {"A0024.BAI", paintPulseV3},
+    {"A0019.BAI", rimmed<paintPulseBeamV1>},
+    {"A0020.BAI", rimmed<paintPulseBeamV2>},
+    {"A0021.BAI", rimmed<paintPulseBeamV3>},
+    {"A0002.BAI", paintLaserBlueV1},
+    {"A0003.BAI", paintLaserBlueV2},
+    {"A0004.BAI", paintLaserBlueV3},
+    {"A0005.BAI", rimmed<paintRedLaserV1>},
+    {"A0006.BAI", rimmed<paintRedLaserV2>},
+    {"A0007.BAI", rimmed<paintRedLaserV3>},
+    {"A0025.BAI", paintBeamHead},
+    {"A0026.BAI", paintBeamBody},
+    {"A0027.BAI", paintBeamHead},
+    {"A0028.BAI", paintBeamBody},
+    {"A0029.BAI", paintBeamHead},
+    {"A0030.BAI", paintBeamBody},
+    {"A0008.BAI", rimmed<paintLaserRedV4>},
+    {"A0031.BAI", rimmed<paintLaserLine>},
+    {"A0032.BAI", rimmed<paintLaserRedSuper>},
 };
 
 }  // namespace

@@ -37,13 +37,17 @@ void paintStoryText(Canvas& canvas, const StoryText& text) {
         cairo_paint(cr);
     }
     const double margin = 6;
-    const TextLayout layout(cr, text.heading, text.body, width - 28, room - 2 * margin,
-                            text.overTitle ? 14 : 13);
+    // The prologue keeps to the right-hand column, clear of the title standing at the left.
+    const double columnLeft = text.overTitle ? 104 : 0;
+    const double columnWidth = width - columnLeft;
+    const double centre = columnLeft + columnWidth / 2;
+    const TextLayout layout(cr, text.heading, text.body, columnWidth - (text.overTitle ? 10 : 28),
+                            room - 2 * margin, text.overTitle ? 14 : 13);
     double y = margin + std::max(0.0, (room - 2 * margin - layout.height()) / 2);
     if (!text.heading.empty()) {
         TextStyle style{kSans, layout.size() * 1.5, true, true};
-        style.size = fitSize(cr, style, text.heading, width - 16);
-        drawLettering(cr, text.heading, width / 2, y + layout.size() * 1.5, style, kHeadingTop,
+        style.size = fitSize(cr, style, text.heading, columnWidth - 10);
+        drawLettering(cr, text.heading, centre, y + layout.size() * 1.5, style, kHeadingTop,
                       kHeadingBottom, kInk, 1.2, Align::Centre);
         y += layout.headingHeight();
     }
@@ -52,10 +56,10 @@ void paintStoryText(Canvas& canvas, const StoryText& text) {
         for (const std::string& line : paragraph) {
             const double baseline = y + layout.lineHeight() * 0.78;
             if (text.overTitle)
-                drawLettering(cr, line, width / 2, baseline, body, rgb(0xFFFFFF), rgb(0xD8E0F0),
-                              kInk, 1.3, Align::Centre);
+                drawLettering(cr, line, centre, baseline, body, rgb(0xFFFFFF), rgb(0xD8E0F0), kInk,
+                              1.3, Align::Centre);
             else
-                drawText(cr, line, width / 2, baseline, body, kTextColour, Align::Centre);
+                drawText(cr, line, centre, baseline, body, kTextColour, Align::Centre);
             y += layout.lineHeight();
         }
         y += layout.paragraphGap();
