@@ -6,113 +6,17 @@
 
 #include <algorithm>
 #include <cctype>
-#include <csetjmp>
 #include <cstring>
 #include <iostream>
 #include <string>
 
 #include "platform/keys.h"
-
-// Last: Xlib's macros (None, Status, ...) must not meet the game's own names.
-#if CINDERVANE_HAS_X11
-#include <X11/Xlib.h>
-#endif
+#include "platform/lost_display.h"
+#include "platform/sdl_bindings.h"
 
 namespace cindervane::platform {
 
-namespace {
-
-// Desktop keys that stand for the device's buttons. Several keys may give one code. The
-// arrows and W A S D steer instead (the virtual stylus); Enter, Z and Space also tap at the
-// pointer outside flight.
-struct KeyBinding {
-    SDL_Keycode key;
-    std::uint16_t code;
-};
-
-constexpr KeyBinding kKeyBindings[] = {
-    {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN}, {SDLK_LSHIFT, VK_RETURN},
-    {SDLK_z, VK_KEY_Z},       {SDLK_SPACE, VK_KEY_Z},     {SDLK_x, VK_KEY_X},
-    {SDLK_c, VK_KEY_C},       {SDLK_ESCAPE, VK_KEY_C},    {SDLK_p, VK_KEY_C},
-    {SDLK_F3, VK_F3},         {SDLK_F4, VK_F4},
-};
-
-struct SteeringKey {
-    SDL_Keycode key;
-    Direction direction;
-};
-
-constexpr SteeringKey kSteeringKeys[] = {
-    {SDLK_UP, kDirectionUp},       {SDLK_DOWN, kDirectionDown}, {SDLK_LEFT, kDirectionLeft},
-    {SDLK_RIGHT, kDirectionRight}, {SDLK_w, kDirectionUp},      {SDLK_s, kDirectionDown},
-    {SDLK_a, kDirectionLeft},      {SDLK_d, kDirectionRight},
-};
-
-constexpr SDL_Keycode kTapKeys[] = {SDLK_RETURN, SDLK_KP_ENTER, SDLK_z, SDLK_SPACE};
-
-// Gamepad buttons: X and the shoulders charge, A fires (or taps at the pointer), B evades,
-// Start and Back pause. The d-pad steers like the stick.
-struct PadBinding {
-    SDL_GameControllerButton button;
-    std::uint16_t code;
-};
-
-constexpr PadBinding kPadBindings[] = {
-    {SDL_CONTROLLER_BUTTON_A, VK_KEY_Z},
-    {SDL_CONTROLLER_BUTTON_B, VK_KEY_X},
-    {SDL_CONTROLLER_BUTTON_X, VK_RETURN},
-    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, VK_RETURN},
-    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, VK_RETURN},
-    {SDL_CONTROLLER_BUTTON_START, VK_KEY_C},
-    {SDL_CONTROLLER_BUTTON_BACK, VK_KEY_C},
-};
-
-struct PadDirection {
-    SDL_GameControllerButton button;
-    Direction direction;
-};
-
-constexpr PadDirection kPadDirections[] = {
-    {SDL_CONTROLLER_BUTTON_DPAD_UP, kDirectionUp},
-    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, kDirectionDown},
-    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, kDirectionLeft},
-    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kDirectionRight},
-};
-
-#if CINDERVANE_HAS_X11
-// Where Xlib's handler for a lost connection returns to: set only around the few SDL calls
-// that talk to the X server on the game thread. Xlib's own handler would end the process
-// there and then; this one lets the message loop close the game the normal way. It is the
-// platform's one piece of process-wide state, as Xlib's handler receives nothing else.
-thread_local std::jmp_buf* displayLostTarget = nullptr;
-
-int onDisplayLost(Display*) {
-    if (displayLostTarget) std::longjmp(*displayLostTarget, 1);
-    return 0;  // outside the guarded calls: Xlib ends the process as before
-}
-#endif
-
-std::uint16_t codeForKey(SDL_Keycode key) {
-    for (const KeyBinding& binding : kKeyBindings)
-        if (binding.key == key) return binding.code;
-    return 0;
-}
-
-std::uint16_t codeForPadButton(int button) {
-    for (const PadBinding& binding : kPadBindings)
-        if (binding.button == button) return binding.code;
-    return 0;
-}
-
-// The pointer the keys and the stick move outside flight: an arrow, its tip at the point.
-constexpr int kPointerWidth = 9;
-constexpr int kPointerHeight = 13;
-constexpr const char* kPointerShape[kPointerHeight] = {
-    "#........", "##.......", "#o#......", "#oo#.....", "#ooo#....", "#oooo#...", "#ooooo#..",
-    "#oooooo#.", "#ooooooo#", "#ooo#####", "#o##o#...", "##..#o#..", "#....##..",
-};
-
-}  // namespace
+using namespace sdl_bindings;
 
 SdlPlatform::SdlPlatform(PlatformOptions options, std::vector<ScriptEvent> script)
     : PlatformBase(std::move(options), std::move(script)),
@@ -234,81 +138,39 @@ bool SdlPlatform::openWindow(std::string_view title, bool) {
         return false;
     }
     makePointer();
-    watchForLostDisplay();
+    watchForLostDisplay(window_);
     // A new window is the active one; later focus changes arrive as events.
     postMessage(Message{WM_ACTIVATE, 1, 0});
     return true;
 }
 
-void SdlPlatform::watchForLostDisplay() {
-#if CINDERVANE_HAS_X11
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11)
-        XSetIOErrorHandler(onDisplayLost);
-#endif
-}
-
-// The calls that talk to the window system, each guarded against a lost display: nothing of
-// the game's lies between the guard and SDL, so the jump back skips only SDL and Xlib.
+// The calls that talk to the window system, each guarded against a lost display.
 bool SdlPlatform::pollEvent(SDL_Event& event) {
-#if CINDERVANE_HAS_X11
-    std::jmp_buf target;
-    if (setjmp(target) != 0) {
-        displayLostTarget = nullptr;
-        displayLost_ = true;
-        return false;
-    }
-    displayLostTarget = &target;
-#endif
-    const bool got = SDL_PollEvent(&event) != 0;
-#if CINDERVANE_HAS_X11
-    displayLostTarget = nullptr;
-#endif
-    return got;
+    bool got = false;
+    if (!callGuarded([&] { got = SDL_PollEvent(&event) != 0; })) displayLost_ = true;
+    return got && !displayLost_;
 }
 
 void SdlPlatform::waitForEvent(int milliseconds) {
-#if CINDERVANE_HAS_X11
-    std::jmp_buf target;
-    if (setjmp(target) != 0) {
-        displayLostTarget = nullptr;
-        displayLost_ = true;
-        return;
-    }
-    displayLostTarget = &target;
-#endif
-    SDL_WaitEventTimeout(nullptr, milliseconds);
-#if CINDERVANE_HAS_X11
-    displayLostTarget = nullptr;
-#endif
+    if (!callGuarded([&] { SDL_WaitEventTimeout(nullptr, milliseconds); })) displayLost_ = true;
 }
 
 // The picture, and the gamepad's pointer over it when one is shown (pointerAt >= 0); the
 // pointer lies on the desktop's copy only, the game's picture never holds it.
 void SdlPlatform::showPicture(const void* pixels, int stride, long pointerAt) {
-#if CINDERVANE_HAS_X11
-    std::jmp_buf target;
-    if (setjmp(target) != 0) {
-        displayLostTarget = nullptr;
-        displayLost_ = true;
-        return;
-    }
-    displayLostTarget = &target;
-#endif
-    SDL_UpdateTexture(texture_, nullptr, pixels, stride);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    if (pointer_ && pointerAt >= 0) {
-        const SDL_Rect at{controls_.pointerX(), controls_.pointerY(), kPointerWidth,
-                          kPointerHeight};
-        SDL_RenderCopy(renderer_, pointer_, nullptr, &at);
-    }
-    SDL_RenderPresent(renderer_);
-#if CINDERVANE_HAS_X11
-    displayLostTarget = nullptr;
-#endif
+    const bool shown = callGuarded([&] {
+        SDL_UpdateTexture(texture_, nullptr, pixels, stride);
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+        if (pointer_ && pointerAt >= 0) {
+            const SDL_Rect at{controls_.pointerX(), controls_.pointerY(), kPointerWidth,
+                              kPointerHeight};
+            SDL_RenderCopy(renderer_, pointer_, nullptr, &at);
+        }
+        SDL_RenderPresent(renderer_);
+    });
+    if (!shown) displayLost_ = true;
 }
 
 void SdlPlatform::closeWindow() {

@@ -65,8 +65,6 @@ class SdlPlatform : public PlatformBase {
     void changeScale(int step);
     void handleEvent(const SDL_Event& event);
     void handleWindowEvent(const SDL_WindowEvent& event);
-    // Asks the window system to report a lost display instead of ending the process.
-    void watchForLostDisplay();
     bool pollEvent(SDL_Event& event);
     void waitForEvent(int milliseconds);
     void showPicture(const void* pixels, int stride, long pointerAt);
