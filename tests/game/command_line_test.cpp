@@ -9,27 +9,16 @@
 
 #include <nlohmann/json.hpp>
 
+#include "../program_run.h"
 #include "../test_folder.h"
 
 namespace cindervane {
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    std::string output;  // stdout and stderr together
-};
+using Outcome = ProgramOutcome;
 
 Outcome runProgram(const std::string& arguments) {
-    Outcome outcome;
-    const std::string command = std::string(CINDERVANE_PROGRAM) + " " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return outcome;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        outcome.output += buffer;
-    const int status = ::pclose(pipe);
-    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
+    return runCommand(std::string(CINDERVANE_PROGRAM) + " " + arguments);
 }
 
 void writeFile(const std::filesystem::path& path, const std::string& text) {

@@ -15,6 +15,7 @@
 #include <iterator>
 #include <thread>
 
+#include "../program_run.h"
 #include "../test_folder.h"
 
 namespace cindervane {
@@ -22,22 +23,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int exitCode = -1;
-    std::string output;  // stdout and stderr together
-};
+using Outcome = ProgramOutcome;
 
 // Runs the program through the shell with a time limit, so a hang fails instead of waiting.
 Outcome runShell(const std::string& command) {
-    Outcome outcome;
-    FILE* pipe = ::popen(("timeout 20 " + command + " 2>&1").c_str(), "r");
-    if (!pipe) return outcome;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        outcome.output += buffer;
-    const int status = ::pclose(pipe);
-    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
+    return runCommand("timeout 20 " + command);
 }
 
 Outcome runProgram(const std::string& arguments) {

@@ -13,30 +13,18 @@
 
 #include <nlohmann/json.hpp>
 
+#include "../program_run.h"
 #include "../test_folder.h"
 
 namespace cindervane {
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    std::string output;  // stdout and stderr together
-};
+using Outcome = ProgramOutcome;
 
 class Replay : public ::testing::Test {
   protected:
     Outcome run(const std::string& arguments, const std::string& environment = "") {
-        Outcome outcome;
-        const std::string command =
-            environment + " " + std::string(CINDERVANE_PROGRAM) + " " + arguments + " 2>&1";
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) return outcome;
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe))
-            outcome.output += buffer;
-        const int status = ::pclose(pipe);
-        outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return outcome;
+        return runCommand(environment + " " + std::string(CINDERVANE_PROGRAM) + " " + arguments);
     }
 
     std::string file(const std::string& name) const { return (folder.path() / name).string(); }
