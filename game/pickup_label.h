@@ -6,6 +6,10 @@
 
 namespace cindervane {
 
+// The rectangle a label is drawn in, from its record's left and top.
+constexpr std::int32_t kPickupLabelWidth = 100;
+constexpr std::int32_t kPickupLabelHeight = 18;
+
 struct PickupLabel {
     std::int32_t left = 0;
     std::int32_t top = 0;

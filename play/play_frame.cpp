@@ -24,6 +24,8 @@ constexpr std::int32_t kFiringRepeatLimit = 100;
 constexpr std::int32_t kPickupLabelFrames = 10;
 // Taps on the hidden corner that refill the ship.
 constexpr std::int32_t kRefillTaps = 5;
+// Frames from the ship's loss to the game over screen.
+constexpr std::int32_t kGameOverDelay = 75;
 
 // The collisions and kills of one frame. The ship is present; once a craft has died in this
 // frame the remaining tests skip it (every hit test wants both sides alive).
@@ -428,6 +430,27 @@ void runPlayScreen(GameState& state, platform::DeviceContext& target) {
 
     sweepEnemies(state);
     drawHeadUpDisplay(state, target);
+    advanceHeadUpDisplay(state);
+}
+
+void advanceHeadUpDisplay(GameState& state) {
+    if (state.pickupTimer > 0) {
+        if (state.pickupIndex >= 0 && state.pickupIndex < kPickupLabelCount) {
+            PickupLabel& label = state.pickupLabels[state.pickupIndex];
+            label.top -= 1;
+            label.right = label.left + kPickupLabelWidth;
+            label.bottom = label.top + kPickupLabelHeight;
+        }
+        state.pickupTimer -= 1;
+    }
+    if (state.bossWarning > 0) state.bossWarning -= 1;
+    if (state.playerDown) {
+        if (state.gameOverCounter >= kGameOverDelay) {
+            stopAllSounds(state);
+            state.screen = GameScreen::GameOver;
+        }
+        state.gameOverCounter += 1;
+    }
 }
 
 }  // namespace cindervane

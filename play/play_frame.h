@@ -14,4 +14,10 @@ namespace cindervane {
 // step, and frees nothing except through the sweep.
 void runPlayScreen(GameState& state, platform::DeviceContext& target);
 
+// The counters the head-up display shows, moved on once a Play frame right after it is drawn:
+// the picked-up label rises a row and its timer counts down, the boss warning counts down,
+// and after the ship is lost the count to game over goes up; on the 76th frame after the loss
+// every sound stops and the screen becomes GameOver.
+void advanceHeadUpDisplay(GameState& state);
+
 }  // namespace cindervane

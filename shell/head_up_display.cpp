@@ -4,7 +4,6 @@
 #include <charconv>
 #include <string_view>
 
-#include "game/stage_music.h"
 #include "platform/draw/blit.h"
 #include "platform/draw/draw_text.h"
 #include "play/player_ship.h"
@@ -34,34 +33,28 @@ constexpr Rect kMoneyText{177, 308, 235, 325};
 constexpr platform::ColourRef kLabelShadow = 0xFF0000;  // blue
 constexpr platform::ColourRef kLabelColour = 0xF4FED4;  // pale mint
 constexpr platform::ColourRef kWhite = 0xFFFFFF;
-constexpr int kLabelWidth = 100;
-constexpr int kLabelHeight = 18;
 constexpr int kLabelFont = 3;
 constexpr int kFiguresFont = 0;
-// Frames from the ship's loss to the game over screen.
-constexpr std::int32_t kGameOverDelay = 75;
 
-void fill(GameState& state, platform::DeviceContext& target, const Rect& rect, int brush) {
+void fill(const GameState& state, platform::DeviceContext& target, const Rect& rect, int brush) {
     if (state.brushes[brush]) platform::fillRect(target, rect, *state.brushes[brush]);
 }
 
-// The label rises one row a frame, drawn with a blue edge either side. It starts at the
-// picked item's left edge, as the game has it, so an item picked near the right edge of the
-// screen carries its label partly off the screen; its own rectangle holds every label.
-void drawPickupLabel(GameState& state, platform::DeviceContext& target) {
+// The label rises one row a frame, drawn with a blue edge either side: this frame it shows
+// one row above where the last frame left its record (the play frame's step moves the record
+// up after the drawing). It starts at the picked item's left edge, as the game has it, so an
+// item picked near the right edge of the screen carries its label partly off the screen; its
+// own rectangle holds every label.
+void drawPickupLabel(const GameState& state, platform::DeviceContext& target) {
     if (state.pickupIndex < 0 || state.pickupIndex >= kPickupLabelCount) return;
-    PickupLabel& label = state.pickupLabels[state.pickupIndex];
-    label.top -= 1;
-    label.right = label.left + kLabelWidth;
-    label.bottom = label.top + kLabelHeight;
+    const PickupLabel& label = state.pickupLabels[state.pickupIndex];
+    const std::int32_t top = label.top - 1;
     target.selectFont(state.fonts[kLabelFont].get());
     const std::int32_t left = label.left;
     const auto drawAt = [&](std::int32_t at, platform::ColourRef colour) {
-        label.left = at;
-        label.right = at + kLabelWidth;
         target.setTextColour(colour);
         platform::drawText(target, std::u16string_view(label.label),
-                           Rect{label.left, label.top, label.right, label.bottom},
+                           Rect{at, top, at + kPickupLabelWidth, top + kPickupLabelHeight},
                            TextFormat::Left);
     };
     drawAt(left - 1, kLabelShadow);
@@ -69,7 +62,7 @@ void drawPickupLabel(GameState& state, platform::DeviceContext& target) {
     drawAt(left, kLabelColour);
 }
 
-void drawBars(GameState& state, platform::DeviceContext& target, const PlayerShip& ship) {
+void drawBars(const GameState& state, platform::DeviceContext& target, const PlayerShip& ship) {
     if (state.hpBarImage && state.hpBarImage->memoryDC() && ship.getFullHp() != 0) {
         const int width = ship.getHp() * kHpBarWidth / ship.getFullHp();
         platform::bitBlt(target, kHpBarX, kHpBarY, width, kHpBarHeight,
@@ -106,15 +99,9 @@ void drawFigure(platform::DeviceContext& target, std::int32_t value, const Rect&
 
 }  // namespace
 
-void drawHeadUpDisplay(GameState& state, platform::DeviceContext& target) {
-    if (state.pickupTimer > 0) {
-        drawPickupLabel(state, target);
-        state.pickupTimer -= 1;
-    }
-    if (state.bossWarning > 0) {
-        drawCaption(state, kCaptionWarning, 24, 116);
-        state.bossWarning -= 1;
-    }
+void drawHeadUpDisplay(const GameState& state, platform::DeviceContext& target) {
+    if (state.pickupTimer > 0) drawPickupLabel(state, target);
+    if (state.bossWarning > 0) drawCaption(state, kCaptionWarning, 24, 116);
     // The icon shows what a tap will do: the "off" speaker while the sound is on.
     if (Surface* speaker = state.soundOn ? state.speakerOffImage.get() : state.speakerOnImage.get())
         speaker->drawKeyedAt(0, 0, platform::kKeyBlue);
@@ -128,13 +115,7 @@ void drawHeadUpDisplay(GameState& state, platform::DeviceContext& target) {
     drawFigure(target, state.score, kScoreText);
     drawFigure(target, state.money, kMoneyText);
 
-    if (state.playerDown) {
-        if (state.gameOverCounter >= kGameOverDelay) {
-            stopAllSounds(state);
-            state.screen = GameScreen::GameOver;
-        }
-        state.gameOverCounter += 1;
-    } else if (state.stageCleared) {
+    if (!state.playerDown && state.stageCleared) {
         drawCaption(state, kCaptionStageClear, 28, 0);
         drawCaption(state, kCaptionContinue, 54, 116);
     }

@@ -9,8 +9,8 @@
 namespace cindervane {
 
 // Called by the play frame as its last drawing step, once per Play frame, with the back
-// buffer. Counts the label and warning timers down and the game over counter up; 75 frames
-// after the ship is lost it stops every sound and switches to GameOver.
-void drawHeadUpDisplay(GameState& state, platform::DeviceContext& target);
+// buffer. It only draws: the label and warning timers and the count to game over move on in
+// the play frame's own step (advanceHeadUpDisplay), right after this.
+void drawHeadUpDisplay(const GameState& state, platform::DeviceContext& target);
 
 }  // namespace cindervane

@@ -5,7 +5,7 @@
 
 namespace cindervane {
 
-void drawCaption(GameState& state, int caption, int x, int y) {
+void drawCaption(const GameState& state, int caption, int x, int y) {
     Sprite* sprite = state.captions[caption].get();
     if (!sprite) return;
     sprite->setPosition(x, y);

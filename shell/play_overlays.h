@@ -6,7 +6,7 @@
 namespace cindervane {
 
 // Puts caption i of the eight at (x, y) and draws it keyed.
-void drawCaption(GameState& state, int caption, int x, int y);
+void drawCaption(const GameState& state, int caption, int x, int y);
 
 // Black, with the pause, resume, "or" and give up captions.
 void drawPause(GameState& state);

@@ -6,6 +6,7 @@
 
 #include "../play/play_field.h"
 #include "play/make_player_ship.h"
+#include "play/play_frame.h"
 
 namespace cindervane {
 namespace {
@@ -24,6 +25,11 @@ class HeadUpDisplayTest : public ::testing::Test {
     }
 
     void draw() { drawHeadUpDisplay(field.state, field.backDC); }
+    // The display's part of a Play frame: drawn, then its counters moved on.
+    void frame() {
+        draw();
+        advanceHeadUpDisplay(field.state);
+    }
     // How many pixels of a row, from x on, have the colour.
     int run(int x, int y, std::uint32_t colour) const {
         int length = 0;
@@ -74,7 +80,7 @@ TEST_F(HeadUpDisplayTest, APickupLabelRisesARowAFrameForTenFrames) {
     field.state.pickupLabels[6].left = 100;
     field.state.pickupLabels[6].top = 200;
     for (int i = 0; i < 12; ++i)
-        draw();
+        frame();
     EXPECT_EQ(field.state.pickupTimer, 0);
     const PickupLabel& label = field.state.pickupLabels[6];
     EXPECT_EQ(label.top, 190);
@@ -108,7 +114,7 @@ TEST_F(HeadUpDisplayTest, The76thFrameAfterTheLossSwitchesToGameOverOnce) {
     field.state.soundEffects[2]->play(true);
     int frames = 0;
     while (field.state.screen == GameScreen::Play && frames < 100) {
-        draw();
+        frame();
         ++frames;
     }
     EXPECT_EQ(frames, 76);
@@ -129,7 +135,30 @@ TEST_F(HeadUpDisplayTest, TheSpeakerShowsWhatATapWillDoOverTheWarningAndStageCle
     draw();
     EXPECT_EQ(field.pixel(5, 5), kGreen);
     EXPECT_EQ(field.pixel(30, 120), kScreenWhite);  // the warning at (24, 116)
-    EXPECT_EQ(field.state.bossWarning, 1);
+}
+
+TEST_F(HeadUpDisplayTest, DrawingLeavesEveryCounterAsItFoundIt) {
+    GameState& state = field.state;
+    state.screen = GameScreen::Play;
+    state.pickupIndex = 2;
+    state.pickupTimer = 3;
+    state.pickupLabels[2].left = 50;
+    state.pickupLabels[2].top = 100;
+    state.bossWarning = 2;
+    state.playerDown = true;
+    state.gameOverCounter = 75;
+    for (int i = 0; i < 3; ++i)
+        draw();
+    EXPECT_EQ(state.pickupTimer, 3);
+    EXPECT_EQ(state.pickupLabels[2].top, 100);
+    EXPECT_EQ(state.bossWarning, 2);
+    EXPECT_EQ(state.gameOverCounter, 75);
+    EXPECT_EQ(state.screen, GameScreen::Play);
+    advanceHeadUpDisplay(state);
+    EXPECT_EQ(state.pickupTimer, 2);
+    EXPECT_EQ(state.pickupLabels[2].top, 99);
+    EXPECT_EQ(state.bossWarning, 1);
+    EXPECT_EQ(state.screen, GameScreen::GameOver);
 }
 
 }  // namespace
