@@ -250,11 +250,11 @@ void PlatformBase::checkStateHash(const ScriptEvent& event) {
     if (now.whole == event.hash.whole) return;
     // The first part that differs says where the divergence started.
     std::string part = "state";
-    for (const auto& [name, expected] : event.hash.parts) {
+    for (const auto& recorded : event.hash.parts) {
         const auto found = std::find_if(now.parts.begin(), now.parts.end(),
-                                        [&](const auto& p) { return p.first == name; });
-        if (found == now.parts.end() || found->second != expected) {
-            part = name;
+                                        [&](const auto& p) { return p.first == recorded.first; });
+        if (found == now.parts.end() || found->second != recorded.second) {
+            part = recorded.first;
             break;
         }
     }
