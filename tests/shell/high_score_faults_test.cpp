@@ -47,6 +47,16 @@ std::vector<std::uint8_t> bytesOf(const HighScoreTable& table, const fs::path& s
     return readBytes(scratch / "hscr000.bas");
 }
 
+// A data folder (open to a plain user) whose score file holds a table of 777 that nobody
+// may read; saved gets the file's bytes.
+bool makeUnreadableScoreFile(const TestFolder& folder, const fs::path& data,
+                             std::vector<std::uint8_t>& saved) {
+    fs::create_directory(data);
+    ::chmod(folder.path().c_str(), 0755);
+    saved = bytesOf(tableOf(777), data);
+    return ::chmod((data / "hscr000.bas").c_str(), 0) == 0;
+}
+
 std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
@@ -80,10 +90,8 @@ int asPlainUser(const fs::path& folder, const std::function<int()>& check, std::
 TEST(HighScoreFaults, AnUnreadableFileIsMovedAsideAndNeverWrittenOver) {
     TestFolder folder;
     const fs::path data = folder.path() / "data";
-    fs::create_directory(data);
-    ::chmod(folder.path().c_str(), 0755);
-    const auto saved = bytesOf(tableOf(777), data);
-    ASSERT_EQ(::chmod((data / "hscr000.bas").c_str(), 0), 0);
+    std::vector<std::uint8_t> saved;
+    ASSERT_TRUE(makeUnreadableScoreFile(folder, data, saved));
 
     std::string said;
     const int result = asPlainUser(
@@ -110,10 +118,8 @@ TEST(HighScoreFaults, AnUnreadableFileIsMovedAsideAndNeverWrittenOver) {
 TEST(HighScoreFaults, AnUnreadableFileThatCannotBeMovedKeepsTheNewTableInMemoryOnly) {
     TestFolder folder;
     const fs::path data = folder.path() / "data";
-    fs::create_directory(data);
-    ::chmod(folder.path().c_str(), 0755);
-    const auto saved = bytesOf(tableOf(777), data);
-    ASSERT_EQ(::chmod((data / "hscr000.bas").c_str(), 0), 0);
+    std::vector<std::uint8_t> saved;
+    ASSERT_TRUE(makeUnreadableScoreFile(folder, data, saved));
 
     std::string said;
     const int result = asPlainUser(
