@@ -2,6 +2,8 @@
 #include "platform/draw/bitmap.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace cindervane::platform {
 
@@ -18,6 +20,13 @@ std::uint32_t quadRgb(const RgbQuad& c) {
 // Widens a 5-bit colour part to 8 bits, so full intensity stays full.
 std::uint32_t widen5(std::uint32_t part) {
     return (part << 3) | (part >> 2);
+}
+
+// A word read from memory as the little-endian value the picture stores.
+std::uint32_t littleEndian(std::uint32_t word) {
+    if constexpr (std::endian::native == std::endian::big)
+        return (word >> 24) | ((word >> 8) & 0xFF00) | ((word << 8) & 0xFF0000) | (word << 24);
+    return word;
 }
 
 }  // namespace
@@ -139,12 +148,22 @@ void Bitmap::readRgbRun(int x, int y, int count, std::uint32_t* out) const {
                          widen5(word & 31);
             }
             return;
-        case PixelFormat::Dib24:
-            for (int i = 0; i < count; ++i) {
-                const std::uint8_t* p = row + (x + i) * 3;
+        case PixelFormat::Dib24: {
+            // Blue, green and red are the low three bytes of a little-endian word read at the
+            // pixel; the last pixel is read by the byte, as the word would reach past the row.
+            const std::uint8_t* from = row + x * 3;
+            int i = 0;
+            for (; i + 1 < count; ++i) {
+                std::uint32_t word;
+                std::memcpy(&word, from + i * 3, 4);
+                out[i] = littleEndian(word) & 0xFFFFFF;
+            }
+            for (; i < count; ++i) {
+                const std::uint8_t* p = from + i * 3;
                 out[i] = (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
             }
             return;
+        }
         case PixelFormat::Dib32:
         case PixelFormat::Rgb32: {
             const auto* words = reinterpret_cast<const std::uint32_t*>(row);

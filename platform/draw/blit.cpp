@@ -29,6 +29,19 @@ void mapAxis(AxisMap& map, int dest, int destSize, int src, int srcSize, int tar
     map.count = 0;
     const std::int64_t start = std::max<std::int64_t>(dest, 0);
     const std::int64_t end = std::min<std::int64_t>(std::int64_t{dest} + destSize, targetLimit);
+    if (srcSize == destSize) {
+        // At the same size each target coordinate takes the source one at the same distance
+        // from the block's start, so the run is found without a division per coordinate.
+        const std::int64_t shift = std::int64_t{src} - dest;
+        const std::int64_t first = std::max(start, -shift);
+        const std::int64_t last = std::min(end, sourceLimit - shift);
+        if (first >= last) return;
+        map.first = static_cast<int>(first);
+        map.count = static_cast<int>(last - first);
+        for (int i = 0; i < map.count; ++i)
+            map.source[i] = static_cast<int>(first + shift + i);
+        return;
+    }
     for (std::int64_t t = start; t < end; ++t) {
         const std::int64_t offset = t - dest;
         const std::int64_t s = src + ((2 * offset + 1) * srcSize) / (2 * std::int64_t{destSize});
@@ -78,7 +91,6 @@ bool copyBlock(DeviceContext& targetDC, int x, int y, int width, int height,
     const int firstColumn = columns.source[0];
     const int lastColumn = columns.source[columns.count - 1];
     const int runLength = lastColumn - firstColumn + 1;
-    const bool oneToOne = width == sourceWidth && height == sourceHeight;
     // Copies inside one bitmap go bottom up when the block moves down, so no row is
     // overwritten before it is read.
     const bool upward = source == target && y > sourceY;
@@ -88,23 +100,35 @@ bool copyBlock(DeviceContext& targetDC, int x, int y, int width, int height,
     const bool keyed = key.has_value();
     const std::uint32_t keyColour = key.value_or(0);
     const bool sourceIndexed8 = source->format() == PixelFormat::Indexed8;
-    std::array<std::uint32_t, 256> colourOf{};
+    const bool targetRgb32 = target->format() == PixelFormat::Rgb32;
+    const bool indexToIndex = sourceIndexed8 && target->format() == PixelFormat::Indexed8;
     std::array<std::uint8_t, 256> indexOf{};
     std::array<bool, 256> leftOut{};
-    if (sourceIndexed8) {
-        for (int i = 0; i < 256; ++i) {
-            colourOf[i] = source->paletteRgb(i);
-            leftOut[i] = keyed && colourOf[i] == keyColour;
-        }
-    }
-    const bool indexToIndex = sourceIndexed8 && target->format() == PixelFormat::Indexed8;
     if (indexToIndex) {
         for (int i = 0; i < 256; ++i) {
+            const std::uint32_t colour = source->paletteRgb(i);
+            leftOut[i] = keyed && colour == keyColour;
             indexOf[i] = sameColour(source->palette()[i], target->palette()[i])
                              ? static_cast<std::uint8_t>(i)
-                             : target->nearestIndex(colourOf[i]);
+                             : target->nearestIndex(colour);
         }
     }
+    // For the sprites' path, a palette entry as a screen colour: read from the palette for a
+    // small block, from a table made once for the block when it is larger than the palette.
+    const std::array<RgbQuad, 256>& palette = source->palette();
+    const auto quadColour = [](const RgbQuad& c) {
+        return (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue;
+    };
+    std::array<std::uint32_t, 256> colourOf;
+    const bool colourTable = sourceIndexed8 && targetRgb32 && columns.count * rows.count > 256;
+    if (colourTable)
+        for (int i = 0; i < 256; ++i)
+            colourOf[i] = quadColour(palette[i]);
+    const auto paletteColour = [&](std::uint8_t index) {
+        return colourTable ? colourOf[index] : quadColour(palette[index]);
+    };
+    // The source columns are one run from firstColumn, in step with the target's.
+    const bool straightColumns = columns.count == runLength;
 
     for (int r = 0; r < rows.count; ++r) {
         const int row = upward ? rows.count - 1 - r : r;
@@ -122,33 +146,51 @@ bool copyBlock(DeviceContext& targetDC, int x, int y, int width, int height,
             }
             continue;
         }
-        if (target->format() == PixelFormat::Rgb32) {
+        if (targetRgb32) {
             std::uint32_t* to = target->screenRow(targetY) + targetX;
             if (sourceIndexed8) {
                 // The sprites' path: palette look-up straight into the screen row.
                 const std::uint8_t* from = source->rowFromTop(sourceRowY);
-                if (oneToOne && source != target) {
+                if (straightColumns && source != target) {
                     from += firstColumn;
+                    if (!keyed) {
+                        for (int c = 0; c < columns.count; ++c)
+                            to[c] = paletteColour(from[c]);
+                        continue;
+                    }
+                    // The key's pixels keep what is under them, chosen without a branch:
+                    // a sprite's outline is too irregular to guess.
                     for (int c = 0; c < columns.count; ++c) {
-                        const std::uint8_t index = from[c];
-                        if (!leftOut[index]) to[c] = colourOf[index];
+                        const std::uint32_t colour = paletteColour(from[c]);
+                        to[c] = colour == keyColour ? to[c] : colour;
                     }
                 } else {
                     std::memcpy(scratch.indexLine.data(), from + firstColumn, runLength);
                     for (int c = 0; c < columns.count; ++c) {
-                        const std::uint8_t index =
-                            scratch.indexLine[columns.source[c] - firstColumn];
-                        if (!leftOut[index]) to[c] = colourOf[index];
+                        const std::uint32_t colour =
+                            paletteColour(scratch.indexLine[columns.source[c] - firstColumn]);
+                        if (!keyed || colour != keyColour) to[c] = colour;
                     }
                 }
                 continue;
             }
-            if (source->format() == PixelFormat::Rgb32 && oneToOne && !keyed) {
+            if (source->format() == PixelFormat::Rgb32 && straightColumns && !keyed) {
                 // The back buffer's path to the window: whole rows at once.
                 std::memmove(to, source->screenRow(sourceRowY) + firstColumn,
                              static_cast<std::size_t>(columns.count) * 4);
                 continue;
             }
+            if (straightColumns && !keyed && source != target) {
+                // The stage backgrounds' path: the picture's colours straight into the row.
+                source->readRgbRun(firstColumn, sourceRowY, runLength, to);
+                continue;
+            }
+            source->readRgbRun(firstColumn, sourceRowY, runLength, scratch.line.data());
+            for (int c = 0; c < columns.count; ++c) {
+                const std::uint32_t colour = scratch.line[columns.source[c] - firstColumn];
+                if (!keyed || colour != keyColour) to[c] = colour;
+            }
+            continue;
         }
         // Every other pair of formats: the source run as colours, then pixel by pixel.
         source->readRgbRun(firstColumn, sourceRowY, runLength, scratch.line.data());
@@ -157,9 +199,7 @@ bool copyBlock(DeviceContext& targetDC, int x, int y, int width, int height,
         for (int c = 0; c < columns.count; ++c) {
             const std::uint32_t colour = scratch.line[columns.source[c] - firstColumn];
             if (keyed && colour == keyColour) continue;
-            if (target->format() == PixelFormat::Rgb32) {
-                target->screenRow(targetY)[targetX + c] = colour;
-            } else if (target->format() == PixelFormat::Indexed8) {
+            if (target->format() == PixelFormat::Indexed8) {
                 if (colour != lastColour) {
                     lastColour = colour;
                     lastIndex = target->nearestIndex(colour);

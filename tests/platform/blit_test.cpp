@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -213,6 +214,79 @@ TEST(FormatConversion, EveryPictureDepthReachesTheScreenInItsOwnColours) {
     EXPECT_EQ(target->rgbAt(7, 0), 0u);
     EXPECT_EQ(target->rgbAt(11, 1), 0x112233u);
     EXPECT_EQ(target->rgbAt(12, 0), 0xFF00FFu);
+}
+
+// What every copy must do, pixel by pixel: each target pixel inside the block and the target
+// takes the source pixel nearest its centre, when that lies inside the source, and keeps its
+// own colour where that source pixel has the key's colour.
+void referenceCopy(Bitmap& target, int x, int y, int width, int height, const Bitmap& source,
+                   int sourceX, int sourceY, int sourceWidth, int sourceHeight, bool keyed,
+                   std::uint32_t key) {
+    for (int ty = std::max(y, 0); ty < std::min(y + height, target.height()); ++ty) {
+        const int sy = sourceY + ((2 * (ty - y) + 1) * sourceHeight) / (2 * height);
+        if (sy < 0 || sy >= source.height()) continue;
+        for (int tx = std::max(x, 0); tx < std::min(x + width, target.width()); ++tx) {
+            const int sx = sourceX + ((2 * (tx - x) + 1) * sourceWidth) / (2 * width);
+            if (sx < 0 || sx >= source.width()) continue;
+            const std::uint32_t colour = source.rgbAt(sx, sy);
+            if (!keyed || colour != key) target.setRgb(tx, ty, colour);
+        }
+    }
+}
+
+TEST(FormatConversion, EveryPathDrawsWhatThePixelByPixelCopyDraws) {
+    // Sprites (8-bit), stage backgrounds (24-bit) and screen-format pictures, copied plainly,
+    // keyed and stretched, partly off either bitmap, onto the screen format and onto an
+    // 8-bit target whose palette differs.
+    auto sprite = patterned(23, 17);
+    auto background = Bitmap::createDib(23, 17, 24, {});
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 23; ++x)
+            background->setRgb(x, y, (x * 37 + y * 11) % 5 == 0 ? kBlue : 0x10203u * (x + y));
+    auto screen = screenOf(23, 17, kGrey);
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 23; ++x)
+            if ((x + 2 * y) % 3 == 0) screen->screenRow(y)[x] = kBlue;
+    std::vector<RgbQuad> otherPalette = testPalette();
+    std::swap(otherPalette[1], otherPalette[2]);
+    const Bitmap* sources[] = {sprite.get(), background.get(), screen.get()};
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % static_cast<std::uint32_t>(range));
+    };
+    for (int trial = 0; trial < 600; ++trial) {
+        const Bitmap& source = *sources[trial % 3];
+        const bool onScreen = trial % 4 != 3;
+        auto drawn = onScreen ? screenOf(19, 15, kRed) : patterned(19, 15);
+        auto expected = onScreen ? screenOf(19, 15, kRed) : patterned(19, 15);
+        if (!onScreen) {
+            drawn->palette()[1] = otherPalette[1];
+            drawn->palette()[2] = otherPalette[2];
+            expected->palette() = drawn->palette();
+        }
+        const int x = next(30) - 8, y = next(26) - 8;
+        const int sourceX = next(30) - 5, sourceY = next(24) - 5;
+        const int width = 1 + next(25), height = 1 + next(20);
+        const bool stretched = trial % 5 == 0;
+        const int sourceWidth = stretched ? 1 + next(30) : width;
+        const int sourceHeight = stretched ? 1 + next(24) : height;
+        const bool keyed = trial % 2 == 0;
+        DeviceContext to(drawn.get());
+        const DeviceContext from(const_cast<Bitmap*>(&source));
+        if (keyed) {
+            transparentImage(to, x, y, width, height, from, sourceX, sourceY, sourceWidth,
+                             sourceHeight, 0xFF0000);
+        } else {
+            stretchBlt(to, x, y, width, height, from, sourceX, sourceY, sourceWidth, sourceHeight);
+        }
+        referenceCopy(*expected, x, y, width, height, source, sourceX, sourceY, sourceWidth,
+                      sourceHeight, keyed, kBlue);
+        ASSERT_EQ(pixelsOf(*drawn), pixelsOf(*expected))
+            << "trial " << trial << ": (" << x << ", " << y << ") " << width << "x" << height
+            << " from (" << sourceX << ", " << sourceY << ") " << sourceWidth << "x" << sourceHeight
+            << (keyed ? " keyed" : "");
+    }
 }
 
 TEST(FillRect, FillsUpToButNotIncludingRightAndBottomAndClips) {
