@@ -68,13 +68,13 @@ void press(GameState& state, KeyIndex key) {
 Autopilot::Skill Autopilot::skillOf(AutopilotSkill skill) {
     switch (skill) {
         case AutopilotSkill::Normal:
-            return {2, 1, 12, 2, true, true, true};
+            return {2, 1, 12, 2, true, true, true, true};
         case AutopilotSkill::Novice:
-            return {4, 2, 8, 1, false, false, false};
+            return {4, 2, 8, 1, false, false, false, false};
         case AutopilotSkill::Expert:
             break;
     }
-    return {1, 0, kMaxLookAhead, 3, true, true, true};
+    return {1, 0, kMaxLookAhead, 3, true, true, true, true};
 }
 
 Autopilot::Autopilot(AutopilotSettings settings)
@@ -88,7 +88,10 @@ void Autopilot::act(GameState& state) {
         framesOnScreen_ = 0;
         stylusHeld_ = false;
         // Each stage has a boss of its own ways.
-        if (state.screen == GameScreen::StageIntro) chargeWays_ = {};
+        if (state.screen == GameScreen::StageIntro) {
+            chargeWays_ = {};
+            bossDashes_ = false;
+        }
     }
     framesOnScreen_ += 1;
     if (state.screen == GameScreen::Play) {
@@ -186,6 +189,8 @@ void Autopilot::fly(GameState& state) {
     }
 
     frame_ += 1;
+    const bool slowed = ship->isHyperFiring() || (ship->isCharging() && ship->chargeBarFull());
+    shipSpeed_ = slowed ? std::max(1, ship->getSpeedCapX() / 3) : std::max(1, ship->getSpeedCapX());
     gatherThreats(state, *ship);
     if (frame_ >= nextPlan_) {
         // A new look at the field: the plan is flown until the next one, so a slower hand
@@ -265,9 +270,12 @@ void Autopilot::useButtons(GameState& state, int earliest) {
         ship.getChargeLevel() < 1 && !ship.isEvading()) {
         press(state, kEvadeKey);
     }
+    // Near a boss that dashes a slow ship is a lost ship: no charge is begun there.
+    const bool slowIsRisky = skill_.watchesGuns && bossNear_ && bossDashes_;
     if (!ship.isCharging()) {
         chargeHeld_ = 0;
-        if (ship.getChargeLevel() == 0 && ship.powerBarFull()) press(state, kChargeKey);
+        if (ship.getChargeLevel() == 0 && ship.powerBarFull() && !slowIsRisky)
+            press(state, kChargeKey);
         return;
     }
     if (!ship.chargeBarFull()) return;

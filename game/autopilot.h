@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "game/autopilot_settings.h"
+#include "game/autopilot_view.h"
 #include "game/game_state.h"
 #include "gamelibrary/random_generator.h"
 #include "platform/draw/geometry.h"
@@ -34,8 +35,9 @@ class Autopilot {
         std::int32_t vx;
         std::int32_t vy;
         std::int32_t cost;
-        bool certain;  // a shot or body already there, or a volley it has seen coming
+        bool certain;          // a shot or body already there, or a volley it has seen coming
         platform::Rect swept;  // everywhere it can be within the look-ahead
+        int from;              // the first frame it is there: a shot not yet fired comes later
     };
     static constexpr int kMaxThreats = 2048;
 
@@ -57,6 +59,7 @@ class Autopilot {
         bool watchesGuns;
         bool rolls;
         bool aimsBeam;
+        bool readsWindUps;  // it leaves the columns of guns it sees winding up
     };
     static constexpr int kMaxLookAhead = 16;
     static Skill skillOf(AutopilotSkill skill);
@@ -79,6 +82,7 @@ class Autopilot {
         std::int32_t x = 0;
         std::int32_t y = 0;
         std::int32_t seenAt = 0;
+        platform::Point velocity{};  // as judged when it was last seen
     };
     static constexpr int kMaxSeenBodies = 128;
     // The way a boss dashed in each of its phases (by pattern): 0 not yet seen, else the
@@ -97,15 +101,18 @@ class Autopilot {
     // enemies' fast guns will fire along.
     void gatherThreats(const GameState& state, const PlayerShip& ship);
     void addThreat(const platform::Rect& box, int vx, int vy, std::int32_t cost,
-                   bool certain = true);
+                   bool certain = true, int from = 0);
     void addShot(const Projectile& shot, const PlayerShip& ship, std::int32_t cost);
     void addBody(const Enemy& enemy, std::int32_t fullHp);
     void addGunLines(const Enemy& enemy);
+    // The beams and lasers a boss's guns show winding up: each shot where its muzzle will be
+    // when it fires, from that frame on.
+    void addWindUps(const Enemy& boss);
     WatchedGun* watch(const Craft& owner, int gun);
     // How far the body moved since the last frame, as it is remembered; its own speed and
     // direction for a body not seen before.
     platform::Point bodyVelocity(const Enemy& body);
-    // The cost of a plan: heading (dx, dy) at full speed for `hold` frames, then standing;
+    // The cost of a plan: heading (dx, dy) at the ship's speed for `hold` frames, then standing;
     // earliest is the frame of its first certain heavy hit (an eighth of the full hit points
     // or more), or 0 when none comes; lethal tells whether that hit would end the ship.
     std::int64_t planCost(const PlayerShip& ship, int dx, int dy, int hold, const Goal& goal,
@@ -135,6 +142,12 @@ class Autopilot {
     // is away from bosses while the ship has half its hit points or more).
     bool bossNear_ = false;
     int nextPlan_ = 0;
+    // The ship's speed this frame, pixels a frame: a third of its top speed while the
+    // charge bar is full or the beam is out.
+    int shipSpeed_ = kShipSpeed;
+    // A boss of this stage has been seen dashing: the charge is not built up near it, as a
+    // full charge bar and the beam slow the ship, and the beam does not stop a ram.
+    bool bossDashes_ = false;
     // Frames the charge bar has been full without the beam being let go.
     std::int32_t chargeHeld_ = 0;
     // Frames since the stage's boss fell.

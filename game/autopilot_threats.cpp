@@ -31,6 +31,10 @@ constexpr int kChargeSpeedY = 9;
 constexpr int kChargeWindUp = 6;
 // A watched gun whose volley is this many frames late is taken to have stopped its rhythm.
 constexpr int kLateVolley = 4;
+// Pixels either way a winding-up muzzle may turn off its course each frame before it fires,
+// and at most.
+constexpr int kWindUpDrift = 2;
+constexpr int kMostWindUpDrift = 16;
 
 int sign(int value) {
     return (value > 0) - (value < 0);
@@ -80,15 +84,16 @@ Autopilot::Goal Autopilot::chooseGoal(const GameState& state, const PlayerShip& 
 }
 
 void Autopilot::addThreat(const platform::Rect& box, int vx, int vy, std::int32_t cost,
-                          bool certain) {
-    if (threatCount_ >= kMaxThreats || box.empty()) return;
+                          bool certain, int from) {
+    if (threatCount_ >= kMaxThreats || box.empty() || from > skill_.lookAhead) return;
     // Only what can come near the ship within the look-ahead counts.
+    const platform::Rect first = shifted(box, vx * from, vy * from);
     const platform::Rect later = shifted(box, vx * skill_.lookAhead, vy * skill_.lookAhead);
-    const platform::Rect swept{std::min(box.left, later.left), std::min(box.top, later.top),
-                               std::max(box.right, later.right),
-                               std::max(box.bottom, later.bottom)};
+    const platform::Rect swept{std::min(first.left, later.left), std::min(first.top, later.top),
+                               std::max(first.right, later.right),
+                               std::max(first.bottom, later.bottom)};
     if (!overlaps(swept, reach_)) return;
-    threats_[threatCount_++] = {box, vx, vy, cost, certain, swept};
+    threats_[threatCount_++] = {box, vx, vy, cost, certain, swept, from};
 }
 
 void Autopilot::addShot(const Projectile& shot, const PlayerShip& ship, std::int32_t cost) {
@@ -117,6 +122,8 @@ void Autopilot::addBody(const Enemy& enemy, std::int32_t fullHp) {
     const std::int32_t cost = std::min(enemy.getHp() + 100, fullHp);
     const platform::Point velocity = bodyVelocity(enemy);
     addThreat(padded, velocity.x, velocity.y, cost);
+    // A boss seen dashing may dash again: being slow near it is dangerous.
+    if (enemy.isBoss() && std::abs(velocity.y) >= kChargeSpeedY) bossDashes_ = true;
     // A boss out of its first phase may charge: a practised hand keeps out of the lanes it
     // could dash down at its top speed, and learns which way each phase of it dashes.
     if (enemy.isBoss() && enemy.getPattern() != 0 && skill_.watchesGuns) {
@@ -145,19 +152,23 @@ Autopilot::WatchedGun* Autopilot::watch(const Craft& owner, int gun) {
 platform::Point Autopilot::bodyVelocity(const Enemy& body) {
     SeenBody* free = nullptr;
     for (SeenBody& seen : seenBodies_) {
-        if (seen.body == &body && frame_ - seen.seenAt <= 1) {
-            const platform::Point velocity{body.getX() - seen.x, body.getY() - seen.y};
-            seen = {&body, body.getX(), body.getY(), frame_};
+        // Looked at already this frame: judged as then.
+        if (seen.body == &body && seen.seenAt == frame_) return seen.velocity;
+        if (seen.body == &body && frame_ - seen.seenAt == 1) {
+            platform::Point velocity{body.getX() - seen.x, body.getY() - seen.y};
             // A jump farther than any flight is a placing, not a motion.
-            if (std::abs(velocity.x) <= 2 * kMaxBodySpeed &&
-                std::abs(velocity.y) <= 2 * kMaxBodySpeed)
-                return velocity;
-            return {0, 0};
+            if (std::abs(velocity.x) > 2 * kMaxBodySpeed ||
+                std::abs(velocity.y) > 2 * kMaxBodySpeed)
+                velocity = {0, 0};
+            seen = {&body, body.getX(), body.getY(), frame_, velocity};
+            return velocity;
         }
         if (!free && (!seen.body || frame_ - seen.seenAt > 1)) free = &seen;
     }
-    if (free) *free = {&body, body.getX(), body.getY(), frame_};
-    return {body.getSpeedX() * body.getDirX(), body.getSpeedY() * body.getDirY()};
+    const platform::Point velocity{body.getSpeedX() * body.getDirX(),
+                                   body.getSpeedY() * body.getDirY()};
+    if (free) *free = {&body, body.getX(), body.getY(), frame_, velocity};
+    return velocity;
 }
 
 void Autopilot::addGunLines(const Enemy& enemy) {
@@ -210,10 +221,41 @@ void Autopilot::addGunLines(const Enemy& enemy) {
     }
 }
 
+void Autopilot::addWindUps(const Enemy& boss) {
+    if (!boss.isAlive() || !boss.sheet()) return;
+    BeamForecast forecast;
+    boss.foretellBeams(forecast);
+    if (forecast.count == 0) return;
+    // The boss moves on until the guns fire: its muzzles go with it, as far as it can be
+    // told from how it moves now, and a little either way for the turns it may take.
+    const platform::Point velocity = bodyVelocity(boss);
+    for (int i = 0; i < forecast.count; ++i) {
+        const BeamWarning& warning = forecast.warnings[static_cast<std::size_t>(i)];
+        const Enemy* owner = warning.part < 0 ? &boss : boss.part(warning.part);
+        const Gun* gun = owner ? owner->gun(warning.gun) : nullptr;
+        const Projectile* shot = gun ? gun->projectile(0) : nullptr;
+        if (!shot || !shot->sheet()) continue;
+        const int k = warning.framesLeft;
+        const int w = shot->width();
+        const int h = shot->height();
+        const int drift = std::min(k * kWindUpDrift, kMostWindUpDrift);
+        const int x = warning.x - w / 2 + velocity.x * k;
+        const int y = warning.y + velocity.y * k;
+        const platform::Rect box{x + (w >> 2) - drift, y + (h >> 2), x + w - (w >> 2) + drift,
+                                 y + h - (h >> 2)};
+        const int vx = shot->getSpeedX() * shot->getDirX();
+        const int vy = shot->getSpeedY() * shot->getDirY();
+        // Where the shot is k frames from now, it is at the muzzle: the threat's box is kept
+        // as if it had flown all along, and counts only from then.
+        addThreat(shifted(box, -vx * k, -vy * k), vx, vy,
+                  std::max<std::int32_t>(gun->getDamage(), 100), true, k);
+    }
+}
+
 void Autopilot::gatherThreats(const GameState& state, const PlayerShip& ship) {
     threatCount_ = 0;
     const platform::Rect box = ship.hitBox();
-    const int reach = kShipSpeed * skill_.lookAhead + kMargin;
+    const int reach = shipSpeed_ * skill_.lookAhead + kMargin;
     reach_ = {box.left - reach, box.top - reach, box.right + reach, box.bottom + reach};
     const auto addShots = [this, &ship](const Craft& shooter) {
         for (int g = 0; g < shooter.getGunCount(); ++g) {
@@ -230,6 +272,7 @@ void Autopilot::gatherThreats(const GameState& state, const PlayerShip& ship) {
         addShots(*enemy);
         addBody(*enemy, ship.getFullHp());
         addGunLines(*enemy);
+        if (skill_.readsWindUps && enemy->isBoss()) addWindUps(*enemy);
         for (int i = 0; i < enemy->getPartCount(); ++i) {
             const Enemy* part = enemy->part(i);
             if (!part) continue;
@@ -256,8 +299,8 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
     int y = ship.getY();
     for (int t = 1; t <= lookAhead; ++t) {
         if (t <= hold) {
-            x = std::clamp(x + dx * kShipSpeed, 0, kScreenWidth - w);
-            y = std::clamp(y + dy * kShipSpeed, highest, lowest);
+            x = std::clamp(x + dx * shipSpeed_, 0, kScreenWidth - w);
+            y = std::clamp(y + dy * shipSpeed_, highest, lowest);
         }
         path[t] = shifted(padded, x - ship.getX(), y - ship.getY());
     }
@@ -272,7 +315,7 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
     for (int i = 0; i < threatCount_; ++i) {
         const Threat& threat = threats_[i];
         if (!overlaps(bounds, threat.swept)) continue;
-        for (int t = 1; t <= lookAhead; ++t) {
+        for (int t = std::max(1, threat.from); t <= lookAhead; ++t) {
             if (!overlaps(path[t], shifted(threat.box, threat.vx * t, threat.vy * t))) continue;
             // The sooner, the dearer, but a hit that would end the ship is no better for
             // coming later; a shot a gun may never fire is a smaller worry.
