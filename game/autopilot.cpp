@@ -43,6 +43,10 @@ constexpr int kRefillTaps = 6;
 constexpr int kRollWithin = 3;
 constexpr int kBeamWithin = 6;
 constexpr std::int32_t kChargeHoldLimit = 30;
+// A body with an eighth of the ship's hit points or more is heavy, and near when it is this
+// many pixels away or closer.
+constexpr std::int32_t kHeavyBodyShare = 8;
+constexpr int kHeavyBodyRange = 100;
 constexpr std::string_view kNick = "BOT";
 
 void tapAt(GameState& state, int x, int y) {
@@ -68,13 +72,13 @@ void press(GameState& state, KeyIndex key) {
 Autopilot::Skill Autopilot::skillOf(AutopilotSkill skill) {
     switch (skill) {
         case AutopilotSkill::Normal:
-            return {2, 1, 12, 2, true, true, true, true};
+            return {1, 1, 16, 2, true, true, true, true, 2};
         case AutopilotSkill::Novice:
-            return {4, 2, 8, 1, false, false, false, false};
+            return {4, 2, 8, 1, false, false, false, false, 0};
         case AutopilotSkill::Expert:
             break;
     }
-    return {1, 0, kMaxLookAhead, 3, true, true, true, true};
+    return {1, 0, kMaxLookAhead, 3, true, true, true, true, 2};
 }
 
 Autopilot::Autopilot(AutopilotSettings settings)
@@ -201,10 +205,10 @@ void Autopilot::fly(GameState& state) {
         nextPlan_ = frame_ + skill_.replan + jitter;
         choosePlan(*ship, chooseGoal(state, *ship));
     } else {
-        planEarliest_ = std::max(0, planEarliest_ - 1);
+        planHit_.earliest = std::max(0, planHit_.earliest - 1);
     }
     steer(state, *ship);
-    useButtons(state, planEarliest_);
+    useButtons(state);
 }
 
 void Autopilot::choosePlan(const PlayerShip& ship, const Goal& goal) {
@@ -216,18 +220,16 @@ void Autopilot::choosePlan(const PlayerShip& ship, const Goal& goal) {
             const int dx = sx * side_;
             for (int hold : kHolds) {
                 if (hold > skill_.lookAhead) hold = skill_.lookAhead;
-                int earliest = 0;
-                bool lethal = false;
+                Hit hit;
                 // A little of its own chance on every way, so near ties go as its seed leans.
-                const std::int64_t cost = planCost(ship, dx, dy, hold, goal, earliest, lethal) +
-                                          random_.next() % kTieNoise;
+                const std::int64_t cost =
+                    planCost(ship, dx, dy, hold, goal, hit) + random_.next() % kTieNoise;
                 if (first || cost < bestCost) {
                     first = false;
                     bestCost = cost;
                     planDx_ = dx;
                     planDy_ = dy;
-                    planEarliest_ = earliest;
-                    planLethal_ = lethal;
+                    planHit_ = hit;
                 }
             }
         }
@@ -256,29 +258,49 @@ void Autopilot::steer(GameState& state, const PlayerShip& ship) {
     }
 }
 
-void Autopilot::useButtons(GameState& state, int earliest) {
+bool Autopilot::heavyBodyNear(const GameState& state, const PlayerShip& ship) const {
+    const platform::Rect box = ship.hitBox();
+    for (auto* node = state.enemies.head(); node; node = node->next) {
+        const Enemy* enemy = node->object.get();
+        if (!enemy || enemy->isBoss() || !enemy->isAlive() || !enemy->sheet()) continue;
+        if (enemy->getHp() * kHeavyBodyShare < ship.getHp()) continue;
+        const platform::Rect body = enemy->hitBox();
+        if (body.right > box.left - kHeavyBodyRange && body.left < box.right + kHeavyBodyRange &&
+            body.bottom > box.top - kHeavyBodyRange && body.top < box.bottom + kHeavyBodyRange)
+            return true;
+    }
+    return false;
+}
+
+void Autopilot::useButtons(GameState& state) {
     PlayerShip& ship = *state.ship;
+    const int earliest = planHit_.earliest;
     if (!ship.getAutoFire() && ship.getChargeLevel() < 1) press(state, kAutoFireKey);
     bossNear_ = false;
     for (auto* node = state.enemies.head(); node && !bossNear_; node = node->next)
         bossNear_ = node->object && node->object->isBoss() && onScreen(*node->object);
     // A hit that would end the ship is rolled through as late as can be, so the roll lasts
     // while the body passes.
-    const int rollWithin = planLethal_ ? 1 : kRollWithin;
+    const int rollWithin = planHit_.lethal ? 1 : kRollWithin;
     if (skill_.rolls && earliest > 0 && earliest <= rollWithin && ship.evadeBarFull() &&
-        (planLethal_ || (!bossNear_ && ship.getHp() * 2 < ship.getFullHp())) &&
+        (planHit_.lethal || (!bossNear_ && ship.getHp() * 2 < ship.getFullHp())) &&
         ship.getChargeLevel() < 1 && !ship.isEvading()) {
         press(state, kEvadeKey);
     }
-    // Near a boss that dashes a slow ship is a lost ship: no charge is begun there.
-    const bool slowIsRisky = skill_.watchesGuns && bossNear_ && bossDashes_;
+    // Near a boss that dashes or a heavy body a slow ship is a lost ship: no charge is begun
+    // there, and a charge too small for the beam is let go before it slows the ship.
+    const bool slowIsRisky =
+        skill_.watchesGuns && ((bossNear_ && bossDashes_) || heavyBodyNear(state, ship));
     if (!ship.isCharging()) {
         chargeHeld_ = 0;
         if (ship.getChargeLevel() == 0 && ship.powerBarFull() && !slowIsRisky)
             press(state, kChargeKey);
         return;
     }
-    if (!ship.chargeBarFull()) return;
+    if (!ship.chargeBarFull()) {
+        if (slowIsRisky && ship.barsReached(ship.getCharge()) < 2) press(state, kChargeKey);
+        return;
+    }
     chargeHeld_ += 1;
     // The beam is worth letting go with an enemy above to burn, with a hit coming, or
     // before the slow flight of a full charge has lasted too long.
@@ -292,8 +314,9 @@ void Autopilot::useButtons(GameState& state, int earliest) {
     }
     // A less practised hand lets it go as soon as it is full.
     if (!skill_.aimsBeam) enemyAbove = true;
-    if (enemyAbove || (earliest > 0 && earliest <= kBeamWithin) ||
-        chargeHeld_ >= kChargeHoldLimit) {
+    // The beam stops shots but not a ram.
+    const bool shotComing = earliest > 0 && earliest <= kBeamWithin && !planHit_.body;
+    if (enemyAbove || shotComing || chargeHeld_ >= kChargeHoldLimit) {
         press(state, kChargeKey);
         chargeHeld_ = 0;
     }

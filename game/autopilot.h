@@ -38,6 +38,16 @@ class Autopilot {
         bool certain;          // a shot or body already there, or a volley it has seen coming
         platform::Rect swept;  // everywhere it can be within the look-ahead
         int from;              // the first frame it is there: a shot not yet fired comes later
+        bool body;             // an enemy's body: only a roll gets the ship through it
+        int spread;  // pixels it may stray each way every four frames (bodies turn and swerve)
+    };
+    // The first heavy hit a plan runs into (an eighth of the full hit points or more):
+    // its frame (0 when none comes), whether it would end the ship, and whether it is a
+    // body rather than a shot.
+    struct Hit {
+        int earliest = 0;
+        bool lethal = false;
+        bool body = false;
     };
     static constexpr int kMaxThreats = 2048;
 
@@ -60,6 +70,7 @@ class Autopilot {
         bool rolls;
         bool aimsBeam;
         bool readsWindUps;  // it leaves the columns of guns it sees winding up
+        int bodySpread;     // pixels it allows a body to stray each way every four frames
     };
     static constexpr int kMaxLookAhead = 16;
     static Skill skillOf(AutopilotSkill skill);
@@ -83,6 +94,7 @@ class Autopilot {
         std::int32_t y = 0;
         std::int32_t seenAt = 0;
         platform::Point velocity{};  // as judged when it was last seen
+        platform::Point turn{};      // how that velocity changed from the frame before
     };
     static constexpr int kMaxSeenBodies = 128;
     // The way a boss dashed in each of its phases (by pattern): 0 not yet seen, else the
@@ -101,7 +113,7 @@ class Autopilot {
     // enemies' fast guns will fire along.
     void gatherThreats(const GameState& state, const PlayerShip& ship);
     void addThreat(const platform::Rect& box, int vx, int vy, std::int32_t cost,
-                   bool certain = true, int from = 0);
+                   bool certain = true, int from = 0, bool body = false, int spread = 0);
     void addShot(const Projectile& shot, const PlayerShip& ship, std::int32_t cost);
     void addBody(const Enemy& enemy, std::int32_t fullHp);
     void addGunLines(const Enemy& enemy);
@@ -111,16 +123,18 @@ class Autopilot {
     WatchedGun* watch(const Craft& owner, int gun);
     // How far the body moved since the last frame, as it is remembered; its own speed and
     // direction for a body not seen before.
-    platform::Point bodyVelocity(const Enemy& body);
-    // The cost of a plan: heading (dx, dy) at the ship's speed for `hold` frames, then standing;
-    // earliest is the frame of its first certain heavy hit (an eighth of the full hit points
-    // or more), or 0 when none comes; lethal tells whether that hit would end the ship.
+    // How it changed since the frame before goes into turn, when asked for.
+    platform::Point bodyVelocity(const Enemy& body, platform::Point* turn = nullptr);
+    // The cost of a plan: heading (dx, dy) at the ship's speed for `hold` frames, then
+    // standing; hit is the first certain heavy hit on the way.
     std::int64_t planCost(const PlayerShip& ship, int dx, int dy, int hold, const Goal& goal,
-                          int& earliest, bool& lethal) const;
+                          Hit& hit) const;
     // The cheapest of the ways it can fly, kept as the plan until its next look.
     void choosePlan(const PlayerShip& ship, const Goal& goal);
     void steer(GameState& state, const PlayerShip& ship);
-    void useButtons(GameState& state, int earliest);
+    void useButtons(GameState& state);
+    // A heavy body near enough to meet a slow ship: then the ship is kept fast.
+    bool heavyBodyNear(const GameState& state, const PlayerShip& ship) const;
 
     AutopilotSettings settings_;
     Skill skill_;
@@ -136,8 +150,7 @@ class Autopilot {
     // The plan it flies until its next look: heading and the frame of its first hit.
     int planDx_ = 0;
     int planDy_ = 0;
-    int planEarliest_ = 0;
-    bool planLethal_ = false;
+    Hit planHit_;
     // A boss is on the field: the roll is kept for the hits that would end the ship (as it
     // is away from bosses while the ship has half its hit points or more).
     bool bossNear_ = false;

@@ -25,6 +25,8 @@ constexpr std::int32_t kHeavyShot = 1000;
 constexpr int kBodyRoom = 8;
 // No body flies faster than this many pixels a frame.
 constexpr int kMaxBodySpeed = 16;
+// A turning body is also looked for on the course it has after turning this many frames more.
+constexpr int kTurnFrames = 6;
 // How a boss charges: pixels a frame across and down, and the frames it may wait first.
 constexpr int kChargeSpeedX = 5;
 constexpr int kChargeSpeedY = 9;
@@ -84,16 +86,17 @@ Autopilot::Goal Autopilot::chooseGoal(const GameState& state, const PlayerShip& 
 }
 
 void Autopilot::addThreat(const platform::Rect& box, int vx, int vy, std::int32_t cost,
-                          bool certain, int from) {
+                          bool certain, int from, bool body, int spread) {
     if (threatCount_ >= kMaxThreats || box.empty() || from > skill_.lookAhead) return;
     // Only what can come near the ship within the look-ahead counts.
     const platform::Rect first = shifted(box, vx * from, vy * from);
     const platform::Rect later = shifted(box, vx * skill_.lookAhead, vy * skill_.lookAhead);
-    const platform::Rect swept{std::min(first.left, later.left), std::min(first.top, later.top),
-                               std::max(first.right, later.right),
-                               std::max(first.bottom, later.bottom)};
+    const int stray = spread * skill_.lookAhead / 4;
+    const platform::Rect swept{
+        std::min(first.left, later.left) - stray, std::min(first.top, later.top) - stray,
+        std::max(first.right, later.right) + stray, std::max(first.bottom, later.bottom) + stray};
     if (!overlaps(swept, reach_)) return;
-    threats_[threatCount_++] = {box, vx, vy, cost, certain, swept, from};
+    threats_[threatCount_++] = {box, vx, vy, cost, certain, swept, from, body, spread};
 }
 
 void Autopilot::addShot(const Projectile& shot, const PlayerShip& ship, std::int32_t cost) {
@@ -120,8 +123,16 @@ void Autopilot::addBody(const Enemy& enemy, std::int32_t fullHp) {
     const platform::Rect padded{box.left - room, box.top - room, box.right + room,
                                 box.bottom + room};
     const std::int32_t cost = std::min(enemy.getHp() + 100, fullHp);
-    const platform::Point velocity = bodyVelocity(enemy);
-    addThreat(padded, velocity.x, velocity.y, cost);
+    platform::Point turn{};
+    const platform::Point velocity = bodyVelocity(enemy, &turn);
+    const int spread = enemy.isBoss() ? 0 : skill_.bodySpread;
+    addThreat(padded, velocity.x, velocity.y, cost, true, 0, true, spread);
+    // A body that is turning is also looked for where it goes if it keeps turning.
+    if (!enemy.isBoss() && skill_.bodySpread > 0 && (turn.x != 0 || turn.y != 0)) {
+        const int vx = std::clamp(velocity.x + turn.x * kTurnFrames, -kMaxBodySpeed, kMaxBodySpeed);
+        const int vy = std::clamp(velocity.y + turn.y * kTurnFrames, -kMaxBodySpeed, kMaxBodySpeed);
+        addThreat(padded, vx, vy, cost, true, 0, true, spread);
+    }
     // A boss seen dashing may dash again: being slow near it is dangerous.
     if (enemy.isBoss() && std::abs(velocity.y) >= kChargeSpeedY) bossDashes_ = true;
     // A boss out of its first phase may charge: a practised hand keeps out of the lanes it
@@ -133,7 +144,7 @@ void Autopilot::addBody(const Enemy& enemy, std::int32_t fullHp) {
             if (learnt != 0 && dx != learnt - 2) continue;
             for (int delay = 0; delay <= kChargeWindUp; delay += 3)
                 addThreat(shifted(padded, -dx * kChargeSpeedX * delay, -kChargeSpeedY * delay),
-                          dx * kChargeSpeedX, kChargeSpeedY, cost * 4, false);
+                          dx * kChargeSpeedX, kChargeSpeedY, cost * 4, false, 0, true);
         }
     }
 }
@@ -149,25 +160,32 @@ Autopilot::WatchedGun* Autopilot::watch(const Craft& owner, int gun) {
     return free;
 }
 
-platform::Point Autopilot::bodyVelocity(const Enemy& body) {
+platform::Point Autopilot::bodyVelocity(const Enemy& body, platform::Point* turn) {
     SeenBody* free = nullptr;
     for (SeenBody& seen : seenBodies_) {
         // Looked at already this frame: judged as then.
-        if (seen.body == &body && seen.seenAt == frame_) return seen.velocity;
+        if (seen.body == &body && seen.seenAt == frame_) {
+            if (turn) *turn = seen.turn;
+            return seen.velocity;
+        }
         if (seen.body == &body && frame_ - seen.seenAt == 1) {
             platform::Point velocity{body.getX() - seen.x, body.getY() - seen.y};
             // A jump farther than any flight is a placing, not a motion.
             if (std::abs(velocity.x) > 2 * kMaxBodySpeed ||
                 std::abs(velocity.y) > 2 * kMaxBodySpeed)
                 velocity = {0, 0};
-            seen = {&body, body.getX(), body.getY(), frame_, velocity};
+            const platform::Point change{std::clamp(velocity.x - seen.velocity.x, -2, 2),
+                                         std::clamp(velocity.y - seen.velocity.y, -2, 2)};
+            seen = {&body, body.getX(), body.getY(), frame_, velocity, change};
+            if (turn) *turn = change;
             return velocity;
         }
         if (!free && (!seen.body || frame_ - seen.seenAt > 1)) free = &seen;
     }
     const platform::Point velocity{body.getSpeedX() * body.getDirX(),
                                    body.getSpeedY() * body.getDirY()};
-    if (free) *free = {&body, body.getX(), body.getY(), frame_, velocity};
+    if (free) *free = {&body, body.getX(), body.getY(), frame_, velocity, {}};
+    if (turn) *turn = {};
     return velocity;
 }
 
@@ -284,7 +302,7 @@ void Autopilot::gatherThreats(const GameState& state, const PlayerShip& ship) {
 }
 
 std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hold, const Goal& goal,
-                                 int& earliest, bool& lethal) const {
+                                 Hit& hit) const {
     const int w = ship.width();
     const int h = ship.height();
     const int lowest = PlayerShip::kBottomLimit - h;
@@ -310,13 +328,16 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
                                 std::max(path[1].right, path[lookAhead].right),
                                 std::max(path[1].bottom, path[lookAhead].bottom)};
     std::int64_t cost = 0;
-    earliest = 0;
-    lethal = false;
+    hit = {};
     for (int i = 0; i < threatCount_; ++i) {
         const Threat& threat = threats_[i];
         if (!overlaps(bounds, threat.swept)) continue;
         for (int t = std::max(1, threat.from); t <= lookAhead; ++t) {
-            if (!overlaps(path[t], shifted(threat.box, threat.vx * t, threat.vy * t))) continue;
+            const int stray = threat.spread * t / 4;
+            const platform::Rect there = shifted(threat.box, threat.vx * t, threat.vy * t);
+            if (!overlaps(path[t], {there.left - stray, there.top - stray, there.right + stray,
+                                    there.bottom + stray}))
+                continue;
             // The sooner, the dearer, but a hit that would end the ship is no better for
             // coming later; a shot a gun may never fire is a smaller worry.
             const std::int64_t weight = threat.certain ? 4 : 1;
@@ -324,9 +345,8 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
             cost += threat.cost * urgency * weight;
             // Only a heavy hit is worth the roll or the beam: the evade bar is kept for those.
             if (threat.certain && threat.cost * 8 >= ship.getFullHp() &&
-                (earliest == 0 || t < earliest)) {
-                earliest = t;
-                lethal = threat.cost >= ship.getHp();
+                (hit.earliest == 0 || t < hit.earliest)) {
+                hit = {t, threat.cost >= ship.getHp(), threat.body};
             }
             // A body that would end the ship counts for every frame it overlaps, so when no
             // way is clear the one that leaves it soonest wins.
