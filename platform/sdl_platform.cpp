@@ -56,6 +56,7 @@ SdlPlatform::~SdlPlatform() {
     audio_.reset();
     instanceLock_.reset();
     closeWindow();
+    hand_.release();
     for (SDL_GameController* pad : gamepads_)
         SDL_GameControllerClose(pad);
     // With the display gone, SDL's own goodbye to it would only wait on a dead connection.
@@ -248,6 +249,16 @@ void SdlPlatform::changeScale(int step) {
 
 void SdlPlatform::setPlayView(const PlayView& view) {
     controls_.setPlayView(view);
+}
+
+bool SdlPlatform::holdHand(const HandHold& hold) {
+    return videoReady_ && hand_.hold(hold);
+}
+
+bool SdlPlatform::handPointer(int& x, int& y) const {
+    x = controls_.pointerX();
+    y = controls_.pointerY();
+    return true;
 }
 
 void SdlPlatform::toggleFullScreen() {
