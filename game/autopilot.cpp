@@ -46,6 +46,8 @@ constexpr std::int32_t kChargeHoldLimit = 30;
 // many pixels away or closer.
 constexpr std::int32_t kHeavyBodyShare = 8;
 constexpr int kHeavyBodyRange = 100;
+// Frames a boss is watched before it is trusted not to dash.
+constexpr std::int32_t kBossStudyFrames = 300;
 constexpr std::string_view kNick = "BOT";
 
 }  // namespace
@@ -96,6 +98,7 @@ void Autopilot::act(GameState& state) {
         if (state.screen == GameScreen::StageIntro) {
             chargeWays_ = {};
             bossDashes_ = false;
+            bossWatched_ = 0;
         }
     }
     framesOnScreen_ += 1;
@@ -281,6 +284,7 @@ void Autopilot::useButtons(GameState& state) {
     bossNear_ = false;
     for (auto* node = state.enemies.head(); node && !bossNear_; node = node->next)
         bossNear_ = node->object && node->object->isBoss() && onScreen(*node->object);
+    if (bossNear_) bossWatched_ += 1;
     // A hit that would end the ship is rolled through as late as can be, so the roll lasts
     // while the body passes.
     const int rollWithin = planHit_.lethal ? 1 : kRollWithin;
@@ -289,10 +293,12 @@ void Autopilot::useButtons(GameState& state) {
         ship.getChargeLevel() < 1 && !ship.isEvading()) {
         press(state, kEvadeKey);
     }
-    // Near a boss that dashes or a heavy body a slow ship is a lost ship: no charge is begun
-    // there, and a charge too small for the beam is let go before it slows the ship.
+    // Near a boss that dashes, or one not yet watched long enough to know it does not, or
+    // near a heavy body, a slow ship is a lost ship: no charge is begun there, and a charge
+    // too small for the beam is let go before it slows the ship.
     const bool slowIsRisky =
-        skill_.watchesGuns && ((bossNear_ && bossDashes_) || heavyBodyNear(state, ship));
+        skill_.watchesGuns && ((bossNear_ && (bossDashes_ || bossWatched_ < kBossStudyFrames)) ||
+                               heavyBodyNear(state, ship));
     if (!ship.isCharging()) {
         chargeHeld_ = 0;
         if (ship.getChargeLevel() == 0 && ship.powerBarFull() && !slowIsRisky)

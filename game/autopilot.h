@@ -175,6 +175,8 @@ class Autopilot {
     // A boss of this stage has been seen dashing: the charge is not built up near it, as a
     // full charge bar and the beam slow the ship, and the beam does not stop a ram.
     bool bossDashes_ = false;
+    // Frames this stage's boss has been on the screen.
+    std::int32_t bossWatched_ = 0;
     // Frames the charge bar has been full without the beam being let go.
     std::int32_t chargeHeld_ = 0;
     // Frames since the stage's boss fell.
