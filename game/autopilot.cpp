@@ -289,8 +289,8 @@ void Autopilot::useButtons(GameState& state) {
     // while the body passes.
     const int rollWithin = planHit_.lethal ? 1 : kRollWithin;
     if (skill_.rolls && earliest > 0 && earliest <= rollWithin && ship.evadeBarFull() &&
-        (planHit_.lethal || (!bossNear_ && ship.getHp() * 2 < ship.getFullHp())) &&
-        ship.getChargeLevel() < 1 && !ship.isEvading()) {
+        (planHit_.lethal || !(bossNear_ && bossDashes_)) && ship.getChargeLevel() < 1 &&
+        !ship.isEvading()) {
         press(state, kEvadeKey);
     }
     // Near a boss that dashes, or one not yet watched long enough to know it does not, or
