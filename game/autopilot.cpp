@@ -72,7 +72,7 @@ void Autopilot::press(GameState& state, KeyIndex key) {
 Autopilot::Skill Autopilot::skillOf(AutopilotSkill skill) {
     switch (skill) {
         case AutopilotSkill::Normal:
-            return {1, 1, 16, 2, true, true, true, true, 2};
+            return {1, 0, 14, 2, true, true, true, true, 2};
         case AutopilotSkill::Novice:
             return {4, 2, 8, 1, false, false, false, false, 0};
         case AutopilotSkill::Expert:
