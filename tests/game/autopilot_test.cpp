@@ -1,5 +1,6 @@
 // The autopilot's hand on a started game: through the screens, auto fire, the refill
-// corner, dodging a shot and rolling out of one it cannot dodge, and the nick it enters.
+// corner, dodging a shot and rolling out of one it cannot dodge, leaving the column of a gun
+// winding up, keeping the ship fast near a boss, and the nick it enters.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -88,27 +89,93 @@ TEST_F(AutopilotTest, SteersOutOfTheWayOfAShotComingDown) {
     EXPECT_GE(farthest, 8);
 }
 
-TEST_F(AutopilotTest, RollsOutOfAShotItCannotDodgeOnlyWhenTheHitWouldHurtMost) {
-    // A shot just above the ship; whether it rolls with these hit points left.
-    const auto rollsWith = [this](std::int32_t hp) {
+TEST_F(AutopilotTest, RollsThroughAHeavyShotItCannotDodgeButNotThroughALightOne) {
+    // A shot of the damage just above the ship; whether it rolls.
+    const auto rollsThrough = [this](std::int32_t damage, AutopilotSkill skill) {
         startPlay();
         TestEnemyLayout layout;
         layout.guns = 1;
         layout.shotsPerGun = 1;
-        layout.damage = 700;
+        layout.damage = damage;
         TestEnemy& shooter = spawnTestEnemy(state, layout, 0, -200);
         shooter.setDirY(0);
         PlayerShip& ship = *state.ship;
         EXPECT_TRUE(ship.evadeBarFull());
-        ship.setHp(hp);
         shotAt(shooter, ship.getX() + ship.width() / 2 - 5, ship.getY() - 10, 10);
-        Autopilot pilot;
+        Autopilot pilot({.skill = skill});
         step(pilot);
         return ship.isEvading();
     };
-    EXPECT_FALSE(rollsWith(5000)) << "with most of its hit points the roll is kept";
-    EXPECT_TRUE(rollsWith(2000)) << "low, away from bosses";
-    EXPECT_TRUE(rollsWith(600)) << "a hit that would end the ship";
+    EXPECT_TRUE(rollsThrough(700, AutopilotSkill::Expert)) << "an eighth of the hit points";
+    EXPECT_FALSE(rollsThrough(300, AutopilotSkill::Expert)) << "the roll is kept for worse";
+    EXPECT_FALSE(rollsThrough(700, AutopilotSkill::Novice)) << "the novice never rolls";
+}
+
+// A boss whose gun 0 shows its wind-up: its heavy shot falls from a muzzle above the ship
+// `framesLeft` frames from now; the boss itself stands still and fires nothing.
+class WindingUpBoss : public TestEnemy {
+  public:
+    WindingUpBoss(const TestEnemyLayout& layout, RandomGenerator& random, int framesLeft)
+        : TestEnemy(layout, random), framesLeft_(framesLeft) {}
+    void foretellBeams(BeamForecast& forecast) const override {
+        forecast.add(*this, -1, 0, framesLeft_);
+    }
+    void move() override {
+        framesLeft_ -= 1;
+        updateOwned();
+    }
+
+  private:
+    int framesLeft_;
+};
+
+TEST_F(AutopilotTest, LeavesTheColumnOfAGunItSeesWindingUpBeforeItFires) {
+    // Whether the ship's hit box has left the column of a heavy gun winding up straight
+    // above it by the time the gun fires.
+    const auto leaves = [this](AutopilotSkill skill) {
+        startPlay();
+        TestEnemyLayout layout;
+        layout.kind = kPoseidon;
+        layout.boss = true;
+        layout.guns = 1;
+        layout.shotsPerGun = 1;
+        layout.shotKind = kEnemyMissile;
+        // Slower than the shots whose lines every hand keeps out of anyway.
+        layout.shotSpeed = 9;
+        layout.damage = 2000;
+        auto boss = std::make_unique<WindingUpBoss>(layout, state.random, 6);
+        PlayerShip& ship = *state.ship;
+        const int column = ship.getX() + ship.width() / 2;
+        boss->gun(0)->setOffsetX(110 - 2);
+        boss->gun(0)->setOffsetY(130);
+        boss->setDirY(0);
+        listEnemy(state, std::move(boss), column - 110, 60);
+        Autopilot pilot({.skill = skill});
+        step(pilot, 5);
+        const platform::Rect box = ship.hitBox();
+        return box.right <= column - 3 || box.left >= column + 3;
+    };
+    EXPECT_TRUE(leaves(AutopilotSkill::Expert));
+    EXPECT_TRUE(leaves(AutopilotSkill::Normal));
+}
+
+TEST_F(AutopilotTest, BeginsNoChargeNearABossItHasNotWatchedLongButDoesAwayFromIt) {
+    const auto charges = [this](bool boss) {
+        startPlay();
+        if (boss) {
+            TestEnemyLayout layout;
+            layout.kind = kPoseidon;
+            layout.boss = true;
+            spawnTestEnemy(state, layout, 10, 0).setDirY(0);
+        }
+        PlayerShip& ship = *state.ship;
+        ship.setPower(100);
+        Autopilot pilot;
+        step(pilot, 3);
+        return ship.isCharging();
+    };
+    EXPECT_TRUE(charges(false));
+    EXPECT_FALSE(charges(true)) << "it may dash, and a slow ship cannot get out of its way";
 }
 
 TEST_F(AutopilotTest, GivesUpAfterGameOverAndEntersTheNickBot) {
