@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <string>
 
@@ -491,7 +492,13 @@ std::int64_t SdlPlatform::dispatchMessage(const Message& message) {
 }
 
 std::uint32_t SdlPlatform::tickCount() {
-    return SDL_GetTicks();
+    // Milliseconds since the machine started, as the device counts them, and not since SDL
+    // started: the default seed of the game's generator is the tick count, and SDL's own
+    // count would give nearly every game the same few seeds.
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+                                      static_cast<std::uint64_t>(now.tv_nsec) / 1000000u);
 }
 
 void SdlPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) {
