@@ -42,10 +42,9 @@ class BossFight {
     // Play frames until the stage is cleared or the frames run out; the frames played.
     int fight(int frames) {
         PlayerShip& ship = *field.state.ship;
-        const std::int32_t fullHp = ship.getHp();
         int played = 0;
         while (played < frames && !field.state.stageCleared) {
-            ship.setHp(fullHp);
+            ship.setHp(ship.getFullHp());
             ship.setAutoFire(true);
             ++field.state.frameCounter;
             runPlayScreen(field.state, field.backDC);
