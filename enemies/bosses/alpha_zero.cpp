@@ -14,7 +14,7 @@ namespace cindervane {
 namespace {
 
 constexpr std::int32_t kCoins = 10;
-constexpr std::int32_t kPlating = 3;
+constexpr std::int32_t kPlating = 4;
 
 // A ring's quarter, from straight along one axis towards the next.
 struct Slant {
@@ -206,7 +206,8 @@ void AlphaZero::firstFormAttack() {
             fireGuns(centre, kWallWings, kWallWings + 9);
             fireGuns(centre, 30 + kWallWings, 30 + kWallWings + 9);
         }
-        if (age_ % 30 == 20) fireGuns(front, 48 + (age_ / 30) % 8, 48 + (age_ / 30) % 8);
+        // An aimed shot halfway between two walls, from each of the front's guns in turn.
+        if (age_ % 40 == 30) fireGuns(front, 48 + (age_ / 40) % 8, 48 + (age_ / 40) % 8);
         if (age_ >= kWallFrames) {
             dirX_ = 0;
             age_ = 0;
@@ -223,16 +224,15 @@ void AlphaZero::firstFormAttack() {
             pattern_ = 4;
         }
     } else {
-        // Napalm as the warning, then the broad beam under the front, swept slowly across
-        // the middle as the body sways, for as long as it burns; pulse beams beside it and
-        // aimed shots from the centre.
-        sway();
+        // Standing: napalm as the warning, then the broad beam under the front for as long as
+        // it burns, with aimed shots from the centre to move a ship beside it; once it is out,
+        // the pulse beams, straight then slanting.
         if (age_ == 10) fireGuns(front, 56, 61);
         if (age_ == 40) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
         holdBeam();
-        if (age_ == 100 || age_ == 140) fireGuns(front, 32, 39);
-        if (age_ == 120) fireGuns(front, 40, 47);
-        if (age_ == 150 || age_ == 165 || age_ == 180) fireGuns(centre, 72, 73);
+        if (age_ == 100 || age_ == 120 || age_ == 140) fireGuns(centre, 72, 73);
+        if (age_ == 170) fireGuns(front, 32, 39);
+        if (age_ == 185) fireGuns(front, 40, 47);
         if (age_ >= kBeamFrames) {
             dirX_ = 0;
             age_ = 0;

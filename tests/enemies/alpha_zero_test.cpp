@@ -117,21 +117,24 @@ TEST_F(AlphaZeroTest, LoopsItsThreeAttacksWithTheSectionsInPlaceUntilTheFrontFal
     for (int round = 0; round < 2; ++round)
         for (std::int32_t next : {3, 4, 2}) {
             const std::int32_t phase = boss.getPattern();
-            std::int32_t sweptFrom = -1000;
-            bool swept = false;
+            std::int32_t burnedAt = -1000;
+            bool beamMoved = false;
+            bool burned = false;
             for (int f = 0; f < 1000 && boss.getPattern() == phase; ++f) {
                 boss.move();
                 expectPartsPlaced();
                 if (!beam.isAlive()) continue;
-                // The beam is swept with the front.
+                // The beam stays under the front, which stands while it burns.
+                burned = true;
                 EXPECT_EQ(beam.getX(), piece(0).getX() + beamGun.getOffsetX());
                 EXPECT_EQ(beam.getY(), piece(0).getY() + beamGun.getOffsetY());
-                if (sweptFrom == -1000) sweptFrom = beam.getX();
-                swept = swept || beam.getX() != sweptFrom;
+                if (burnedAt == -1000) burnedAt = beam.getX();
+                beamMoved = beamMoved || beam.getX() != burnedAt;
             }
             EXPECT_EQ(boss.getPattern(), next);
             EXPECT_EQ(boss.getAge(), 0);
-            EXPECT_EQ(swept, phase == 4) << phase;
+            EXPECT_EQ(burned, phase == 4) << phase;
+            EXPECT_FALSE(beamMoved) << phase;
         }
     EXPECT_TRUE(boss.getInvulnerable()) << "the body waits for its second form";
 
