@@ -17,13 +17,12 @@ gpid=
 trap 'kill $gpid $xpid 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display number of our own: the first free one from 90.
-display=90
-while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of our own: Xvfb picks a free number and writes it once it is ready.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xpid=$!
-export DISPLAY=":$display"
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+[[ -s $work/display ]] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
 
 SDL_AUDIODRIVER=dummy "$program" --stage 1 --scale 1 --seed 7 --no-sound --frames 450 \
     --data-dir "$work/data" --record "$work/session" >"$work/log" 2>&1 &
