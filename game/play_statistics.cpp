@@ -142,8 +142,7 @@ void PlayStatistics::afterFrame(const GameState& state) {
     }
     record->frames += 1;
     if (const Enemy* boss = livingBoss(state)) {
-        if (record->bossArrivedAt < 0 && canBeHurt(*boss))
-            record->bossArrivedAt = record->frames;
+        if (record->bossArrivedAt < 0 && canBeHurt(*boss)) record->bossArrivedAt = record->frames;
         if (record->bossArrivedAt >= 0) watchBossGuns(*boss);
     }
     countVolleysHit(*record);
@@ -161,8 +160,10 @@ nlohmann::json PlayStatistics::report(const GameState& state) const {
     for (const StageRecord& record : stages_) {
         nlohmann::json guns = nlohmann::json::object();
         for (const auto& [key, gun] : record.guns)
-            guns[key] = {{"hits", gun.hits}, {"damage", gun.damage}, {"volleys", gun.volleys},
-                          {"volleysHit", gun.volleysHit}};
+            guns[key] = {{"hits", gun.hits},
+                         {"damage", gun.damage},
+                         {"volleys", gun.volleys},
+                         {"volleysHit", gun.volleysHit}};
         stages.push_back({{"stage", record.stage},
                           {"cleared", record.cleared},
                           {"frames", record.frames},
