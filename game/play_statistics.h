@@ -21,9 +21,11 @@ namespace cindervane {
 class PlayStatistics : public PlayObserver {
   public:
     // A gun of an enemy kind: its hits on the ship, the hit points they cost, and (for the
-    // guns of bosses) the volleys it fired and how many of them hit. A hit belongs to the
-    // gun's latest volley, so a beam that burns for several frames, or a spread that lands
-    // twice, counts that volley once.
+    // guns of bosses) the volleys it fired and how many of them hit. A volley is a frame
+    // after which the gun has a shot in the air that it had not before (a shot that hits in
+    // the very frame it leaves the gun is not seen as one). A hit belongs to the gun's latest
+    // volley, so a beam that burns for several frames, or a spread that lands twice, counts
+    // that volley once.
     struct GunRecord {
         std::int64_t hits = 0;
         std::int64_t damage = 0;
