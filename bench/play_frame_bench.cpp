@@ -3,12 +3,12 @@
 // Also counts what the frame asks the heap for, which should be nothing.
 #include <benchmark/benchmark.h>
 
-#include "../tests/enemies/test_enemy.h"
 #include "../tests/allocation_watch.h"
+#include "../tests/enemies/test_enemy.h"
 #include "../tests/play/play_field.h"
-#include "play/make_player_ship.h"
-#include "play/play_frame.h"
+#include "shell/frame_dispatch.h"
 #include "shell/ship_upgrades.h"
+#include "stage/make_player_ship.h"
 
 namespace cindervane {
 namespace {

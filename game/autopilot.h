@@ -9,10 +9,10 @@
 #include <cstdint>
 
 #include "game/autopilot_settings.h"
-#include "game/game_state.h"
 #include "gamelibrary/random_generator.h"
 #include "platform/draw/geometry.h"
 #include "play/player_ship.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 
@@ -34,7 +34,7 @@ class Autopilot {
         std::int32_t vx;
         std::int32_t vy;
         std::int32_t cost;
-        bool certain;  // a shot or body already there, or a volley it has seen coming
+        bool certain;          // a shot or body already there, or a volley it has seen coming
         platform::Rect swept;  // everywhere it can be within the look-ahead
     };
     static constexpr int kMaxThreats = 2048;

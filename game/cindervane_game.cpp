@@ -6,8 +6,6 @@
 #include "enemies/stage_table.h"
 #include "game/shut_down.h"
 #include "game/start_up.h"
-#include "game/state_hash.h"
-#include "play/play_dump.h"
 #include "shell/frame_dispatch.h"
 #include "shell/input.h"
 #include "shell/picture_screens.h"
@@ -15,6 +13,8 @@
 #include "shell/screen_flow.h"
 #include "shell/shell_dump.h"
 #include "shell/ship_upgrades.h"
+#include "stage/play_dump.h"
+#include "stage/state_hash.h"
 
 namespace cindervane {
 

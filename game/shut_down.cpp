@@ -2,8 +2,8 @@
 // released in the game's fixed order. Anything never made is skipped.
 #include "game/shut_down.h"
 
+#include "core/high_score_table.h"
 #include "gamelibrary/game_app.h"
-#include "shell/high_score_table.h"
 
 namespace cindervane {
 

@@ -3,11 +3,10 @@
 
 #include <string>
 
-#include "game/asset_tables.h"
-#include "game/sheet_catalogue_loader.h"
+#include "core/asset_tables.h"
+#include "core/high_score_table.h"
 #include "gamelibrary/game_app.h"
-#include "platform/draw/blit.h"
-#include "shell/high_score_table.h"
+#include "stage/sheet_catalogue_loader.h"
 
 namespace cindervane {
 
@@ -98,12 +97,6 @@ void startUpGame(GameState& state, platform::Platform& platform) {
     loadSoundEffects(state, platform);
     for (auto& player : state.musicPlayers)
         player = std::make_unique<SoundClip>(platform.waveOutput());
-}
-
-void paintWindow(GameState& state, platform::Platform& platform) {
-    if (!state.backDC) return;
-    platform::bitBlt(platform.windowContext(), 0, 0, platform.screenWidth(),
-                     platform.screenHeight(), *state.backDC, 0, 0);
 }
 
 }  // namespace cindervane

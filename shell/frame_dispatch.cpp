@@ -2,16 +2,29 @@
 // picture screens and play count the frame clock first.
 #include "shell/frame_dispatch.h"
 
-#include "game/start_up.h"
-#include "play/play_frame.h"
+#include "platform/draw/blit.h"
+#include "shell/head_up_display.h"
 #include "shell/high_score_screens.h"
 #include "shell/menus.h"
 #include "shell/picture_screens.h"
 #include "shell/picture_slots.h"
 #include "shell/play_overlays.h"
 #include "shell/shop_screen.h"
+#include "stage/play_frame.h"
 
 namespace cindervane {
+
+void runPlayScreen(GameState& state, platform::DeviceContext& target) {
+    runPlayField(state, target);
+    drawHeadUpDisplay(state, target);
+    advanceHeadUpDisplay(state);
+}
+
+void paintWindow(GameState& state, platform::Platform& platform) {
+    if (!state.backDC) return;
+    platform::bitBlt(platform.windowContext(), 0, 0, platform.screenWidth(),
+                     platform.screenHeight(), *state.backDC, 0, 0);
+}
 
 void runPlayFrame(GameState& state) {
     switch (state.screen) {

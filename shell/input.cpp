@@ -2,7 +2,6 @@
 // stylus alone; buttons reach the ship only during play.
 #include "shell/input.h"
 
-#include "game/stage_music.h"
 #include "gamelibrary/game_app.h"
 #include "play/player_ship.h"
 #include "shell/high_score_screens.h"
@@ -11,6 +10,7 @@
 #include "shell/screen_flow.h"
 #include "shell/shop_screen.h"
 #include "shell/tap_areas.h"
+#include "stage/stage_music.h"
 
 namespace cindervane {
 

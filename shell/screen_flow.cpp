@@ -1,12 +1,12 @@
 // The course of a game from screen to screen.
 #include "shell/screen_flow.h"
 
-#include "game/stage_music.h"
 #include "shell/picture_screens.h"
 #include "shell/picture_slots.h"
 #include "shell/ship_upgrades.h"
 #include "shell/stage_playlists.h"
 #include "shell/stage_start.h"
+#include "stage/stage_music.h"
 
 namespace cindervane {
 

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "shell/high_score_table.h"
+#include "core/high_score_table.h"
 
 namespace cindervane {
 

@@ -15,10 +15,10 @@
 #include "enemies/timetables/stage6.h"
 #include "enemies/timetables/stage7.h"
 #include "enemies/timetables/stage8.h"
-#include "play/make_player_ship.h"
 #include "play/player_ship.h"
 #include "shell/picture_slots.h"
 #include "shell/ship_upgrades.h"
+#include "stage/make_player_ship.h"
 
 namespace cindervane {
 

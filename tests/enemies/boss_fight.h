@@ -9,10 +9,10 @@
 
 #include "../play/play_field.h"
 #include "enemies/bosses/make_boss.h"
-#include "enemies/enemy_factory.h"
-#include "play/make_player_ship.h"
-#include "play/play_frame.h"
+#include "shell/frame_dispatch.h"
 #include "shell/ship_upgrades.h"
+#include "stage/enemy_factory.h"
+#include "stage/make_player_ship.h"
 
 namespace cindervane {
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../play/play_field.h"
+#include "stage/enemy_sweep.h"
 #include "test_enemy.h"
 
 namespace cindervane {

@@ -7,7 +7,7 @@
 #include "../play/play_field.h"
 #include "enemies/bosses/make_boss.h"
 #include "enemies/bosses/rauder.h"
-#include "enemies/enemy_factory.h"
+#include "stage/enemy_factory.h"
 
 namespace cindervane {
 namespace {

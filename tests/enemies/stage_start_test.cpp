@@ -8,14 +8,14 @@
 
 #include "../gamelibrary/recording_game.h"
 #include "../test_folder.h"
-#include "enemies/enemy_factory.h"
 #include "enemies/stage_table.h"
 #include "enemies/timetables/stage1.h"
-#include "game/game_state.h"
 #include "game/start_up.h"
 #include "gamelibrary/game_app.h"
 #include "platform/headless_platform.h"
 #include "shell/stage_start.h"
+#include "stage/enemy_factory.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 namespace {

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "enemies/enemy.h"
-#include "game/game_state.h"
 #include "play/straight_shot.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

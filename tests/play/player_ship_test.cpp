@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "play/make_player_ship.h"
 #include "play_field.h"
+#include "stage/make_player_ship.h"
 
 namespace cindervane {
 namespace {

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "../play/play_field.h"
-#include "play/make_player_ship.h"
-#include "play/play_frame.h"
+#include "stage/make_player_ship.h"
+#include "stage/play_frame.h"
 
 namespace cindervane {
 namespace {

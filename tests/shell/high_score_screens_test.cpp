@@ -1,8 +1,8 @@
 // The nick entry keyboard and the way a new score enters the table.
 #include <gtest/gtest.h>
 
+#include "core/high_score_table.h"
 #include "shell/high_score_screens.h"
-#include "shell/high_score_table.h"
 #include "shell/keyboard_keys.h"
 #include "shell_fixture.h"
 

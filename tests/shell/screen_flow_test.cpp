@@ -1,11 +1,11 @@
 // The screen machine from the logo to the main menu, the menus and the course of a game.
 #include <gtest/gtest.h>
 
-#include "game/stage_music.h"
 #include "shell/high_score_screens.h"
 #include "shell/screen_flow.h"
 #include "shell/stage_start.h"
 #include "shell_fixture.h"
+#include "stage/stage_music.h"
 
 namespace cindervane {
 namespace {

@@ -1,0 +1,30 @@
+// The enemy factory and the spawn walk: once a play frame the timetable rows due at the
+// stage tick are built, their pictures found, placed and listed. Nothing else makes enemies.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "core/spawn_entry.h"
+#include "enemies/enemy.h"
+#include "stage/game_state.h"
+
+namespace cindervane {
+
+// Walks every row of the timetable and spawns, in table order, each one whose tick is the
+// given tick, unless the stage is cleared. A row of tick 0 never fires: the first play frame
+// is tick 1.
+void spawnDue(GameState& state, std::int32_t tick);
+
+// Builds the enemy of the timetable row: the boss types by makeBoss, every other kind by its
+// own class. A type that does not exist, or whose class is not built, spawns nothing.
+void spawnEnemy(GameState& state, int row);
+
+// Everything the factory does to a freshly built enemy of the row's type: its score value,
+// the fast scroll of type 38, every picture of the body, shots, sparks, coins, box,
+// explosion and parts (each miss a fatal error of its own, the building goes on), the box's
+// item, the row's pattern, position and heading, the boss warning, and last its place at the
+// tail of the enemy list.
+void admitEnemy(GameState& state, std::unique_ptr<Enemy> enemy, const SpawnEntry& row);
+
+}  // namespace cindervane
