@@ -20,14 +20,14 @@ void runPlayScreen(GameState& state, platform::DeviceContext& target) {
     advanceHeadUpDisplay(state);
 }
 
-void paintWindow(GameState& state, platform::Platform& platform) {
-    if (!state.backDC) return;
+void paintWindow(const RunResources& run, platform::Platform& platform) {
+    if (!run.backDC) return;
     platform::bitBlt(platform.windowContext(), 0, 0, platform.screenWidth(),
-                     platform.screenHeight(), *state.backDC, 0, 0);
+                     platform.screenHeight(), *run.backDC, 0, 0);
 }
 
 void runPlayFrame(GameState& state) {
-    switch (state.screen) {
+    switch (state.flow.screen) {
         case GameScreen::Logo:
             drawLogo(state);
             break;
@@ -42,7 +42,7 @@ void runPlayFrame(GameState& state) {
             drawStageEnding(state);
             break;
         case GameScreen::Play:
-            if (state.backDC) runPlayScreen(state, *state.backDC);
+            if (state.run.backDC) runPlayScreen(state, *state.run.backDC);
             break;
         default:
             break;
@@ -50,7 +50,7 @@ void runPlayFrame(GameState& state) {
 }
 
 void runFrame(GameState& state, platform::Platform& platform) {
-    switch (state.screen) {
+    switch (state.flow.screen) {
         case GameScreen::MainMenu:
             drawMainMenu(state);
             break;
@@ -78,12 +78,12 @@ void runFrame(GameState& state, platform::Platform& platform) {
             drawShop(state);
             break;
         default:
-            state.frameCounter += 1;
+            state.flow.frameCounter += 1;
             runPlayFrame(state);
             break;
     }
     // The finished back buffer goes to the window, as a repaint would.
-    paintWindow(state, platform);
+    paintWindow(state.run, platform);
 }
 
 }  // namespace cindervane

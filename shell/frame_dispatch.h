@@ -16,7 +16,7 @@ void runFrame(GameState& state, platform::Platform& platform);
 void runPlayScreen(GameState& state, platform::DeviceContext& target);
 
 // Repaints the window from the back buffer.
-void paintWindow(GameState& state, platform::Platform& platform);
+void paintWindow(const RunResources& run, platform::Platform& platform);
 
 // The animated picture screens and play: counts nothing itself; runFrame has counted the
 // frame clock before calling it.

@@ -116,9 +116,9 @@ void DrawnEffects::shipFalls(std::int32_t x, std::int32_t y, std::int32_t width,
 }
 
 void DrawnEffects::noticeFalls(GameState& state) {
-    if (const PlayerShip* ship = state.ship.get(); ship && explodingNow(*ship))
+    if (const PlayerShip* ship = state.field.ship.get(); ship && explodingNow(*ship))
         shipFalls(ship->getX(), ship->getY(), ship->width(), ship->height());
-    for (auto* node = state.enemies.head(); node; node = node->next) {
+    for (auto* node = state.field.enemies.head(); node; node = node->next) {
         const Enemy* enemy = node->object.get();
         if (!enemy || !enemy->isBoss()) continue;
         for (int i = 0; i < enemy->getPartCount(); ++i)
@@ -131,7 +131,7 @@ void DrawnEffects::noticeFalls(GameState& state) {
 
 void DrawnEffects::drawBlasts(GameState& state, platform::DeviceContext& target) {
     (void)target;
-    SpriteSheet* sheet = sheetOf(state.effectSheets, kExplosionSheet);
+    SpriteSheet* sheet = sheetOf(state.run.effectSheets, kExplosionSheet);
     if (!sheet || sheet->frameCount() < 1) return;
     for (const Blast& b : blasts_) {
         if (!b.live || b.age < b.delay) continue;
@@ -165,8 +165,8 @@ void DrawnEffects::drawFlash(platform::DeviceContext& target) {
 }
 
 void DrawnEffects::drawWindUps(GameState& state, platform::DeviceContext& target) {
-    SpriteSheet* spark = sheetOf(state.effectSheets, kSparkSheet);
-    for (auto* node = state.enemies.head(); node; node = node->next) {
+    SpriteSheet* spark = sheetOf(state.run.effectSheets, kSparkSheet);
+    for (auto* node = state.field.enemies.head(); node; node = node->next) {
         const Enemy* enemy = node->object.get();
         if (!enemy || !enemy->isBoss() || !enemy->isAlive()) continue;
         BeamForecast forecast;
@@ -212,8 +212,8 @@ void DrawnEffects::advance() {
 }
 
 void DrawnEffects::drawOver(GameState& state, platform::DeviceContext& target) {
-    if (state.frameCounter < lastFrame_) clear();
-    lastFrame_ = state.frameCounter;
+    if (state.flow.frameCounter < lastFrame_) clear();
+    lastFrame_ = state.flow.frameCounter;
     noticeFalls(state);
     drawWindUps(state, target);
     drawBlasts(state, target);

@@ -20,11 +20,11 @@ constexpr std::int32_t kFastScrollSpeed = 9;
 
 class EnemyResolver {
   public:
-    explicit EnemyResolver(GameState& state) : state_(state) {}
+    explicit EnemyResolver(RunResources& run) : run_(run) {}
 
     void resolve(Actor& actor, const SheetCatalogue& catalogue, std::string_view message) {
         if (actor.resolveSprite(catalogue)) return;
-        if (state_.app) state_.app->fatalError(message);
+        if (run_.app) run_.app->fatalError(message);
     }
 
     // Every shot of every gun of the body or a part, with its spark.
@@ -35,8 +35,8 @@ class EnemyResolver {
             for (int p = 0; p < gun->getProjectileCount(); ++p) {
                 Projectile* shot = gun->projectile(p);
                 if (!shot) continue;
-                resolve(*shot, state_.projectileSheets, "Error loading Enemy Guns Pointer");
-                resolve(shot->hitSpark(), state_.effectSheets,
+                resolve(*shot, run_.projectileSheets, "Error loading Enemy Guns Pointer");
+                resolve(shot->hitSpark(), run_.effectSheets,
                         "Error loading Enemy Gun Ammos Explosion Pointer");
             }
         }
@@ -45,56 +45,60 @@ class EnemyResolver {
     void resolveCoins(Enemy& enemy) {
         for (int c = 0; c < enemy.getCoinCount(); ++c)
             if (Coin* coin = enemy.coin(c))
-                resolve(*coin, state_.coinSheets, "Error loading Enemy Coins Pointer");
+                resolve(*coin, run_.coinSheets, "Error loading Enemy Coins Pointer");
     }
 
     void resolveExplosion(Enemy& enemy) {
         if (Explosion* explosion = enemy.explosion())
-            resolve(*explosion, state_.effectSheets, "Error loading Enemy Explosion Pointer");
+            resolve(*explosion, run_.effectSheets, "Error loading Enemy Explosion Pointer");
     }
 
   private:
-    GameState& state_;
+    RunResources& run_;
 };
 
-std::unique_ptr<Enemy> makeEnemy(GameState& state, int type) {
+std::unique_ptr<Enemy> makeEnemy(RunResources& run, int type) {
     const EnemyType* info = findEnemyType(type);
     if (!info) return nullptr;
-    if (info->isBoss) return makeBoss(type, state.random);
-    return makeEnemyOfType(type, state.random);
+    if (info->isBoss) return makeBoss(type, run.random);
+    return makeEnemyOfType(type, run.random);
 }
 
 }  // namespace
 
-void spawnDue(GameState& state, std::int32_t tick) {
-    state.spawnCursor = 0;
-    if (state.spawnCount < 1) return;
-    for (; state.spawnCursor < state.spawnCount; ++state.spawnCursor) {
-        if (state.spawnTable[state.spawnCursor].tick == tick && !state.stageCleared)
-            spawnEnemy(state, state.spawnCursor);
+Arrivals spawnDue(FieldState& field, RunResources& run, std::int32_t tick) {
+    Arrivals arrivals;
+    field.spawnCursor = 0;
+    if (field.spawnCount < 1) return arrivals;
+    for (; field.spawnCursor < field.spawnCount; ++field.spawnCursor) {
+        if (field.spawnTable[field.spawnCursor].tick == tick && !field.stageCleared)
+            arrivals |= spawnEnemy(field, run, field.spawnCursor);
     }
+    return arrivals;
 }
 
-void spawnEnemy(GameState& state, int row) {
-    if (row < 0 || row >= state.spawnCount) return;
-    const SpawnEntry& entry = state.spawnTable[row];
-    std::unique_ptr<Enemy> enemy = makeEnemy(state, entry.type);
-    if (!enemy) return;
-    admitEnemy(state, std::move(enemy), entry);
+Arrivals spawnEnemy(FieldState& field, RunResources& run, int row) {
+    if (row < 0 || row >= field.spawnCount) return {};
+    const SpawnEntry& entry = field.spawnTable[row];
+    std::unique_ptr<Enemy> enemy = makeEnemy(run, entry.type);
+    if (!enemy) return {};
+    return admitEnemy(field, run, std::move(enemy), entry);
 }
 
-void admitEnemy(GameState& state, std::unique_ptr<Enemy> enemy, const SpawnEntry& row) {
-    if (!enemy) return;
+Arrivals admitEnemy(FieldState& field, RunResources& run, std::unique_ptr<Enemy> enemy,
+                    const SpawnEntry& row) {
+    Arrivals arrivals;
+    if (!enemy) return arrivals;
     if (const EnemyType* info = findEnemyType(row.type)) enemy->setScoreValue(info->score);
-    if (row.type == kFastScrollType) state.scrollSpeed = kFastScrollSpeed;
+    arrivals.fastScroll = row.type == kFastScrollType;
 
-    EnemyResolver resolver(state);
-    resolver.resolve(*enemy, state.craftSheets, "Error loading Ship Pointer");
+    EnemyResolver resolver(run);
+    resolver.resolve(*enemy, run.craftSheets, "Error loading Ship Pointer");
     resolver.resolveShots(*enemy);
     resolver.resolveCoins(*enemy);
     if (enemy->getBoxCount() > 0) {
         if (ItemBox* box = enemy->box()) {
-            resolver.resolve(*box, state.boxSheets, "Error loading Enemy Boxs Pointer");
+            resolver.resolve(*box, run.boxSheets, "Error loading Enemy Boxs Pointer");
             box->setItemKind(row.itemKind);
         }
     }
@@ -102,7 +106,7 @@ void admitEnemy(GameState& state, std::unique_ptr<Enemy> enemy, const SpawnEntry
     for (int i = 0; i < enemy->getPartCount(); ++i) {
         Enemy* part = enemy->part(i);
         if (!part) continue;
-        resolver.resolve(*part, state.partSheets, "Error loading Enemy Parts Pointer");
+        resolver.resolve(*part, run.partSheets, "Error loading Enemy Parts Pointer");
         resolver.resolveShots(*part);
         resolver.resolveCoins(*part);
         resolver.resolveExplosion(*part);
@@ -114,11 +118,17 @@ void admitEnemy(GameState& state, std::unique_ptr<Enemy> enemy, const SpawnEntry
     enemy->setDirY(row.dirY);
     enemy->setX(row.x);
     enemy->setY(row.y);
-    if (enemy->isBoss()) state.bossWarning = kBossWarningFrames;
+    arrivals.bossCameOn = enemy->isBoss();
 
     auto node = std::make_unique<ObjectList<Enemy>::Node>();
     node->object = std::move(enemy);
-    state.enemies.append(std::move(node));
+    field.enemies.append(std::move(node));
+    return arrivals;
+}
+
+void showArrivals(ScreenFlow& flow, const Arrivals& arrivals) {
+    if (arrivals.fastScroll) flow.scrollSpeed = kFastScrollSpeed;
+    if (arrivals.bossCameOn) flow.bossWarning = kBossWarningFrames;
 }
 
 }  // namespace cindervane

@@ -3,22 +3,22 @@
 
 namespace cindervane {
 
-void sweepEnemies(GameState& state) {
+void sweepEnemies(FieldState& field) {
     bool finished = true;
-    ObjectList<Enemy>::Node* node = state.enemies.head();
+    ObjectList<Enemy>::Node* node = field.enemies.head();
     while (node) {
         ObjectList<Enemy>::Node* next = node->next;
         Enemy* enemy = node->object.get();
         if (enemy) {
-            if (state.stageCleared && enemy->isAlive()) {
+            if (field.stageCleared && enemy->isAlive()) {
                 enemy->die();
                 enemy->setHp(0);
             }
             if (finished && !enemy->isFinished()) finished = false;
         }
         if (finished) {
-            if (enemy && state.ship) state.ship->forgetTarget(*enemy);
-            state.enemies.remove(node);
+            if (enemy && field.ship) field.ship->forgetTarget(*enemy);
+            field.enemies.remove(node);
         }
         node = next;
     }

@@ -9,6 +9,6 @@ namespace cindervane {
 // enemy still alive is destroyed first (no score, no drops). Finished enemies are removed
 // and destroyed from the head on; the first enemy that is not finished ends the removals for
 // this frame, so enemies behind it wait, finished or not.
-void sweepEnemies(GameState& state);
+void sweepEnemies(FieldState& field);
 
 }  // namespace cindervane

@@ -23,21 +23,22 @@ class ShipResolver {
     void resolve(Actor& actor, const SheetCatalogue& catalogue, std::string_view message) {
         if (actor.resolveSprite(catalogue)) return;
         allFound_ = false;
-        if (state_.app) state_.app->fatalError(message);
+        if (state_.run.app) state_.run.app->fatalError(message);
     }
     // The same with the stage's owner word: "Error loading Team ..." or "... Enemy ...".
     void resolveOwned(Actor& actor, const SheetCatalogue& catalogue, std::string_view what) {
         if (actor.resolveSprite(catalogue)) return;
         allFound_ = false;
-        if (state_.app) state_.app->fatalError("Error loading " + owner_ + " " + std::string(what));
+        if (state_.run.app)
+            state_.run.app->fatalError("Error loading " + owner_ + " " + std::string(what));
     }
     void resolveShots(Gun* gun, std::string_view what) {
         if (!gun) return;
         for (int i = 0; i < gun->getProjectileCount(); ++i) {
             Projectile* shot = gun->projectile(i);
             if (!shot) continue;
-            resolveOwned(*shot, state_.projectileSheets, what);
-            resolveOwned(shot->hitSpark(), state_.effectSheets, "Gun Ammos Explosion Pointer");
+            resolveOwned(*shot, state_.run.projectileSheets, what);
+            resolveOwned(shot->hitSpark(), state_.run.effectSheets, "Gun Ammos Explosion Pointer");
         }
     }
     bool allFound() const { return allFound_; }
@@ -51,19 +52,19 @@ class ShipResolver {
 }  // namespace
 
 bool makePlayerShip(GameState& state, ShipVariant variant, std::int32_t stage) {
-    state.ship.reset();
-    state.ship = std::make_unique<PlayerShip>(variant);
-    PlayerShip& ship = *state.ship;
+    state.field.ship.reset();
+    state.field.ship = std::make_unique<PlayerShip>(variant);
+    PlayerShip& ship = *state.field.ship;
 
     ShipResolver resolver(state, stage);
-    resolver.resolve(ship, state.craftSheets, "Error loading Ship Pointer");
-    resolver.resolve(ship.aura(), state.partSheets, "Error loading Ship Part Pointer");
+    resolver.resolve(ship, state.run.craftSheets, "Error loading Ship Pointer");
+    resolver.resolve(ship.aura(), state.run.partSheets, "Error loading Ship Part Pointer");
     for (int i = 0; i < ship.getGunCount(); ++i)
         resolver.resolveShots(ship.gun(i), "Guns Pointer");
     for (int i = 0; i < ship.getHyperGunCount(); ++i)
         resolver.resolveShots(ship.hyperGun(i), "Special Guns Pointer");
     if (Explosion* explosion = ship.explosion())
-        resolver.resolveOwned(*explosion, state.effectSheets, "Explosion Pointer");
+        resolver.resolveOwned(*explosion, state.run.effectSheets, "Explosion Pointer");
 
     ship.setX(kStartX);
     ship.setY(PlayerShip::kBottomLimit - ship.height());

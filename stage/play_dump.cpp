@@ -91,10 +91,10 @@ nlohmann::json enemyReport(const Enemy& enemy) {
 
 }  // namespace
 
-void reportPlayState(const GameState& state, nlohmann::json& dump) {
-    dump["ship"] = state.ship ? shipReport(*state.ship) : nlohmann::json(nullptr);
+void reportPlayState(const FieldState& field, nlohmann::json& dump) {
+    dump["ship"] = field.ship ? shipReport(*field.ship) : nlohmann::json(nullptr);
     nlohmann::json enemies = nlohmann::json::array();
-    for (auto* node = state.enemies.head(); node; node = node->next)
+    for (auto* node = field.enemies.head(); node; node = node->next)
         if (node->object) enemies.push_back(enemyReport(*node->object));
     dump["enemies"] = std::move(enemies);
 }

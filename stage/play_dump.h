@@ -7,6 +7,6 @@
 
 namespace cindervane {
 
-void reportPlayState(const GameState& state, nlohmann::json& dump);
+void reportPlayState(const FieldState& field, nlohmann::json& dump);
 
 }  // namespace cindervane

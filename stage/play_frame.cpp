@@ -90,8 +90,8 @@ bool Collisions::nearBeam(int gun, const platform::Rect& box) const {
 }
 
 void Collisions::playExplosion() {
-    if (!state_.soundOn) return;
-    if (SoundClip* clip = state_.soundEffects[kExplosionSound].get()) {
+    if (!state_.run.soundOn) return;
+    if (SoundClip* clip = state_.run.soundEffects[kExplosionSound].get()) {
         clip->stop();
         clip->play(false);
     }
@@ -100,23 +100,23 @@ void Collisions::playExplosion() {
 void Collisions::shipDies() {
     ship_.die();
     playExplosion();
-    state_.playerDown = true;
+    state_.field.playerDown = true;
 }
 
 void Collisions::kill(Enemy& enemy, Enemy* owner) {
     enemy.die();
     playExplosion();
-    if (!owner && enemy.isBoss()) state_.stageCleared = true;
+    if (!owner && enemy.isBoss()) state_.field.stageCleared = true;
     enemy.dropBox();
     enemy.dropCoins();
-    state_.score += enemy.getScoreValue();
+    state_.scores.score += enemy.getScoreValue();
     for (int i = 0; i < enemy.getCoinCount(); ++i)
-        if (const Coin* coin = enemy.coin(i)) state_.money += coin->getValue() * 10 / 100;
+        if (const Coin* coin = enemy.coin(i)) state_.scores.money += coin->getValue() * 10 / 100;
 }
 
 void Collisions::reportHit(const Enemy& enemy, int part, int gun, std::int32_t hpBefore) {
-    if (state_.observer && ship_.getHp() < hpBefore)
-        state_.observer->shipHit(enemy, part, gun, hpBefore - ship_.getHp());
+    if (state_.run.observer && ship_.getHp() < hpBefore)
+        state_.run.observer->shipHit(enemy, part, gun, hpBefore - ship_.getHp());
 }
 
 void Collisions::enemyShotsHitShip(Craft& shooter, const Enemy& enemy, int part) {
@@ -143,7 +143,7 @@ void Collisions::pickUpCoins(Enemy& carrier) {
         Coin* coin = carrier.coin(i);
         if (!coin || !coin->hits(ship_, at_)) continue;
         coin->setAlive(false);
-        state_.money += coin->getValue();
+        state_.scores.money += coin->getValue();
     }
 }
 
@@ -156,10 +156,10 @@ void Collisions::pickUp(Enemy& carrier) {
     ship_.applyItem(item);
     // A box of no known kind gives nothing and shows no label.
     if (item < 0 || item >= kPickupLabelCount) return;
-    state_.pickupIndex = item;
-    state_.pickupTimer = kPickupLabelFrames;
-    state_.pickupLabels[item].left = box->getX();
-    state_.pickupLabels[item].top = box->getY();
+    state_.flow.pickupIndex = item;
+    state_.flow.pickupTimer = kPickupLabelFrames;
+    state_.flow.pickupLabels[item].left = box->getX();
+    state_.flow.pickupLabels[item].top = box->getY();
 }
 
 void Collisions::aimAtShip(Enemy& shooter) {
@@ -336,7 +336,7 @@ void Collisions::withEnemy(Enemy& enemy) {
 // still alive. Parts are never chosen.
 void Collisions::aimMissiles() {
     Enemy* oldest = nullptr;
-    for (auto* node = state_.enemies.head(); node && !oldest; node = node->next)
+    for (auto* node = state_.field.enemies.head(); node && !oldest; node = node->next)
         if (node->object && node->object->isAlive()) oldest = node->object.get();
     for (int g = 0; g < ship_.getGunCount(); ++g) {
         Gun* gun = ship_.gun(g);
@@ -351,26 +351,26 @@ void Collisions::aimMissiles() {
 }
 
 void scrollBackground(GameState& state, platform::DeviceContext& target) {
-    state.scrollY -= state.scrollSpeed;
-    if (state.scrollY < 0) state.scrollY = state.scrollWrap;
-    const int panelHeight = state.panelImage ? state.panelImage->height() : 0;
+    state.flow.scrollY -= state.flow.scrollSpeed;
+    if (state.flow.scrollY < 0) state.flow.scrollY = state.flow.scrollWrap;
+    const int panelHeight = state.run.panelImage ? state.run.panelImage->height() : 0;
     const platform::DeviceContext* picture =
-        state.backgroundImage ? state.backgroundImage->memoryDC() : nullptr;
+        state.flow.backgroundImage ? state.flow.backgroundImage->memoryDC() : nullptr;
     if (picture) {
         platform::bitBlt(target, 0, 0, kScreenWidth, kScreenHeight - panelHeight, *picture,
-                         state.scrollX, state.scrollY);
-    } else if (state.brushes[kBrushBlack]) {
+                         state.flow.scrollX, state.flow.scrollY);
+    } else if (state.run.brushes[kBrushBlack]) {
         // Without a stage background the field is black.
         platform::fillRect(target, {0, 0, kScreenWidth, kScreenHeight - panelHeight},
-                           *state.brushes[kBrushBlack]);
+                           *state.run.brushes[kBrushBlack]);
     }
 }
 
 // A firing sound loops while its weapon fires and stops when it ends.
 void keepFiringSound(GameState& state, int clipIndex, bool firing) {
-    SoundClip* clip = state.soundEffects[clipIndex].get();
+    SoundClip* clip = state.run.soundEffects[clipIndex].get();
     if (!clip) return;
-    if (state.soundOn && firing) {
+    if (state.run.soundOn && firing) {
         if (!clip->isPlaying()) {
             clip->setRepeatLimit(kFiringRepeatLimit);
             clip->play(true);
@@ -381,12 +381,12 @@ void keepFiringSound(GameState& state, int clipIndex, bool firing) {
 }
 
 void drawPlayField(GameState& state) {
-    PlayerShip* ship = state.ship.get();
+    PlayerShip* ship = state.field.ship.get();
     if (ship) {
         ship->draw();
         if (Explosion* explosion = ship->explosion()) explosion->draw();
     }
-    for (auto* node = state.enemies.head(); node; node = node->next)
+    for (auto* node = state.field.enemies.head(); node; node = node->next)
         if (node->object) node->object->drawWithParts();
     if (ship) {
         ship->drawShots();
@@ -398,56 +398,56 @@ void drawPlayField(GameState& state) {
 }  // namespace
 
 void runPlayField(GameState& state, platform::DeviceContext& target) {
-    updateStageMusic(state, state.frameCounter);
-    spawnDue(state, state.frameCounter);
+    updateStageMusic(state, state.flow.frameCounter);
+    showArrivals(state.flow, spawnDue(state.field, state.run, state.flow.frameCounter));
 
     scrollBackground(state, target);
 
-    PlayerShip* ship = state.ship.get();
+    PlayerShip* ship = state.field.ship.get();
     if (ship) {
         ship->update();
         keepFiringSound(state, kMachineGunSound, ship->isAlive() && ship->getAutoFire());
         keepFiringSound(state, kSpecialGunSound, ship->isAlive() && ship->isHyperFiring());
     }
 
-    for (auto* node = state.enemies.head(); node; node = node->next)
+    for (auto* node = state.field.enemies.head(); node; node = node->next)
         if (node->object) node->object->move();
 
     if (ship) {
         Collisions collisions(state, *ship);
-        for (auto* node = state.enemies.head(); node; node = node->next)
+        for (auto* node = state.field.enemies.head(); node; node = node->next)
             if (node->object) collisions.withEnemy(*node->object);
         collisions.aimMissiles();
     }
 
     drawPlayField(state);
-    state.drawnEffects.drawOver(state, target);
+    state.field.drawnEffects.drawOver(state, target);
 
-    if (ship && ship->isAlive() && state.refillTaps > kRefillTaps) {
-        state.refillTaps = 0;
+    if (ship && ship->isAlive() && state.flow.refillTaps > kRefillTaps) {
+        state.flow.refillTaps = 0;
         ship->setHp(ship->getFullHp());
     }
 
-    sweepEnemies(state);
+    sweepEnemies(state.field);
 }
 
 void advanceHeadUpDisplay(GameState& state) {
-    if (state.pickupTimer > 0) {
-        if (state.pickupIndex >= 0 && state.pickupIndex < kPickupLabelCount) {
-            PickupLabel& label = state.pickupLabels[state.pickupIndex];
+    if (state.flow.pickupTimer > 0) {
+        if (state.flow.pickupIndex >= 0 && state.flow.pickupIndex < kPickupLabelCount) {
+            PickupLabel& label = state.flow.pickupLabels[state.flow.pickupIndex];
             label.top -= 1;
             label.right = label.left + kPickupLabelWidth;
             label.bottom = label.top + kPickupLabelHeight;
         }
-        state.pickupTimer -= 1;
+        state.flow.pickupTimer -= 1;
     }
-    if (state.bossWarning > 0) state.bossWarning -= 1;
-    if (state.playerDown) {
-        if (state.gameOverCounter >= kGameOverDelay) {
-            stopAllSounds(state);
-            state.screen = GameScreen::GameOver;
+    if (state.flow.bossWarning > 0) state.flow.bossWarning -= 1;
+    if (state.field.playerDown) {
+        if (state.flow.gameOverCounter >= kGameOverDelay) {
+            stopAllSounds(state.run);
+            state.flow.screen = GameScreen::GameOver;
         }
-        state.gameOverCounter += 1;
+        state.flow.gameOverCounter += 1;
     }
 }
 

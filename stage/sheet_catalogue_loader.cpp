@@ -18,7 +18,7 @@ namespace cindervane {
 namespace {
 
 struct CatalogueLoad {
-    SheetCatalogue GameState::*catalogue;
+    SheetCatalogue RunResources::*catalogue;
     std::span<const SheetRow> rows;
     bool visible;         // craft and part sheets are shown from the start
     bool enemyInMessage;  // their messages say "Error loading Enemy ..."
@@ -26,34 +26,34 @@ struct CatalogueLoad {
 
 // The loading order of the catalogues.
 const std::array<CatalogueLoad, 6> kCatalogueLoads{{
-    {&GameState::craftSheets, kCraftSheets, true, true},
-    {&GameState::partSheets, kPartSheets, true, true},
-    {&GameState::projectileSheets, kProjectileSheets, false, false},
-    {&GameState::effectSheets, kEffectSheets, false, false},
-    {&GameState::coinSheets, kCoinSheets, false, false},
-    {&GameState::boxSheets, kBoxSheets, false, false},
+    {&RunResources::craftSheets, kCraftSheets, true, true},
+    {&RunResources::partSheets, kPartSheets, true, true},
+    {&RunResources::projectileSheets, kProjectileSheets, false, false},
+    {&RunResources::effectSheets, kEffectSheets, false, false},
+    {&RunResources::coinSheets, kCoinSheets, false, false},
+    {&RunResources::boxSheets, kBoxSheets, false, false},
 }};
 
 }  // namespace
 
-void loadSheetCatalogues(GameState& state, platform::DeviceContext* backDC) {
-    if (!state.app) return;
+void loadSheetCatalogues(RunResources& run, platform::DeviceContext* backDC) {
+    if (!run.app) return;
     for (const CatalogueLoad& load : kCatalogueLoads) {
-        SheetCatalogue& catalogue = state.*load.catalogue;
+        SheetCatalogue& catalogue = run.*load.catalogue;
         for (const SheetRow& row : load.rows) {
             auto entry = std::make_unique<SheetEntry>();
             auto sheet = std::make_unique<SpriteSheet>(backDC);
             sheet->setVisible(load.visible);
             entry->id = row.id;
             entry->sheet = sheet.get();
-            if (!sheet->loadSheet(0, row.frames, 0, state.app->pathBesideProgram(row.file),
+            if (!sheet->loadSheet(0, row.frames, 0, run.app->pathBesideProgram(row.file),
                                   row.frameWidth, row.frameHeight)) {
                 std::string message = "Error loading ";
                 if (load.enemyInMessage && !row.noEnemy) message += "Enemy ";
                 message += row.symbol;
-                state.app->fatalError(message);
+                run.app->fatalError(message);
             }
-            state.catalogueSheets.push_back(std::move(sheet));
+            run.catalogueSheets.push_back(std::move(sheet));
             catalogue.append(std::move(entry));
         }
     }

@@ -8,9 +8,10 @@
 namespace cindervane {
 
 struct GameState;
+struct RunResources;
 
 // Stops the four effect clips, then the three music players.
-void stopAllSounds(GameState& state);
+void stopAllSounds(RunResources& run);
 
 // Once per play frame with the frame clock; does nothing unless the screen is Play. On the
 // first frame of a stage it loads the first piece (and plays it when the sound is on) and

@@ -45,14 +45,14 @@ class Traversal {
     StateHashes run() {
         hashGame();
         hashShip();
-        for (auto* node = state_.enemies.head(); node; node = node->next) {
+        for (auto* node = state_.field.enemies.head(); node; node = node->next) {
             if (node->object) {
                 hashEnemy(*node->object);
             } else {
                 hashers_[kEnemies].add(kEmpty);
             }
         }
-        hashers_[kRandom].add(state_.random.state());
+        hashers_[kRandom].add(state_.run.random.state());
         StateHashes hashes;
         for (std::size_t i = 0; i < hashes.parts.size(); ++i)
             hashes.parts[i] = hashers_[i].value();
@@ -62,35 +62,36 @@ class Traversal {
   private:
     void hashGame() {
         StateHasher& h = hashers_[kGame];
-        h.add(static_cast<std::int32_t>(state_.screen));
+        h.add(static_cast<std::int32_t>(state_.flow.screen));
         for (const std::int32_t value :
-             {state_.frameCounter, state_.gameOverCounter, state_.continuesUsed, state_.stageNumber,
-              state_.score, state_.money, state_.bossWarning, state_.refillTaps, state_.pickupIndex,
-              state_.pickupTimer, state_.scrollX, state_.scrollY, state_.scrollWrap,
-              state_.scrollSpeed})
+             {state_.flow.frameCounter, state_.flow.gameOverCounter, state_.flow.continuesUsed,
+              state_.flow.stageNumber, state_.scores.score, state_.scores.money,
+              state_.flow.bossWarning, state_.flow.refillTaps, state_.flow.pickupIndex,
+              state_.flow.pickupTimer, state_.flow.scrollX, state_.flow.scrollY,
+              state_.flow.scrollWrap, state_.flow.scrollSpeed})
             h.add(value);
-        h.add(state_.playerDown);
-        h.add(state_.stageCleared);
-        h.add(state_.soundOn);
-        for (const ShopRow& row : state_.shopRows)
+        h.add(state_.field.playerDown);
+        h.add(state_.field.stageCleared);
+        h.add(state_.run.soundOn);
+        for (const ShopRow& row : state_.scores.shopRows)
             for (const std::int32_t value :
                  {row.level, row.levelLimit, row.baseLevel, row.nextPrice})
                 h.add(value);
-        h.add(static_cast<std::uint32_t>(state_.nick.size()));
-        for (const char16_t c : state_.nick)
+        h.add(static_cast<std::uint32_t>(state_.scores.nick.size()));
+        for (const char16_t c : state_.scores.nick)
             h.add(static_cast<std::uint32_t>(c));
-        h.add(state_.highScores != nullptr);
-        if (state_.highScores) {
-            for (const HighScoreEntry& entry : state_.highScores->entries) {
+        h.add(state_.scores.highScores != nullptr);
+        if (state_.scores.highScores) {
+            for (const HighScoreEntry& entry : state_.scores.highScores->entries) {
                 for (const char16_t c : entry.nick)
                     h.add(static_cast<std::uint32_t>(c));
                 h.add(entry.score);
             }
         }
-        h.add(state_.spawnCount);
-        h.add(state_.spawnCursor);
-        for (int i = 0; i < state_.spawnCount && i < kSpawnTableSize; ++i) {
-            const SpawnEntry& row = state_.spawnTable[static_cast<std::size_t>(i)];
+        h.add(state_.field.spawnCount);
+        h.add(state_.field.spawnCursor);
+        for (int i = 0; i < state_.field.spawnCount && i < kSpawnTableSize; ++i) {
+            const SpawnEntry& row = state_.field.spawnTable[static_cast<std::size_t>(i)];
             for (const std::int32_t value :
                  {row.type, row.tick, row.pattern, row.x, row.y, row.dirX, row.dirY, row.itemKind})
                 h.add(value);
@@ -99,7 +100,7 @@ class Traversal {
 
     void hashShip() {
         StateHasher& h = hashers_[kShip];
-        const PlayerShip* ship = state_.ship.get();
+        const PlayerShip* ship = state_.field.ship.get();
         h.add(ship != nullptr);
         if (!ship) return;
         hashCraft(*ship, h);
@@ -195,9 +196,9 @@ class Traversal {
     // order from 1; -1 for none and -2 for one that is in neither.
     std::int32_t targetNumber(const Craft* target) const {
         if (!target) return -1;
-        if (target == state_.ship.get()) return 0;
+        if (target == state_.field.ship.get()) return 0;
         std::int32_t number = 1;
-        for (auto* node = state_.enemies.head(); node; node = node->next)
+        for (auto* node = state_.field.enemies.head(); node; node = node->next)
             if (node->object && find(*node->object, target, number)) return number;
         return -2;
     }

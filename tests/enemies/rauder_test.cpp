@@ -15,9 +15,10 @@ namespace {
 class RauderTest : public ::testing::Test {
   protected:
     Rauder& spawn() {
-        admitEnemy(field.state, makeBoss(Rauder::kType, field.state.random),
+        admitEnemy(field.state.field, field.state.run,
+                   makeBoss(Rauder::kType, field.state.run.random),
                    {Rauder::kType, 1, 0, 10, -205, 0, 1, 0});
-        return static_cast<Rauder&>(*field.state.enemies.tail()->object);
+        return static_cast<Rauder&>(*field.state.field.enemies.tail()->object);
     }
     // Moves until the boss reaches the age.
     void ageTo(Rauder& boss, int age) {

@@ -23,7 +23,7 @@ namespace cindervane {
 class ShellTest : public ::testing::Test {
   protected:
     ShellTest() : host(options(data.path()), {}), game(host), app(host, game, "CindervaneTest") {
-        state.app = &app;
+        state.run.app = &app;
         startUpGame(state, host);
     }
 

@@ -16,18 +16,18 @@ namespace {
 TEST(PlayDump, ReportsNoShipBeforeAStageThenTheShipItsGunsAndEveryEnemyWithItsParts) {
     PlayField field;
     nlohmann::json before;
-    reportPlayState(field.state, before);
+    reportPlayState(field.state.field, before);
     EXPECT_TRUE(before["ship"].is_null());
     EXPECT_EQ(before["enemies"], nlohmann::json::array());
 
     makePlayerShip(field.state, ShipVariant::REDPHOENIXV, 4);
-    field.state.ship->setMachineGunLevel(5);
+    field.state.field.ship->setMachineGunLevel(5);
     auto boss = makeTestEnemy(field.state, {.kind = kPoseidon, .hp = 9000, .boss = true});
     boss->addPart(makeTestEnemy(field.state, {.kind = kOmegaRear, .hp = 300}), 1);
     listEnemy(field.state, std::move(boss), 10, -40).setPattern(2);
 
     nlohmann::json dump;
-    reportPlayState(field.state, dump);
+    reportPlayState(field.state.field, dump);
     const nlohmann::json& ship = dump["ship"];
     EXPECT_EQ(ship["kind"], 33);
     EXPECT_EQ(ship["y"], 298 - 51);

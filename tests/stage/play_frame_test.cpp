@@ -20,12 +20,12 @@ class PlayFrameTest : public ::testing::Test {
     PlayFrameTest() {
         makePlayerShip(field.state, ShipVariant::REDPHOENIX, 1);
         applyShipUpgrades(field.state, 1);
-        ship = field.state.ship.get();  // at (90, 256), 60 x 42
-        field.state.screen = GameScreen::Play;
+        ship = field.state.field.ship.get();  // at (90, 256), 60 x 42
+        field.state.flow.screen = GameScreen::Play;
     }
 
     void frame() {
-        ++field.state.frameCounter;
+        ++field.state.flow.frameCounter;
         runPlayScreen(field.state, field.backDC);
     }
 
@@ -69,13 +69,13 @@ TEST_F(PlayFrameTest, WhileEvadingShotsAndBodiesPassThroughButCoinsAndBoxesAreTa
     EXPECT_EQ(ship->getHp(), 5000);
     EXPECT_EQ(enemy.getHp(), 800);
     EXPECT_FALSE(coin.isAlive());
-    EXPECT_EQ(field.state.money, 100);
+    EXPECT_EQ(field.state.scores.money, 100);
     EXPECT_FALSE(box.isAlive());
     EXPECT_EQ(ship->getMachineGunLevel(), 2);
-    EXPECT_EQ(field.state.pickupIndex, 2);
-    EXPECT_EQ(field.state.pickupTimer, 9);  // set to 10, one frame shown
-    EXPECT_EQ(field.state.pickupLabels[2].left, 103);
-    EXPECT_EQ(field.state.pickupLabels[2].top, 263 - 1);
+    EXPECT_EQ(field.state.flow.pickupIndex, 2);
+    EXPECT_EQ(field.state.flow.pickupTimer, 9);  // set to 10, one frame shown
+    EXPECT_EQ(field.state.flow.pickupLabels[2].left, 103);
+    EXPECT_EQ(field.state.flow.pickupLabels[2].top, 263 - 1);
 
     // The frame the roll ends, the same shot hits.
     enemy.setX(0);
@@ -94,16 +94,16 @@ TEST_F(PlayFrameTest, ABoxAtItsCapIsUsedUpWithItsLabelAndAnUnknownKindShowsNothi
     frame();
     EXPECT_FALSE(box.isAlive());
     EXPECT_EQ(ship->getMissileLevel(), 0);
-    EXPECT_EQ(field.state.pickupIndex, 1);
-    EXPECT_EQ(field.state.pickupTimer, 9);
+    EXPECT_EQ(field.state.flow.pickupIndex, 1);
+    EXPECT_EQ(field.state.flow.pickupTimer, 9);
 
-    field.state.pickupTimer = 0;
+    field.state.flow.pickupTimer = 0;
     box.setItemKind(12);
     placeAlive(box, 100, 260);
     frame();
     EXPECT_FALSE(box.isAlive());
-    EXPECT_EQ(field.state.pickupIndex, 1);
-    EXPECT_EQ(field.state.pickupTimer, 0);
+    EXPECT_EQ(field.state.flow.pickupIndex, 1);
+    EXPECT_EQ(field.state.flow.pickupTimer, 0);
 }
 
 TEST_F(PlayFrameTest, RammingExchangesWhatEachSideHasLeftEvenThroughTheBeam) {
@@ -115,9 +115,9 @@ TEST_F(PlayFrameTest, RammingExchangesWhatEachSideHasLeftEvenThroughTheBeam) {
     EXPECT_TRUE(enemy.isAlive());
     EXPECT_EQ(ship->getHp(), 0);
     EXPECT_FALSE(ship->isAlive());
-    EXPECT_TRUE(field.state.playerDown);
+    EXPECT_TRUE(field.state.field.playerDown);
     EXPECT_TRUE(ship->explosion()->isAlive());
-    EXPECT_TRUE(field.state.soundEffects[0]->isPlaying());
+    EXPECT_TRUE(field.state.run.soundEffects[0]->isPlaying());
 }
 
 TEST_F(PlayFrameTest, TwoHitsAfterTheKillingOneScoreAndDropOnce) {
@@ -129,11 +129,11 @@ TEST_F(PlayFrameTest, TwoHitsAfterTheKillingOneScoreAndDropOnce) {
     EXPECT_FALSE(enemy.isAlive());
     EXPECT_FALSE(first.isAlive());
     EXPECT_TRUE(second.isAlive());  // it found the enemy dead and flew on
-    EXPECT_EQ(field.state.score, 800);
-    EXPECT_EQ(field.state.money, 2 * 10);
+    EXPECT_EQ(field.state.scores.score, 800);
+    EXPECT_EQ(field.state.scores.money, 2 * 10);
     EXPECT_TRUE(enemy.coin(1)->isAlive());
-    EXPECT_TRUE(field.state.soundEffects[0]->isPlaying());
-    EXPECT_FALSE(field.state.stageCleared);
+    EXPECT_TRUE(field.state.run.soundEffects[0]->isPlaying());
+    EXPECT_FALSE(field.state.field.stageCleared);
 }
 
 TEST_F(PlayFrameTest, ABeamGunDealsItsDamageOnceAFrameHoweverManySegmentsTouch) {
@@ -182,11 +182,11 @@ TEST_F(PlayFrameTest, CoinsPayATenthAtTheKillAndTheirFullValueWhenTaken) {
     TestEnemy& enemy = spawnTestEnemy(field.state, {.hp = 50, .coins = 3, .coinKind = 2}, 100, 100);
     shipRound(0, 115, 115);
     frame();
-    EXPECT_EQ(field.state.money, 30);
+    EXPECT_EQ(field.state.scores.money, 30);
     Coin& coin = placeAlive(*enemy.coin(2), 110, 270);  // onto the ship
     coin.setDirY(0);
     frame();
-    EXPECT_EQ(field.state.money, 130);
+    EXPECT_EQ(field.state.scores.money, 130);
     EXPECT_FALSE(coin.isAlive());
 }
 
@@ -199,11 +199,11 @@ TEST_F(PlayFrameTest, ABossDeathClearsTheStageAndTheSweepEndsTheRestWithoutScore
     shipRound(0, 100, 60);
     frame();
     EXPECT_FALSE(boss.isAlive());
-    EXPECT_TRUE(field.state.stageCleared);
+    EXPECT_TRUE(field.state.field.stageCleared);
     EXPECT_FALSE(other.isAlive());
     EXPECT_TRUE(other.explosion()->isAlive());
     EXPECT_FALSE(other.coin(0)->isAlive());
-    EXPECT_EQ(field.state.score, 50000);
+    EXPECT_EQ(field.state.scores.score, 50000);
     EXPECT_TRUE(flying.isAlive());  // shots already out fly on
 }
 
@@ -234,32 +234,32 @@ TEST_F(PlayFrameTest, AWaitingMissileKeepsItsTargetUntilTheEnemyLeavesTheList) {
     const Craft* gone = &target;
     target.setAlive(false);  // nothing of it left on the screen: swept this frame
     frame();
-    EXPECT_EQ(field.state.enemies.head(), nullptr);
+    EXPECT_EQ(field.state.field.enemies.head(), nullptr);
     EXPECT_NE(missile.getTarget(), gone);
     EXPECT_EQ(missile.getTarget(), nullptr);
 }
 
 TEST_F(PlayFrameTest, TheMachineGunSoundLoopsWhileAutoFireIsOnAndOnlyWithSound) {
-    SoundClip& machineGun = *field.state.soundEffects[1];
+    SoundClip& machineGun = *field.state.run.soundEffects[1];
     ship->keyUp(4);
     frame();
     EXPECT_TRUE(machineGun.isLooping());
     EXPECT_EQ(machineGun.repeatLimit(), 100);
-    EXPECT_FALSE(field.state.soundEffects[3]->isPlaying());
-    field.state.soundOn = false;
+    EXPECT_FALSE(field.state.run.soundEffects[3]->isPlaying());
+    field.state.run.soundOn = false;
     frame();
     EXPECT_FALSE(machineGun.isPlaying());
 }
 
 TEST_F(PlayFrameTest, SixTapsOnTheHiddenCornerRefillTheShipFiveDoNot) {
     ship->setHp(10);
-    field.state.refillTaps = 5;
+    field.state.flow.refillTaps = 5;
     frame();
     EXPECT_EQ(ship->getHp(), 10);
-    field.state.refillTaps = 6;
+    field.state.flow.refillTaps = 6;
     frame();
     EXPECT_EQ(ship->getHp(), 5000);
-    EXPECT_EQ(field.state.refillTaps, 0);
+    EXPECT_EQ(field.state.flow.refillTaps, 0);
 }
 
 TEST_F(PlayFrameTest, AFrameAsksTheHeapForNothingWhateverHappensInIt) {
@@ -271,14 +271,14 @@ TEST_F(PlayFrameTest, AFrameAsksTheHeapForNothingWhateverHappensInIt) {
                        40);
     TestEnemy& doomed = spawnTestEnemy(field.state, {.hp = 1, .coins = 3}, 100, 150);
     for (int i = 0; i < 10; ++i) {
-        for (auto* node = field.state.enemies.head(); node; node = node->next)
+        for (auto* node = field.state.field.enemies.head(); node; node = node->next)
             node->object->fire();
         frame();
     }
     ASSERT_FALSE(doomed.isAlive());  // killed, its coins out, its explosion playing
-    field.state.pickupIndex = 3;
-    field.state.pickupTimer = 10;
-    field.state.bossWarning = 10;
+    field.state.flow.pickupIndex = 3;
+    field.state.flow.pickupTimer = 10;
+    field.state.flow.bossWarning = 10;
     TestEnemy& next = spawnTestEnemy(field.state, {.hp = 1, .coins = 3}, 100, 150);
     const long long before = allocationCount();
     for (int i = 0; i < 5; ++i)

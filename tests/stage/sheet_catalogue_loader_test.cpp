@@ -26,18 +26,18 @@ using platform::HeadlessPlatform;
 
 struct Catalogue {
     const char* name;
-    SheetCatalogue GameState::*list;
+    SheetCatalogue RunResources::*list;
     std::span<const SheetRow> rows;
     bool visible;
 };
 
 const Catalogue kCatalogues[] = {
-    {"craft", &GameState::craftSheets, kCraftSheets, true},
-    {"part", &GameState::partSheets, kPartSheets, true},
-    {"projectile", &GameState::projectileSheets, kProjectileSheets, false},
-    {"effect", &GameState::effectSheets, kEffectSheets, false},
-    {"coin", &GameState::coinSheets, kCoinSheets, false},
-    {"box", &GameState::boxSheets, kBoxSheets, false},
+    {"craft", &RunResources::craftSheets, kCraftSheets, true},
+    {"part", &RunResources::partSheets, kPartSheets, true},
+    {"projectile", &RunResources::projectileSheets, kProjectileSheets, false},
+    {"effect", &RunResources::effectSheets, kEffectSheets, false},
+    {"coin", &RunResources::coinSheets, kCoinSheets, false},
+    {"box", &RunResources::boxSheets, kBoxSheets, false},
 };
 
 class SheetCatalogueLoader : public ::testing::Test {
@@ -48,7 +48,7 @@ class SheetCatalogueLoader : public ::testing::Test {
           app(makeTestApp(host, game)),
           backBuffer(platform::Bitmap::createScreenFormat(240, 320)),
           backDC(backBuffer.get()) {
-        state.app = app.get();
+        state.run.app = app.get();
     }
 
     platform::PlatformOptions options() {
@@ -88,11 +88,11 @@ class SheetCatalogueLoader : public ::testing::Test {
 
 TEST_F(SheetCatalogueLoader, LoadsEveryRowInTableOrderWithItsFramesAndVisibleFlag) {
     writeEveryPicture();
-    loadSheetCatalogues(state, &backDC);
+    loadSheetCatalogues(state.run, &backDC);
     EXPECT_TRUE(host.messageBoxes().empty());
-    EXPECT_EQ(state.catalogueSheets.size(), 99u);
+    EXPECT_EQ(state.run.catalogueSheets.size(), 99u);
     for (const Catalogue& catalogue : kCatalogues) {
-        SheetEntry* entry = (state.*catalogue.list).head();
+        SheetEntry* entry = (state.run.*catalogue.list).head();
         for (const SheetRow& row : catalogue.rows) {
             ASSERT_NE(entry, nullptr) << catalogue.name;
             EXPECT_EQ(entry->id, row.id) << catalogue.name;
@@ -111,11 +111,11 @@ TEST_F(SheetCatalogueLoader, LoadsEveryRowInTableOrderWithItsFramesAndVisibleFla
 
 TEST_F(SheetCatalogueLoader, Id26FindsTheSecondOwlionLeaderNotId24s) {
     writeEveryPicture();
-    loadSheetCatalogues(state, &backDC);
+    loadSheetCatalogues(state.run, &backDC);
     SheetEntry* leader = nullptr;
     SheetEntry* second = nullptr;
-    ASSERT_TRUE(state.craftSheets.find(24, leader));
-    ASSERT_TRUE(state.craftSheets.find(26, second));
+    ASSERT_TRUE(state.run.craftSheets.find(24, leader));
+    ASSERT_TRUE(state.run.craftSheets.find(26, second));
     EXPECT_NE(second->sheet, leader->sheet);
     EXPECT_EQ(second->id, 26);
     EXPECT_TRUE(second->sheet->image()->path().ends_with("S0027.BAI"));
@@ -126,7 +126,7 @@ TEST_F(SheetCatalogueLoader, AMissingPictureIsReportedWithItsRowsMessageAndStill
     writeEveryPicture();
     for (const char* file : {"S0013.BAI", "S0007.BAI", "S0032.BAI", "A0016.BAI", "I0001.BAI"})
         std::filesystem::remove(folder.path() / file);
-    loadSheetCatalogues(state, &backDC);
+    loadSheetCatalogues(state.run, &backDC);
     EXPECT_EQ(boxes(), (std::vector<std::string>{
                            "Error loading Enemy IMG_ENEMY_KRAPHY",
                            "Error loading IMG_ENEMY_EGMIXER",
@@ -136,9 +136,9 @@ TEST_F(SheetCatalogueLoader, AMissingPictureIsReportedWithItsRowsMessageAndStill
                            "Error loading IMG_SHOT_MISSILEUP",
                            "Error loading IMG_ITEM_BOX",
                        }));
-    EXPECT_EQ(state.catalogueSheets.size(), 99u);
+    EXPECT_EQ(state.run.catalogueSheets.size(), 99u);
     SheetEntry* kraphy = nullptr;
-    ASSERT_TRUE(state.craftSheets.find(13, kraphy));
+    ASSERT_TRUE(state.run.craftSheets.find(13, kraphy));
     EXPECT_EQ(kraphy->sheet->image(), nullptr);
     EXPECT_TRUE(kraphy->sheet->visible());
     // Each report asks the game to close.
@@ -148,7 +148,7 @@ TEST_F(SheetCatalogueLoader, AMissingPictureIsReportedWithItsRowsMessageAndStill
 }
 
 TEST_F(SheetCatalogueLoader, WithNoPicturesEveryRowReportsInLoadingOrder) {
-    loadSheetCatalogues(state, &backDC);
+    loadSheetCatalogues(state.run, &backDC);
     const std::vector<std::string> texts = boxes();
     ASSERT_EQ(texts.size(), 99u);
     EXPECT_EQ(texts[0], "Error loading Enemy IMG_ENEMY_KRAPHY");

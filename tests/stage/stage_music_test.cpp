@@ -35,17 +35,17 @@ struct MusicRun {
     MusicRun() {
         for (const char* name : {"W0004.BAS", "W0005.BAS", "W0006.BAS"})
             writeBasFile(assets.path() / name, 1103);
-        state.app = &app;
-        state.screen = GameScreen::Play;
-        for (auto& player : state.musicPlayers)
+        state.run.app = &app;
+        state.flow.screen = GameScreen::Play;
+        for (auto& player : state.run.musicPlayers)
             player = std::make_unique<SoundClip>(host.waveOutput());
     }
 
     void setPlaylist(std::initializer_list<MusicEntry> entries) {
-        state.musicEntryCount = static_cast<std::int32_t>(entries.size());
+        state.field.musicEntryCount = static_cast<std::int32_t>(entries.size());
         std::size_t i = 0;
         for (const MusicEntry& entry : entries)
-            state.musicPlaylist[i++] = entry;
+            state.field.musicPlaylist[i++] = entry;
     }
 
     void frame() {
@@ -57,11 +57,11 @@ struct MusicRun {
     }
 
     const SoundClip& player(int index) const {
-        return *state.musicPlayers[static_cast<std::size_t>(index)];
+        return *state.run.musicPlayers[static_cast<std::size_t>(index)];
     }
     int playingCount() const {
         int count = 0;
-        for (const auto& player : state.musicPlayers)
+        for (const auto& player : state.run.musicPlayers)
             count += player->isPlaying() ? 1 : 0;
         return count;
     }
@@ -75,14 +75,15 @@ TEST(StageMusic, PlaysEachPieceItsCountThenLoopsWithTheNextPieceLoadedAhead) {
     for (int frame = 0; frame < 120 && passes.size() < 10; ++frame) {
         run.frame();
         ASSERT_EQ(run.playingCount(), 1) << "frame " << run.frameCounter;
-        const MusicEntry& current = run.state.musicPlaylist[run.state.currentMusicEntry];
+        const MusicEntry& current =
+            run.state.field.musicPlaylist[run.state.field.currentMusicEntry];
         const SoundClip& playing = run.player(current.player);
         ASSERT_TRUE(playing.isPlaying());
         const std::string pass = playing.fileName() + " #" + std::to_string(playing.plays());
         if (!passes.empty() && passes.back() == pass) continue;
         passes.push_back(pass);
         // The piece that follows is ready in its own player before its turn.
-        const MusicEntry& next = run.state.musicPlaylist[current.next];
+        const MusicEntry& next = run.state.field.musicPlaylist[current.next];
         EXPECT_EQ(run.player(next.player).fileName(), next.fileName) << pass;
     }
     const std::vector<std::string> expected = {
@@ -96,18 +97,18 @@ TEST(StageMusic, WithTheSoundOffTheFirstPieceWaitsAndTurningItOnStartsTheNext) {
     MusicRun run;
     run.setPlaylist(
         {{1, 0, 1, 100, "W0004.BAS"}, {1, 1, 2, 100, "W0005.BAS"}, {1, 2, 0, 100, "W0006.BAS"}});
-    run.state.soundOn = false;
+    run.state.run.soundOn = false;
     for (int i = 0; i < 10; ++i)
         run.frame();
     EXPECT_EQ(run.player(0).fileName(), "W0004.BAS");  // loaded, never played
     EXPECT_EQ(run.player(1).fileName(), "W0005.BAS");
     EXPECT_EQ(run.playingCount(), 0);
-    EXPECT_EQ(run.state.currentMusicEntry, 0);
+    EXPECT_EQ(run.state.field.currentMusicEntry, 0);
 
-    run.state.soundOn = true;
+    run.state.run.soundOn = true;
     run.frame();
     EXPECT_TRUE(run.player(1).isPlaying());
-    EXPECT_EQ(run.state.currentMusicEntry, 1);
+    EXPECT_EQ(run.state.field.currentMusicEntry, 1);
     EXPECT_EQ(run.player(2).fileName(), "W0006.BAS");
 }
 
@@ -137,7 +138,7 @@ TEST(StageMusic, APieceThatCannotBeLoadedIsAFatalError) {
 TEST(StageMusic, NothingHappensOffThePlayScreen) {
     MusicRun run;
     run.setPlaylist({{1, 0, 1, 100, "W0004.BAS"}, {1, 1, 0, 100, "W0005.BAS"}});
-    run.state.screen = GameScreen::Pause;
+    run.state.flow.screen = GameScreen::Pause;
     run.frame();
     EXPECT_EQ(run.player(0).fileName(), "");
     EXPECT_EQ(run.playingCount(), 0);
@@ -146,7 +147,7 @@ TEST(StageMusic, NothingHappensOffThePlayScreen) {
 TEST(StageMusic, StopAllSoundsSilencesEffectsAndMusic) {
     MusicRun run;
     writeBasFile(run.assets.path() / "W0001.BAS", 11025);
-    for (auto& effect : run.state.soundEffects) {
+    for (auto& effect : run.state.run.soundEffects) {
         effect = std::make_unique<SoundClip>(run.host.waveOutput());
         ASSERT_TRUE(effect->load(run.assets.path() / "W0001.BAS"));
         effect->setRepeatLimit(100);
@@ -155,9 +156,9 @@ TEST(StageMusic, StopAllSoundsSilencesEffectsAndMusic) {
     run.setPlaylist({{5, 0, 1, 100, "W0004.BAS"}, {1, 1, 0, 100, "W0005.BAS"}});
     run.frame();
     ASSERT_EQ(run.playingCount(), 1);
-    stopAllSounds(run.state);
+    stopAllSounds(run.state.run);
     EXPECT_EQ(run.playingCount(), 0);
-    for (const auto& effect : run.state.soundEffects)
+    for (const auto& effect : run.state.run.soundEffects)
         EXPECT_FALSE(effect->isPlaying());
 }
 

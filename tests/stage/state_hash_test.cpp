@@ -48,7 +48,7 @@ class StateHash : public ::testing::Test {
     }
 
     static Enemy& enemy(GameState& state, int index) {
-        auto* node = state.enemies.head();
+        auto* node = state.field.enemies.head();
         for (int i = 0; i < index; ++i)
             node = node->next;
         return *node->object;
@@ -62,14 +62,14 @@ TEST_F(StateHash, AChangeToPlayShowsInItsOwnPartOnly) {
     using Parts = std::vector<int>;
     // Two games built alike hash alike, wherever their objects live.
     EXPECT_EQ(hashGameState(first.state).parts, hashGameState(second.state).parts);
-    EXPECT_EQ(partsChangedBy([](GameState& s) { s.score += 10; }), Parts{kGamePart});
-    EXPECT_EQ(
-        partsChangedBy([](GameState& s) { s.highScores = std::make_unique<HighScoreTable>(); }),
-        Parts{kGamePart});
-    EXPECT_EQ(partsChangedBy([](GameState& s) { s.ship->setX(s.ship->getX() + 1); }),
+    EXPECT_EQ(partsChangedBy([](GameState& s) { s.scores.score += 10; }), Parts{kGamePart});
+    EXPECT_EQ(partsChangedBy(
+                  [](GameState& s) { s.scores.highScores = std::make_unique<HighScoreTable>(); }),
+              Parts{kGamePart});
+    EXPECT_EQ(partsChangedBy([](GameState& s) { s.field.ship->setX(s.field.ship->getX() + 1); }),
               Parts{kShipPart});
     EXPECT_EQ(partsChangedBy([](GameState& s) {
-                  for (int i = 0; i < 10 && !s.ship->gun(0)->fire(0, 0); ++i) {
+                  for (int i = 0; i < 10 && !s.field.ship->gun(0)->fire(0, 0); ++i) {
                   }
               }),
               Parts{kShotsPart});  // a shot leaves the gun
@@ -80,12 +80,12 @@ TEST_F(StateHash, AChangeToPlayShowsInItsOwnPartOnly) {
     EXPECT_EQ(partsChangedBy([](GameState& s) { enemy(s, 0).coin(1)->setAlive(true); }),
               Parts{kItemsPart});
     EXPECT_EQ(partsChangedBy([](GameState& s) { enemy(s, 0).box()->setY(3); }), Parts{kItemsPart});
-    EXPECT_EQ(partsChangedBy([](GameState& s) { s.random.next(); }), Parts{kRandomPart});
+    EXPECT_EQ(partsChangedBy([](GameState& s) { s.run.random.next(); }), Parts{kRandomPart});
 }
 
 TEST_F(StateHash, ATargetIsKnownByItsPlaceNotItsAddress) {
-    Projectile* shot = second.state.ship->gun(0)->projectile(0);
-    Projectile* twin = first.state.ship->gun(0)->projectile(0);
+    Projectile* shot = second.state.field.ship->gun(0)->projectile(0);
+    Projectile* twin = first.state.field.ship->gun(0)->projectile(0);
     // The same place in two different games (at different addresses) hashes alike.
     twin->setTarget(enemy(first.state, 0).part(0));
     shot->setTarget(enemy(second.state, 0).part(0));
@@ -97,9 +97,9 @@ TEST_F(StateHash, ATargetIsKnownByItsPlaceNotItsAddress) {
 TEST_F(StateHash, WhatIsOnlySeenOrHeardLeavesItAlone) {
     EXPECT_TRUE(partsChangedBy([](GameState& s) {
                     enemy(s, 1).setHitFlash(true);
-                    s.ship->setHitFlash(true);
-                    s.currentMusicEntry = 3;
-                    if (s.soundEffects[0]) s.soundEffects[0]->play(true);
+                    s.field.ship->setHitFlash(true);
+                    s.field.currentMusicEntry = 3;
+                    if (s.run.soundEffects[0]) s.run.soundEffects[0]->play(true);
                 }).empty());
 }
 
