@@ -7,7 +7,6 @@
 
 #include "game/autopilot_shop.h"
 #include "game/autopilot_view.h"
-#include "shell/input.h"
 #include "shell/keyboard_keys.h"
 #include "shell/tap_areas.h"
 
@@ -45,25 +44,24 @@ constexpr int kBeamWithin = 6;
 constexpr std::int32_t kChargeHoldLimit = 30;
 constexpr std::string_view kNick = "BOT";
 
-void tapAt(GameState& state, int x, int y) {
-    stylusDown(state, x, y);
-    stylusUp(state, x, y);
+}  // namespace
+
+void Autopilot::tapAt(GameState& state, int x, int y) {
+    hand_->stylusDown(state, x, y);
+    hand_->stylusUp(state, x, y);
 }
 
-void tapArea(GameState& state, const TapArea& area) {
+void Autopilot::tapArea(GameState& state, const TapArea& area) {
     tapAt(state, (area.left + area.right) / 2, (area.top + area.bottom) / 2);
 }
 
-void tapKey(GameState& state, const KeyboardKey& key) {
+void Autopilot::tapKey(GameState& state, const KeyboardKey& key) {
     tapAt(state, (key.left + key.right) / 2, (key.top + key.bottom) / 2);
 }
 
-void press(GameState& state, KeyIndex key) {
-    keyDown(state, key);
-    keyUp(state, key);
+void Autopilot::press(GameState& state, KeyIndex key) {
+    hand_->press(state, key);
 }
-
-}  // namespace
 
 Autopilot::Skill Autopilot::skillOf(AutopilotSkill skill) {
     switch (skill) {
@@ -77,8 +75,11 @@ Autopilot::Skill Autopilot::skillOf(AutopilotSkill skill) {
     return {1, 0, kMaxLookAhead, 3, true, true, true};
 }
 
-Autopilot::Autopilot(AutopilotSettings settings)
-    : settings_(settings), skill_(skillOf(settings.skill)), random_(settings.seed) {
+Autopilot::Autopilot(AutopilotSettings settings, std::unique_ptr<AutopilotHand> hand)
+    : settings_(settings),
+      skill_(skillOf(settings.skill)),
+      random_(settings.seed),
+      hand_(hand ? std::move(hand) : std::make_unique<StylusHand>()) {
     side_ = (random_.next() & 1) ? 1 : -1;
 }
 
@@ -96,6 +97,7 @@ void Autopilot::act(GameState& state) {
     } else {
         tapThroughScreen(state);
     }
+    hand_->finishTurn(state);
 }
 
 void Autopilot::tapThroughScreen(GameState& state) {
@@ -174,7 +176,7 @@ void Autopilot::fly(GameState& state) {
     }
     clearedFrames_ = 0;
     if (!ship->isAlive()) {
-        if (stylusHeld_) stylusUp(state, ship->getX(), ship->getY());
+        if (stylusHeld_) hand_->stylusUp(state, ship->getX(), ship->getY());
         stylusHeld_ = false;
         return;
     }
@@ -244,9 +246,9 @@ void Autopilot::steer(GameState& state, const PlayerShip& ship) {
     if (targetX >= kRefillCornerArea.left && targetY >= kRefillCornerArea.top)
         targetY = kRefillCornerArea.top - 1;
     if (stylusHeld_) {
-        stylusMove(state, targetX, targetY);
+        hand_->stylusMove(state, targetX, targetY);
     } else {
-        stylusDown(state, targetX, targetY);
+        hand_->stylusDown(state, targetX, targetY);
         stylusHeld_ = true;
     }
 }

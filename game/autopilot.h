@@ -7,7 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
+#include "game/autopilot_hand.h"
 #include "game/autopilot_settings.h"
 #include "gamelibrary/random_generator.h"
 #include "platform/draw/geometry.h"
@@ -16,9 +18,14 @@
 
 namespace cindervane {
 
+struct KeyboardKey;
+struct TapArea;
+
 class Autopilot {
   public:
-    explicit Autopilot(AutopilotSettings settings = {});
+    // Its decisions go through the hand given, the device's stylus and buttons by default.
+    explicit Autopilot(AutopilotSettings settings = {},
+                       std::unique_ptr<AutopilotHand> hand = nullptr);
 
     // One frame's worth of input for the screen now shown: new game on the main menu, the
     // stage intro and ending tapped through, continue after a cleared stage, upgrades bought
@@ -26,6 +33,8 @@ class Autopilot {
     // steered away from shots, bodies and the columns of guns about to fire, and under
     // enemies, auto fire kept on, the evade roll and the hyper beam used when they help.
     void act(GameState& state);
+    // Whether act belongs right after the frame rather than before it (see AutopilotHand).
+    bool actsAfterFrame() const { return hand_->actsAfterFrame(); }
 
     // Something that can hurt the ship: an enemy shot or body, its hit box, its velocity in
     // pixels a frame, and what it would cost.
@@ -86,6 +95,10 @@ class Autopilot {
     static constexpr int kChargeWayCount = 8;
     std::array<int, kChargeWayCount> chargeWays_{};
 
+    void tapAt(GameState& state, int x, int y);
+    void tapArea(GameState& state, const TapArea& area);
+    void tapKey(GameState& state, const KeyboardKey& key);
+    void press(GameState& state, KeyIndex key);
     void tapThroughScreen(GameState& state);
     void shop(GameState& state);
     void fly(GameState& state);
@@ -119,6 +132,7 @@ class Autopilot {
     Skill skill_;
     // The autopilot's own chance; the game's generator is never drawn from.
     RandomGenerator random_;
+    std::unique_ptr<AutopilotHand> hand_;
     // The side it leans to when two ways cost the same: -1 left, +1 right.
     int side_ = 1;
     GameScreen lastScreen_ = GameScreen::Logo;

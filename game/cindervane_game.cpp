@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "enemies/stage_table.h"
+#include "game/desktop_hand.h"
 #include "game/shut_down.h"
 #include "game/start_up.h"
 #include "shell/frame_dispatch.h"
@@ -47,7 +48,15 @@ platform::PlayView playView(const GameState& state) {
 
 CindervaneGame::CindervaneGame(platform::Platform& platform, GameOptions options)
     : platform_(platform), options_(options) {
-    if (options_.autopilot) autopilot_ = std::make_unique<Autopilot>(*options_.autopilot);
+    if (options_.autopilot) {
+        // Keys or a pad: the autopilot's hand plays through the window's own controls.
+        std::unique_ptr<AutopilotHand> hand;
+        if (options_.autopilot->hand == AutopilotHandKind::Keys)
+            hand = std::make_unique<DesktopHand>(platform_, platform::Hand::Keyboard);
+        if (options_.autopilot->hand == AutopilotHandKind::Pad)
+            hand = std::make_unique<DesktopHand>(platform_, platform::Hand::Gamepad);
+        autopilot_ = std::make_unique<Autopilot>(*options_.autopilot, std::move(hand));
+    }
 }
 
 void CindervaneGame::onCreateGame() {
@@ -99,10 +108,12 @@ void CindervaneGame::onPaint() {
 
 void CindervaneGame::onFrame() {
     // The autopilot's hand acts between frames, as the stylus and buttons do.
-    if (autopilot_) autopilot_->act(state_);
+    const bool handAfterFrame = autopilot_ && autopilot_->actsAfterFrame();
+    if (autopilot_ && !handAfterFrame) autopilot_->act(state_);
     if (statistics_) statistics_->beforeFrame(state_);
     runFrame(state_, platform_);
     platform_.setPlayView(playView(state_));
+    if (handAfterFrame) autopilot_->act(state_);
     if (statistics_) {
         const bool wasDone = statistics_->done();
         statistics_->afterFrame(state_);

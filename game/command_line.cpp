@@ -165,7 +165,8 @@ struct Parser {
         autopilot = app.add_option("--autopilot", given.autopilot,
                                    "Let the autopilot play (tests, demos); settings, "
                                    "comma-separated, any order: refill, "
-                                   "skill=expert|normal|novice, seed=N")
+                                   "skill=expert|normal|novice, seed=N, hand=stylus|keys|pad "
+                                   "(keys and pad fly through the window's controls)")
                         ->expected(0, 1)
                         ->type_name("[=SETTINGS]")
                         ->group(kTestingGroup);
@@ -212,9 +213,15 @@ struct Parser {
         if (*autopilot) {
             line.game.autopilot = parseAutopilotSettings(given.autopilot);
             if (!line.game.autopilot)
-                checker.fail("--autopilot takes a list of refill, skill=expert|normal|novice "
-                             "and seed=N, not " +
-                             shown(given.autopilot));
+                checker.fail(
+                    "--autopilot takes a list of refill, skill=expert|normal|novice, "
+                    "seed=N and hand=stylus|keys|pad (no refill with keys or a pad), "
+                    "not " +
+                    shown(given.autopilot));
+            else if (line.game.autopilot->hand != AutopilotHandKind::Stylus && line.headless)
+                checker.fail(
+                    "--autopilot hand=keys and hand=pad play through the window's "
+                    "controls, not with --headless");
         }
         if (*report) {
             if (given.report.empty()) checker.fail("--report needs a file name, not an empty one");

@@ -8,22 +8,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/hand_hold.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
 
 namespace cindervane::platform {
-
-// The four directions a key or the d-pad holds; a held set is their bitwise or.
-enum Direction : std::uint8_t {
-    kDirectionUp = 1,
-    kDirectionDown = 2,
-    kDirectionLeft = 4,
-    kDirectionRight = 8,
-};
-
-// Which hand holds a tap button: keyboard and gamepad keep their presses apart, so letting go
-// of one never lifts the other's stylus.
-enum class Hand : std::uint8_t { Keyboard, Gamepad };
 
 class DesktopControls {
   public:

@@ -14,6 +14,7 @@
 
 #include "platform/audio/wave_output.h"
 #include "platform/draw/bitmap.h"
+#include "platform/hand_hold.h"
 #include "platform/headless_script.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
@@ -94,6 +95,13 @@ class Platform {
     // The game's view of play after each frame, which the desktop's keys and gamepads steer
     // by. Back ends without such controls ignore it.
     virtual void setPlayView(const PlayView&) {}
+    // Lends the back end a hand for one frame: the keys or the pad it holds and the buttons it
+    // presses, played through the desktop controls as a player's own would be. False where
+    // there is no desktop to play them on.
+    virtual bool holdHand(const HandHold&) { return false; }
+    // Where the keys' and the stick's pointer stands outside flight, in screen pixels; false
+    // where there is none.
+    virtual bool handPointer(int& /*x*/, int& /*y*/) const { return false; }
     // The drawing context of the window: what is drawn into it is what the window shows.
     virtual DeviceContext& windowContext() = 0;
 

@@ -54,7 +54,7 @@ void PlatformBase::destroyWindow() {
     if (!windowExists_) return;
     // The recording ends with the state as the last frame and input left it, before the
     // game's shutdown lets it go.
-    if (recorder_ && hashReporter_) recorder_->finish(framesRun_, hashReporter_(), closeRequested_);
+    if (recorder_ && hashReporter_) recorder_->finish(framesRun_, hashReporter_());
     windowExists_ = false;
     procedure_(Message{WM_DESTROY, 0, 0});
     closeWindow();

@@ -78,10 +78,10 @@ void ScriptRecorder::check(long long frame, const StateHash& hash) {
     lastCheck_ = frame;
 }
 
-void ScriptRecorder::finish(long long frame, const StateHash& hash, bool closedFromOutside) {
+void ScriptRecorder::finish(long long frame, const StateHash& hash) {
     if (finished_) return;
     check(frame, hash);
-    if (closedFromOutside) line(frame, "quit");
+    line(frame, "quit");
     finished_ = true;
 }
 

@@ -30,9 +30,10 @@ class ScriptRecorder {
     void key(long long frame, bool down, int keyIndex);
     // The state hash after `frame` frames; a check repeating the last line is left out.
     void check(long long frame, const StateHash& hash);
-    // The end: a last check, and a quit line when the game was closed from outside (the
-    // player closed the window, a --frames limit, a script's quit).
-    void finish(long long frame, const StateHash& hash, bool closedFromOutside);
+    // The end: a last check and a quit line, so a replay ends where the session did whatever
+    // closed it: the player, a --frames limit, a script's quit, a finished --report, or the
+    // game's own exit button (which the replay reaches on that very frame anyway).
+    void finish(long long frame, const StateHash& hash);
     bool failed() const { return failed_; }
 
   private:

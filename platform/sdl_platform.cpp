@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <string>
 
@@ -56,6 +57,7 @@ SdlPlatform::~SdlPlatform() {
     audio_.reset();
     instanceLock_.reset();
     closeWindow();
+    hand_.release();
     for (SDL_GameController* pad : gamepads_)
         SDL_GameControllerClose(pad);
     // With the display gone, SDL's own goodbye to it would only wait on a dead connection.
@@ -248,6 +250,16 @@ void SdlPlatform::changeScale(int step) {
 
 void SdlPlatform::setPlayView(const PlayView& view) {
     controls_.setPlayView(view);
+}
+
+bool SdlPlatform::holdHand(const HandHold& hold) {
+    return videoReady_ && hand_.hold(hold);
+}
+
+bool SdlPlatform::handPointer(int& x, int& y) const {
+    x = controls_.pointerX();
+    y = controls_.pointerY();
+    return true;
 }
 
 void SdlPlatform::toggleFullScreen() {
@@ -480,7 +492,13 @@ std::int64_t SdlPlatform::dispatchMessage(const Message& message) {
 }
 
 std::uint32_t SdlPlatform::tickCount() {
-    return SDL_GetTicks();
+    // Milliseconds since the machine started, as the device counts them, and not since SDL
+    // started: the default seed of the game's generator is the tick count, and SDL's own
+    // count would give nearly every game the same few seeds.
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+                                      static_cast<std::uint64_t>(now.tv_nsec) / 1000000u);
 }
 
 void SdlPlatform::waitForMessageOrTick(bool framesRunning, std::uint32_t dueTick) {

@@ -11,6 +11,7 @@
 #include "platform/desktop_controls.h"
 #include "platform/instance_lock.h"
 #include "platform/platform_base.h"
+#include "platform/sdl_hand.h"
 
 union SDL_Event;
 struct SDL_Window;
@@ -40,6 +41,8 @@ class SdlPlatform : public PlatformBase {
     // with --no-sound), or none at all with --no-wave-device.
     WaveOutput& waveOutput() override;
     void setPlayView(const PlayView& view) override;
+    bool holdHand(const HandHold& hold) override;
+    bool handPointer(int& x, int& y) const override;
     bool soundAudible() const { return audio_ != nullptr; }
 
     // The whole factor the window is scaled by when it is made.
@@ -87,6 +90,7 @@ class SdlPlatform : public PlatformBase {
     std::vector<_SDL_GameController*> gamepads_;
     std::unique_ptr<SdlAudioOutput> audio_;
     DesktopControls controls_;
+    SdlHand hand_;
     unsigned heldSteeringKeys_ = 0;  // one bit per steering key
     std::uint8_t padDirections_ = 0;
     int stickX_ = 0;

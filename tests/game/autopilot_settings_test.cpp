@@ -26,12 +26,16 @@ TEST(AutopilotSettings, SettingsComeInAnyOrder) {
     }
     EXPECT_EQ(parseAutopilotSettings("skill=novice")->skill, AutopilotSkill::Novice);
     EXPECT_EQ(parseAutopilotSettings("seed=4294967295")->seed, 4294967295u);
+    EXPECT_EQ(parseAutopilotSettings("hand=keys,skill=normal")->hand, AutopilotHandKind::Keys);
+    EXPECT_EQ(parseAutopilotSettings("seed=2,hand=pad")->hand, AutopilotHandKind::Pad);
+    EXPECT_EQ(parseAutopilotSettings("refill,hand=stylus")->hand, AutopilotHandKind::Stylus);
 }
 
 TEST(AutopilotSettings, AWrongListGivesNothing) {
-    for (const char* list : {"always", "refill,", ",refill", "refill,,seed=1", "refill,refill",
-                             "skill=", "skill=pro", "skill=expert,skill=novice", "seed=", "seed=-1",
-                             "seed=1x", "seed=4294967296", "Refill", "seed = 3"})
+    for (const char* list :
+         {"always", "refill,", ",refill", "refill,,seed=1", "refill,refill", "skill=", "skill=pro",
+          "skill=expert,skill=novice", "seed=", "seed=-1", "seed=1x", "seed=4294967296", "Refill",
+          "seed = 3", "hand=mouse", "hand=keys,hand=pad", "refill,hand=keys", "hand=pad,refill"})
         EXPECT_FALSE(parseAutopilotSettings(list)) << list;
 }
 

@@ -66,8 +66,11 @@ TEST(CommandLineParse, EveryRangeMistakeIsOneShortSentenceAndTheUsageCode) {
         {{"--seed", "-1"}, "--seed takes a whole number from 0 to 4294967295, not '-1'"},
         {{"--data-dir", ""}, "--data-dir needs a folder name, not an empty one"},
         {{"--autopilot=fast"},
-         "--autopilot takes a list of refill, skill=expert|normal|novice and seed=N, not "
-         "'fast'"},
+         "--autopilot takes a list of refill, skill=expert|normal|novice, seed=N and "
+         "hand=stylus|keys|pad (no refill with keys or a pad), not 'fast'"},
+        {{"--headless", "--autopilot=hand=keys"},
+         "--autopilot hand=keys and hand=pad play through the window's controls, not with "
+         "--headless"},
         {{"--assets", "/no/such/folder"}, "--assets: no folder '/no/such/folder'"},
         {{"--bogus"}, "unknown option '--bogus'"},
         {{"stray"}, "unexpected argument 'stray' (options begin with --)"},

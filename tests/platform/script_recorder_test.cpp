@@ -48,7 +48,7 @@ TEST(ScriptRecorder, WritesAScriptTheReaderTakesBackWhole) {
     recorder->stylus(4, Kind::Up, 11, 21);
     recorder->check(300, someHash(1));
     recorder->check(300, someHash(1));  // the same check again: left out
-    recorder->finish(310, someHash(2), true);
+    recorder->finish(310, someHash(2));
     recorder->stylus(311, Kind::Down, 1, 1);  // after the end: nothing
 
     std::vector<ScriptEvent> events;

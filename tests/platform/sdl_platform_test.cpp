@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "../gamelibrary/recording_game.h"
 #include "../test_folder.h"
@@ -26,6 +27,20 @@ TEST(SdlPlatform, OpensAWindowRunsFramesAndClosesNormally) {
     // Frames keep their interval on the real clock too.
     for (std::size_t i = 1; i < game.frameTicks.size(); ++i)
         EXPECT_GE(game.frameTicks[i] - game.frameTicks[i - 1], 33u);
+}
+
+TEST(SdlPlatform, TheDefaultSeedIsTheTimeSinceTheMachineStartedLikeTheDevicesTickCount) {
+    // SDL's own count starts near zero with every game, which would give nearly every game
+    // the same seed.
+    TestFolder data;
+    PlatformOptions options;
+    options.dataDirectory = data.path();
+    SdlPlatform host(options);
+    double uptime = 0;
+    std::ifstream("/proc/uptime") >> uptime;
+    ASSERT_GT(uptime, 0);
+    const auto expected = static_cast<std::uint32_t>(static_cast<std::uint64_t>(uptime * 1000));
+    EXPECT_LT(host.randomSeed() - expected + 2000u, 4000u) << host.randomSeed() << " " << expected;
 }
 
 TEST(SdlPlatform, ASecondCopyOnlyRaisesTheFirst) {
