@@ -172,7 +172,7 @@ TEST(AlphaZeroFightTest, AShipStandingUnderItBringsDownBothForms) {
     BossFight fight;
     Enemy& boss = fight.spawn(kStage8Timetable, 1);
     Enemy& front = *boss.part(AlphaZero::kFront);
-    PlayerShip& ship = *fight.field.state.ship;
+    PlayerShip& ship = *fight.field.state.field.ship;
     const std::int32_t fullHp = ship.getHp();
     int frames = 0;
     while (front.isAlive() && frames < 5400) {
@@ -182,7 +182,7 @@ TEST(AlphaZeroFightTest, AShipStandingUnderItBringsDownBothForms) {
     EXPECT_FALSE(front.isAlive()) << front.getHp() << " hit points left on the front";
     std::printf("the front of boss type 1 fell after %d frames\n", frames);
     const int more = fight.fight(5400);
-    EXPECT_TRUE(fight.field.state.stageCleared) << "after " << more;
+    EXPECT_TRUE(fight.field.state.field.stageCleared) << "after " << more;
     EXPECT_FALSE(boss.isAlive()) << boss.getHp() << " hit points left";
     std::printf("boss type 1 fell %d frames later\n", more);
 }

@@ -25,7 +25,7 @@ TEST(BossFightTest, AShipStandingUnderEachBossBringsItDown) {
         Enemy& boss = fight.spawn(row.timetable, row.type);
         // Two and a half minutes of play.
         const int frames = fight.fight(4500);
-        EXPECT_TRUE(fight.field.state.stageCleared) << row.type << " after " << frames;
+        EXPECT_TRUE(fight.field.state.field.stageCleared) << row.type << " after " << frames;
         EXPECT_FALSE(boss.isAlive()) << row.type << " has " << boss.getHp() << " hit points";
         std::printf("boss type %d fell after %d frames\n", row.type, frames);
     }

@@ -105,7 +105,7 @@ TEST(DeathbringerFightTest, AShipStandingUnderItBringsItDown) {
     Enemy& boss = fight.spawn(kStage7Timetable, 6);
     // Four minutes of play.
     const int frames = fight.fight(7200);
-    EXPECT_TRUE(fight.field.state.stageCleared) << "after " << frames;
+    EXPECT_TRUE(fight.field.state.field.stageCleared) << "after " << frames;
     EXPECT_FALSE(boss.isAlive()) << boss.getHp() << " hit points left";
     std::printf("boss type 6 fell after %d frames\n", frames);
 }

@@ -133,7 +133,7 @@ TEST(PoseidonV3FightTest, AShipStandingUnderItBringsItDown) {
     BossFight fight;
     Enemy& boss = fight.spawn(kStage6Timetable, 30);
     const int frames = fight.fight(kFightFrames);
-    EXPECT_TRUE(fight.field.state.stageCleared) << "after " << frames;
+    EXPECT_TRUE(fight.field.state.field.stageCleared) << "after " << frames;
     EXPECT_FALSE(boss.isAlive()) << boss.getHp() << " hit points left";
     std::printf("boss type 30 fell after %d frames\n", frames);
 }
