@@ -84,15 +84,15 @@ Autopilot::Autopilot(AutopilotSettings settings, std::unique_ptr<AutopilotHand> 
 }
 
 void Autopilot::act(GameState& state) {
-    if (state.screen != lastScreen_) {
-        lastScreen_ = state.screen;
+    if (state.flow.screen != lastScreen_) {
+        lastScreen_ = state.flow.screen;
         framesOnScreen_ = 0;
         stylusHeld_ = false;
         // Each stage has a boss of its own ways.
-        if (state.screen == GameScreen::StageIntro) chargeWays_ = {};
+        if (state.flow.screen == GameScreen::StageIntro) chargeWays_ = {};
     }
     framesOnScreen_ += 1;
-    if (state.screen == GameScreen::Play) {
+    if (state.flow.screen == GameScreen::Play) {
         fly(state);
     } else {
         tapThroughScreen(state);
@@ -101,7 +101,7 @@ void Autopilot::act(GameState& state) {
 }
 
 void Autopilot::tapThroughScreen(GameState& state) {
-    switch (state.screen) {
+    switch (state.flow.screen) {
         case GameScreen::Logo:
             break;
         case GameScreen::Prologue:
@@ -147,10 +147,10 @@ void Autopilot::shop(GameState& state) {
 }
 
 void Autopilot::enterNick(GameState& state) {
-    const std::size_t typed = state.nick.size();
+    const std::size_t typed = state.scores.nick.size();
     bool onTrack = typed <= kNick.size();
     for (std::size_t i = 0; onTrack && i < typed; ++i)
-        onTrack = state.nick[i] == static_cast<char16_t>(kNick[i]);
+        onTrack = state.scores.nick[i] == static_cast<char16_t>(kNick[i]);
     if (!onTrack) {
         tapKey(state, kClearKey);
         return;
@@ -167,9 +167,9 @@ void Autopilot::enterNick(GameState& state) {
 }
 
 void Autopilot::fly(GameState& state) {
-    PlayerShip* ship = state.ship.get();
+    PlayerShip* ship = state.field.ship.get();
     if (!ship) return;
-    if (state.stageCleared) {
+    if (state.field.stageCleared) {
         clearedFrames_ += 1;
         if (clearedFrames_ == kStageClearDelay) tapArea(state, kContinueArea);
         return;
@@ -254,10 +254,10 @@ void Autopilot::steer(GameState& state, const PlayerShip& ship) {
 }
 
 void Autopilot::useButtons(GameState& state, int earliest) {
-    PlayerShip& ship = *state.ship;
+    PlayerShip& ship = *state.field.ship;
     if (!ship.getAutoFire() && ship.getChargeLevel() < 1) press(state, kAutoFireKey);
     bossNear_ = false;
-    for (auto* node = state.enemies.head(); node && !bossNear_; node = node->next)
+    for (auto* node = state.field.enemies.head(); node && !bossNear_; node = node->next)
         bossNear_ = node->object && node->object->isBoss() && onScreen(*node->object);
     // A hit that would end the ship is rolled through as late as can be, so the roll lasts
     // while the body passes.
@@ -277,7 +277,7 @@ void Autopilot::useButtons(GameState& state, int earliest) {
     // The beam is worth letting go with an enemy above to burn, with a hit coming, or
     // before the slow flight of a full charge has lasted too long.
     bool enemyAbove = false;
-    for (auto* node = state.enemies.head(); node && !enemyAbove; node = node->next) {
+    for (auto* node = state.field.enemies.head(); node && !enemyAbove; node = node->next) {
         const Enemy* enemy = node->object.get();
         enemyAbove = enemy && onScreen(*enemy) && !enemy->getInvulnerable() &&
                      enemy->getY() < ship.getY() &&

@@ -13,8 +13,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "game/game_state.h"
 #include "play/play_observer.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

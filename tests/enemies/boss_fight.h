@@ -9,10 +9,10 @@
 
 #include "../play/play_field.h"
 #include "enemies/bosses/make_boss.h"
-#include "enemies/enemy_factory.h"
-#include "play/make_player_ship.h"
-#include "play/play_frame.h"
+#include "shell/frame_dispatch.h"
 #include "shell/ship_upgrades.h"
+#include "stage/enemy_factory.h"
+#include "stage/make_player_ship.h"
 
 namespace cindervane {
 
@@ -21,7 +21,7 @@ class BossFight {
     BossFight() {
         makePlayerShip(field.state, ShipVariant::REDPHOENIX, 1);
         applyShipUpgrades(field.state, 1);
-        PlayerShip& ship = *field.state.ship;
+        PlayerShip& ship = *field.state.field.ship;
         ship.setMachineGunLevel(3);
         ship.setPulseLevel(3);
         ship.setMissileLevel(3);
@@ -29,24 +29,27 @@ class BossFight {
         // Its armour at the top, so no frame's hits together can end it before its hit
         // points are filled again.
         ship.setArmor(9);
-        field.state.screen = GameScreen::Play;
+        field.state.flow.screen = GameScreen::Play;
     }
 
     // The enemy the row of the timetable builds, listed as the stage's spawn step would.
     Enemy& spawn(std::span<const SpawnEntry> timetable, int type) {
         for (const SpawnEntry& row : timetable)
-            if (row.type == type) admitEnemy(field.state, makeBoss(type, field.state.random), row);
-        return *field.state.enemies.tail()->object;
+            if (row.type == type)
+                showArrivals(field.state.flow,
+                             admitEnemy(field.state.field, field.state.run,
+                                        makeBoss(type, field.state.run.random), row));
+        return *field.state.field.enemies.tail()->object;
     }
 
     // Play frames until the stage is cleared or the frames run out; the frames played.
     int fight(int frames) {
-        PlayerShip& ship = *field.state.ship;
+        PlayerShip& ship = *field.state.field.ship;
         int played = 0;
-        while (played < frames && !field.state.stageCleared) {
+        while (played < frames && !field.state.field.stageCleared) {
             ship.setHp(ship.getFullHp());
             ship.setAutoFire(true);
-            ++field.state.frameCounter;
+            ++field.state.flow.frameCounter;
             runPlayScreen(field.state, field.backDC);
             ++played;
         }

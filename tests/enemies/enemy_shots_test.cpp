@@ -20,7 +20,7 @@ class EnemyShotTest : public ::testing::Test {
                                      std::int32_t dirX = 0, std::int32_t dirY = 1,
                                      std::int32_t speed = 4) {
         auto made = makeEnemyShot(kind);
-        made->resolveSprite(field.state.projectileSheets);
+        made->resolveSprite(field.state.run.projectileSheets);
         made->setX(x);
         made->setY(y);
         made->setDirX(dirX);
@@ -61,7 +61,7 @@ TEST_F(EnemyShotTest, EveryKindHasAPictureAndOnlyShotsWithPowerCanBeShotDown) {
 TEST_F(EnemyShotTest, AnAimedParticleTurnsOnceOnItsSecondFrameAndFliesOnAsTurned) {
     Craft ship;
     ship.setKind(32);
-    ship.resolveSprite(field.state.craftSheets);
+    ship.resolveSprite(field.state.run.craftSheets);
     ship.setX(10);
     ship.setY(200);  // below and to the left
     auto particle = shot(8, 100, 50, 0, 1, 3);

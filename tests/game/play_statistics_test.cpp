@@ -18,7 +18,7 @@ class PlayStatisticsTest : public ShellTest {
         startNewGame(state);
         statistics.afterFrame(state);
         beginStageFromIntro(state);
-        state.spawnCount = 0;
+        state.field.spawnCount = 0;
     }
     void step(int count = 1) {
         for (int i = 0; i < count; ++i) {
@@ -38,8 +38,8 @@ class PlayStatisticsTest : public ShellTest {
         enemy.setDirY(0);
         Projectile* shot = enemy.gun(1)->projectile(0);
         shot->setAlive(true);
-        shot->setX(state.ship->getX() + state.ship->width() / 2 - 5);
-        shot->setY(state.ship->getY() + state.ship->height() / 2 - 5);
+        shot->setX(state.field.ship->getX() + state.field.ship->width() / 2 - 5);
+        shot->setY(state.field.ship->getY() + state.field.ship->height() / 2 - 5);
         shot->setSpeedY(0);
         return enemy;
     }
@@ -47,13 +47,13 @@ class PlayStatisticsTest : public ShellTest {
 };
 
 TEST_F(PlayStatisticsTest, AHitIsCountedOnTheStageTheKindAndTheGunThatDealtIt) {
-    state.observer = &statistics;
+    state.run.observer = &statistics;
     startPlay();
     step();
     shooterWithShotOnShip(kChopter);
-    const std::int32_t hp = state.ship->getHp();
+    const std::int32_t hp = state.field.ship->getHp();
     step();
-    const std::int32_t lost = hp - state.ship->getHp();
+    const std::int32_t lost = hp - state.field.ship->getHp();
     ASSERT_GT(lost, 0);
     const nlohmann::json report = statistics.report(state);
     ASSERT_EQ(report["stages"].size(), 1u);
@@ -67,7 +67,7 @@ TEST_F(PlayStatisticsTest, AHitIsCountedOnTheStageTheKindAndTheGunThatDealtIt) {
 }
 
 TEST_F(PlayStatisticsTest, ABossGunsVolleyThatHitsCountsOnceHoweverManyOfItsShotsLand) {
-    state.observer = &statistics;
+    state.run.observer = &statistics;
     startPlay();
     TestEnemyLayout layout;
     layout.kind = 31;
@@ -78,7 +78,7 @@ TEST_F(PlayStatisticsTest, ABossGunsVolleyThatHitsCountsOnceHoweverManyOfItsShot
     boss.setDirY(0);
     step();  // the boss can be hurt: its fight begins
     Gun& gun = *boss.gun(0);
-    const PlayerShip& ship = *state.ship;
+    const PlayerShip& ship = *state.field.ship;
     // Shots `first` to `last` leave the gun in one frame, falling five pixels a frame, just
     // above the ship or beside it; they reach it in the frame after.
     auto volley = [&](int first, int last, bool onShip) {
@@ -107,15 +107,15 @@ TEST_F(PlayStatisticsTest, WatchingAGameLeavesItAsItWouldHaveBeen) {
     // The same hit with and without a watcher leaves the same ship.
     std::int32_t hpLeft[2] = {};
     for (int watched = 0; watched < 2; ++watched) {
-        state.observer = watched ? &statistics : nullptr;
-        state.enemies.clear();
+        state.run.observer = watched ? &statistics : nullptr;
+        state.field.enemies.clear();
         startPlay();
         shooterWithShotOnShip(kChopter);
         step(3);
-        hpLeft[watched] = state.ship->getHp();
+        hpLeft[watched] = state.field.ship->getHp();
     }
     EXPECT_EQ(hpLeft[0], hpLeft[1]);
-    EXPECT_LT(hpLeft[1], state.ship->getFullHp());
+    EXPECT_LT(hpLeft[1], state.field.ship->getFullHp());
 }
 
 TEST(GunKeys, NameTheKindThePartAndTheGun) {
