@@ -3,12 +3,12 @@
 // Also counts what the frame asks the heap for, which should be nothing.
 #include <benchmark/benchmark.h>
 
-#include "../tests/enemies/test_enemy.h"
 #include "../tests/allocation_watch.h"
+#include "../tests/enemies/test_enemy.h"
 #include "../tests/play/play_field.h"
-#include "play/make_player_ship.h"
-#include "play/play_frame.h"
+#include "shell/frame_dispatch.h"
 #include "shell/ship_upgrades.h"
+#include "stage/make_player_ship.h"
 
 namespace cindervane {
 namespace {
@@ -24,7 +24,7 @@ class Gunner : public TestEnemy {
                      .shotSpeed = 4,
                      .damage = 0,
                      .coins = 2},
-                    state.random) {
+                    state.run.random) {
         for (int g = 0; g < gunCount_; ++g) {
             guns_[g]->setInterval(3);
             guns_[g]->setOffsetX(8 * g);
@@ -40,13 +40,13 @@ class BusyField {
   public:
     explicit BusyField(bool beam) {
         GameState& state = field.state;
-        state.screen = GameScreen::Play;
-        state.frameCounter = 1000;
-        state.scrollSpeed = 2;
-        state.scrollWrap = 960;
+        state.flow.screen = GameScreen::Play;
+        state.flow.frameCounter = 1000;
+        state.flow.scrollSpeed = 2;
+        state.flow.scrollWrap = 960;
         makePlayerShip(state, ShipVariant::REDPHOENIXX, 8);
         applyShipUpgrades(state, 8);
-        PlayerShip& ship = *state.ship;
+        PlayerShip& ship = *state.field.ship;
         ship.setMachineGunLevel(9);
         ship.setPulseLevel(9);
         ship.setMissileLevel(9);
@@ -73,7 +73,7 @@ class BusyField {
     }
 
     void frame() {
-        ++field.state.frameCounter;
+        ++field.state.flow.frameCounter;
         runPlayScreen(field.state, field.backDC);
     }
 
@@ -91,11 +91,11 @@ void PlayFrame(benchmark::State& run, bool beam) {
     run.counters["allocationsPerFrame"] =
         static_cast<double>(allocationCount() - before) / static_cast<double>(frames);
     int shots = 0;
-    for (auto* node = busy.field.state.enemies.head(); node; node = node->next)
+    for (auto* node = busy.field.state.field.enemies.head(); node; node = node->next)
         for (int g = 0; g < node->object->getGunCount(); ++g)
             shots += node->object->gun(g)->liveProjectiles();
     run.counters["enemyShots"] = shots;
-    run.counters["shipAlive"] = busy.field.state.ship->isAlive();
+    run.counters["shipAlive"] = busy.field.state.field.ship->isAlive();
 }
 
 void BM_PlayFrameAutoFire(benchmark::State& run) {

@@ -1,7 +1,5 @@
-// Enemies: the base every enemy kind builds on, and the sweep of the enemy list.
+// Enemies: the base every enemy kind builds on.
 #include "enemies/enemy.h"
-
-#include "game/game_state.h"
 
 namespace cindervane {
 
@@ -163,27 +161,6 @@ bool Enemy::isFinished() const {
             if (piece->coins_[j] && piece->coins_[j]->isAlive()) return false;
     }
     return true;
-}
-
-void sweepEnemies(GameState& state) {
-    bool finished = true;
-    ObjectList<Enemy>::Node* node = state.enemies.head();
-    while (node) {
-        ObjectList<Enemy>::Node* next = node->next;
-        Enemy* enemy = node->object.get();
-        if (enemy) {
-            if (state.stageCleared && enemy->isAlive()) {
-                enemy->die();
-                enemy->setHp(0);
-            }
-            if (finished && !enemy->isFinished()) finished = false;
-        }
-        if (finished) {
-            if (enemy && state.ship) state.ship->forgetTarget(*enemy);
-            state.enemies.remove(node);
-        }
-        node = next;
-    }
 }
 
 void BeamForecast::add(const Enemy& from, int part, int gun, std::int32_t framesLeft) {

@@ -2,7 +2,7 @@
 // bosses. An enemy is a craft with a score value, the coins and item box it releases when
 // destroyed, up to ten parts that move with it and the ship it may aim at. This is the base
 // every enemy kind builds on: the per-frame work they all share, the straight-line default
-// movement, drawing, destruction, and the removal of finished enemies from the enemy list.
+// movement, drawing and destruction.
 #pragma once
 
 #include <array>
@@ -15,8 +15,6 @@
 #include "play/item_box.h"
 
 namespace cindervane {
-
-struct GameState;
 
 class Enemy : public Craft {
   public:
@@ -117,11 +115,5 @@ class Enemy : public Craft {
     std::unique_ptr<ItemBox> box_;
     Craft* target_ = nullptr;
 };
-
-// The end-of-frame sweep of the enemy list, from its head. When the stage is cleared every
-// enemy still alive is destroyed first (no score, no drops). Finished enemies are removed
-// and destroyed from the head on; the first enemy that is not finished ends the removals for
-// this frame, so enemies behind it wait, finished or not.
-void sweepEnemies(GameState& state);
 
 }  // namespace cindervane

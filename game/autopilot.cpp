@@ -90,19 +90,19 @@ Autopilot::Autopilot(AutopilotSettings settings, std::unique_ptr<AutopilotHand> 
 }
 
 void Autopilot::act(GameState& state) {
-    if (state.screen != lastScreen_) {
-        lastScreen_ = state.screen;
+    if (state.flow.screen != lastScreen_) {
+        lastScreen_ = state.flow.screen;
         framesOnScreen_ = 0;
         stylusHeld_ = false;
         // Each stage has a boss of its own ways.
-        if (state.screen == GameScreen::StageIntro) {
+        if (state.flow.screen == GameScreen::StageIntro) {
             chargeWays_ = {};
             bossDashes_ = false;
             bossWatched_ = 0;
         }
     }
     framesOnScreen_ += 1;
-    if (state.screen == GameScreen::Play) {
+    if (state.flow.screen == GameScreen::Play) {
         fly(state);
     } else {
         tapThroughScreen(state);
@@ -111,7 +111,7 @@ void Autopilot::act(GameState& state) {
 }
 
 void Autopilot::tapThroughScreen(GameState& state) {
-    switch (state.screen) {
+    switch (state.flow.screen) {
         case GameScreen::Logo:
             break;
         case GameScreen::Prologue:
@@ -157,10 +157,10 @@ void Autopilot::shop(GameState& state) {
 }
 
 void Autopilot::enterNick(GameState& state) {
-    const std::size_t typed = state.nick.size();
+    const std::size_t typed = state.scores.nick.size();
     bool onTrack = typed <= kNick.size();
     for (std::size_t i = 0; onTrack && i < typed; ++i)
-        onTrack = state.nick[i] == static_cast<char16_t>(kNick[i]);
+        onTrack = state.scores.nick[i] == static_cast<char16_t>(kNick[i]);
     if (!onTrack) {
         tapKey(state, kClearKey);
         return;
@@ -177,9 +177,9 @@ void Autopilot::enterNick(GameState& state) {
 }
 
 void Autopilot::fly(GameState& state) {
-    PlayerShip* ship = state.ship.get();
+    PlayerShip* ship = state.field.ship.get();
     if (!ship) return;
-    if (state.stageCleared) {
+    if (state.field.stageCleared) {
         clearedFrames_ += 1;
         if (clearedFrames_ == kStageClearDelay) tapArea(state, kContinueArea);
         return;
@@ -265,7 +265,7 @@ void Autopilot::steer(GameState& state, const PlayerShip& ship) {
 
 bool Autopilot::heavyBodyNear(const GameState& state, const PlayerShip& ship) const {
     const platform::Rect box = ship.hitBox();
-    for (auto* node = state.enemies.head(); node; node = node->next) {
+    for (auto* node = state.field.enemies.head(); node; node = node->next) {
         const Enemy* enemy = node->object.get();
         if (!enemy || enemy->isBoss() || !enemy->isAlive() || !enemy->sheet()) continue;
         if (enemy->getHp() * kHeavyBodyShare < ship.getHp()) continue;
@@ -278,11 +278,11 @@ bool Autopilot::heavyBodyNear(const GameState& state, const PlayerShip& ship) co
 }
 
 void Autopilot::useButtons(GameState& state) {
-    PlayerShip& ship = *state.ship;
+    PlayerShip& ship = *state.field.ship;
     const int earliest = planHit_.earliest;
     if (!ship.getAutoFire() && ship.getChargeLevel() < 1) press(state, kAutoFireKey);
     bossNear_ = false;
-    for (auto* node = state.enemies.head(); node && !bossNear_; node = node->next)
+    for (auto* node = state.field.enemies.head(); node && !bossNear_; node = node->next)
         bossNear_ = node->object && node->object->isBoss() && onScreen(*node->object);
     if (bossNear_) bossWatched_ += 1;
     // A hit that would end the ship is rolled through as late as can be, so the roll lasts
@@ -313,7 +313,7 @@ void Autopilot::useButtons(GameState& state) {
     // The beam is worth letting go with an enemy above to burn, with a hit coming, or
     // before the slow flight of a full charge has lasted too long.
     bool enemyAbove = false;
-    for (auto* node = state.enemies.head(); node && !enemyAbove; node = node->next) {
+    for (auto* node = state.field.enemies.head(); node && !enemyAbove; node = node->next) {
         const Enemy* enemy = node->object.get();
         enemyAbove = enemy && onScreen(*enemy) && !enemy->getInvulnerable() &&
                      enemy->getY() < ship.getY() &&

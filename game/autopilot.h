@@ -12,10 +12,10 @@
 #include "game/autopilot_hand.h"
 #include "game/autopilot_settings.h"
 #include "game/autopilot_view.h"
-#include "game/game_state.h"
 #include "gamelibrary/random_generator.h"
 #include "platform/draw/geometry.h"
 #include "play/player_ship.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

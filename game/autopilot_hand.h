@@ -3,8 +3,8 @@
 // decisions on the desktop's keyboard or a gamepad, as a player without a mouse would.
 #pragma once
 
-#include "game/game_state.h"
 #include "gamelibrary/key_mapping.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -62,14 +62,14 @@ std::int64_t weaponDamagePerFrame(int row, int level) {
 }
 
 int nextUpgrade(const GameState& state) {
-    const auto& rows = state.shopRows;
-    const std::int32_t money = state.money;
+    const auto& rows = state.scores.shopRows;
+    const std::int32_t money = state.scores.money;
     const auto canBuy = [&](int row) {
         return rows[row].level < rows[row].levelLimit &&
                kUpgradePrices[row][rows[row].level + 1] <= money;
     };
 
-    const int stage = std::clamp<int>(state.stageNumber, 0, 8);
+    const int stage = std::clamp<int>(state.flow.stageNumber, 0, 8);
     if (rows[Armor].level < kArmorFloor[stage] && canBuy(Armor)) return Armor;
 
     // The weapon whose next useful step gives the most damage per coin.

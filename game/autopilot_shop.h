@@ -2,7 +2,7 @@
 // a player could follow with the price list in hand.
 #pragma once
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

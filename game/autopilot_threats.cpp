@@ -58,7 +58,7 @@ Autopilot::Goal Autopilot::chooseGoal(const GameState& state, const PlayerShip& 
     Goal goal{(kScreenWidth - w) / 2, (kScreenWidth - w) / 2, flyingRow};
     const int shipCentre = ship.getX() + w / 2;
     int best = 1 << 30;
-    for (auto* node = state.enemies.head(); node; node = node->next) {
+    for (auto* node = state.field.enemies.head(); node; node = node->next) {
         const Enemy* enemy = node->object.get();
         if (!enemy) continue;
         // A box on the lower part of the screen is worth a detour.
@@ -284,7 +284,7 @@ void Autopilot::gatherThreats(const GameState& state, const PlayerShip& ship) {
                     addShot(*shot, ship, std::max<std::int32_t>(gun->getDamage(), 100));
         }
     };
-    for (auto* node = state.enemies.head(); node; node = node->next) {
+    for (auto* node = state.field.enemies.head(); node; node = node->next) {
         const Enemy* enemy = node->object.get();
         if (!enemy) continue;
         addShots(*enemy);

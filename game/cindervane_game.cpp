@@ -7,8 +7,6 @@
 #include "game/desktop_hand.h"
 #include "game/shut_down.h"
 #include "game/start_up.h"
-#include "game/state_hash.h"
-#include "play/play_dump.h"
 #include "shell/frame_dispatch.h"
 #include "shell/input.h"
 #include "shell/picture_screens.h"
@@ -16,6 +14,8 @@
 #include "shell/screen_flow.h"
 #include "shell/shell_dump.h"
 #include "shell/ship_upgrades.h"
+#include "stage/play_dump.h"
+#include "stage/state_hash.h"
 
 namespace cindervane {
 
@@ -35,13 +35,13 @@ nlohmann::json clipReport(const std::unique_ptr<SoundClip>& clip) {
 
 platform::PlayView playView(const GameState& state) {
     platform::PlayView view;
-    view.pausable = state.screen == GameScreen::Play;
+    view.pausable = state.flow.screen == GameScreen::Play;
     // Once the stage is cleared the captions wait for a tap on continue: the desktop's keys
     // and sticks then point at it instead of flying.
-    view.flying = view.pausable && !state.stageCleared && state.ship;
-    if (state.ship) {
-        view.shipX = state.ship->getX() + state.ship->width() / 2;
-        view.shipY = state.ship->getY() + state.ship->height() / 2;
+    view.flying = view.pausable && !state.field.stageCleared && state.field.ship;
+    if (state.field.ship) {
+        view.shipX = state.field.ship->getX() + state.field.ship->width() / 2;
+        view.shipY = state.field.ship->getY() + state.field.ship->height() / 2;
     }
     return view;
 }
@@ -62,14 +62,15 @@ CindervaneGame::CindervaneGame(platform::Platform& platform, GameOptions options
 void CindervaneGame::onCreateGame() {
     if (options_.statistics) {
         statistics_ = std::make_unique<PlayStatistics>();
-        state_.observer = statistics_.get();
+        state_.run.observer = statistics_.get();
     }
     startUpGame(state_, platform_);
-    if (options_.replayHighScores && state_.highScores) {
-        state_.highScores->entries = {};
+    if (options_.replayHighScores && state_.scores.highScores) {
+        state_.scores.highScores->entries = {};
         const auto& given = *options_.replayHighScores;
-        for (std::size_t i = 0; i < given.size() && i < state_.highScores->entries.size(); ++i) {
-            HighScoreEntry& entry = state_.highScores->entries[i];
+        for (std::size_t i = 0; i < given.size() && i < state_.scores.highScores->entries.size();
+             ++i) {
+            HighScoreEntry& entry = state_.scores.highScores->entries[i];
             entry.score = given[i].score;
             for (std::size_t c = 0; c < given[i].nick.size() && c + 1 < entry.nick.size(); ++c)
                 entry.nick[c] = given[i].nick[c];
@@ -81,8 +82,8 @@ void CindervaneGame::onCreateGame() {
     // What a replay of this session must start from.
     platform::ScriptHeader header;
     if (options_.startStage >= 1 && options_.startStage <= 8) header.stage = options_.startStage;
-    if (state_.highScores) {
-        for (const HighScoreEntry& entry : state_.highScores->entries) {
+    if (state_.scores.highScores) {
+        for (const HighScoreEntry& entry : state_.scores.highScores->entries) {
             platform::ScriptHighScore line{entry.score, {}};
             for (std::size_t c = 0; c < entry.nick.size() && entry.nick[c] != 0; ++c)
                 line.nick += entry.nick[c];
@@ -94,7 +95,7 @@ void CindervaneGame::onCreateGame() {
 
 void CindervaneGame::onDestroyGame() {
     // A replay's table was never the player's: it goes unsaved.
-    if (options_.replayHighScores) state_.highScores.reset();
+    if (options_.replayHighScores) state_.scores.highScores.reset();
     if (statistics_) report_ = statistics_->report(state_);
     shutDownGame(state_);
 }
@@ -102,7 +103,7 @@ void CindervaneGame::onDestroyGame() {
 void CindervaneGame::onActivate() {}
 
 void CindervaneGame::onPaint() {
-    paintWindow(state_, platform_);
+    paintWindow(state_.run, platform_);
 }
 
 void CindervaneGame::onFrame() {
@@ -116,7 +117,7 @@ void CindervaneGame::onFrame() {
     if (statistics_) {
         const bool wasDone = statistics_->done();
         statistics_->afterFrame(state_);
-        if (!wasDone && statistics_->done() && state_.app) state_.app->requestClose();
+        if (!wasDone && statistics_->done() && state_.run.app) state_.run.app->requestClose();
     }
 }
 
@@ -152,30 +153,30 @@ void CindervaneGame::reportState(nlohmann::json& dump) const {
     for (std::size_t i = 0; i < hashes.parts.size(); ++i)
         parts[std::string(StateHashes::kNames[i])] = hashText(hashes.parts[i]);
     dump["stateHashes"] = std::move(parts);
-    dump["screen"] = gameScreenName(state_.screen);
-    dump["frameCounter"] = state_.frameCounter;
+    dump["screen"] = gameScreenName(state_.flow.screen);
+    dump["frameCounter"] = state_.flow.frameCounter;
     reportShellState(state_, dump);
-    reportPlayState(state_, dump);
-    dump["spawnCount"] = state_.spawnCount;
+    reportPlayState(state_.field, dump);
+    dump["spawnCount"] = state_.field.spawnCount;
     nlohmann::json rows = nlohmann::json::array();
-    for (int i = 0; i < state_.spawnCount; ++i) {
-        const SpawnEntry& row = state_.spawnTable[i];
+    for (int i = 0; i < state_.field.spawnCount; ++i) {
+        const SpawnEntry& row = state_.field.spawnTable[i];
         rows.push_back(
             {row.type, row.tick, row.pattern, row.x, row.y, row.dirX, row.dirY, row.itemKind});
     }
     dump["spawnTable"] = std::move(rows);
-    dump["soundOn"] = state_.soundOn;
+    dump["soundOn"] = state_.run.soundOn;
     nlohmann::json effects = nlohmann::json::array();
-    for (const auto& clip : state_.soundEffects)
+    for (const auto& clip : state_.run.soundEffects)
         effects.push_back(clipReport(clip));
     nlohmann::json music = nlohmann::json::array();
-    for (const auto& clip : state_.musicPlayers)
+    for (const auto& clip : state_.run.musicPlayers)
         music.push_back(clipReport(clip));
     dump["sounds"] = {{"effects", std::move(effects)}, {"music", std::move(music)}};
-    dump["currentMusicEntry"] = state_.currentMusicEntry;
-    if (state_.highScores) {
+    dump["currentMusicEntry"] = state_.field.currentMusicEntry;
+    if (state_.scores.highScores) {
         nlohmann::json scores = nlohmann::json::array();
-        for (const HighScoreEntry& entry : state_.highScores->entries)
+        for (const HighScoreEntry& entry : state_.scores.highScores->entries)
             scores.push_back({{"nick", nickText(entry)}, {"score", entry.score}});
         dump["highScores"] = std::move(scores);
     }
@@ -186,17 +187,17 @@ void startGameAtStage(GameState& state, int stage) {
     startNewGame(state);
     // The shop rows get the first stage's levels, then the limits of the chosen stage, both
     // by way of a ship made for the purpose and let go again.
-    state.ship = std::make_unique<PlayerShip>(ShipVariant::REDPHOENIX);
+    state.field.ship = std::make_unique<PlayerShip>(ShipVariant::REDPHOENIX);
     applyShipUpgrades(state, 1);
     captureShipUpgrades(state);
     applyShipUpgrades(state, stage);
     captureShipUpgrades(state);
-    state.ship.reset();
+    state.field.ship.reset();
     if (stage == 1) return;
     // The intro picture of stage n is the one the stage before it leaves behind.
     const StagePicture& intro = kStages[stage - 2].nextIntro;
-    replacePicture(state, state.introImage, intro.symbol, intro.file);
-    state.stageNumber = stage;
+    replacePicture(state, state.flow.introImage, intro.symbol, intro.file);
+    state.flow.stageNumber = stage;
     loadStageOpening(state, stage);
 }
 
@@ -229,7 +230,7 @@ std::unique_ptr<GameApp> createGameApp(platform::Platform& platform, CindervaneG
     app->gapiDisplay = false;
     app->setTitle("Cindervane");
     app->frameInterval = 33;
-    game.state().app = app.get();
+    game.state().run.app = app.get();
     return app;
 }
 

@@ -6,10 +6,10 @@
 
 #include "game/autopilot.h"
 #include "game/game_options.h"
-#include "game/game_state.h"
 #include "game/play_statistics.h"
 #include "gamelibrary/game_app.h"
 #include "platform/options.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -102,8 +102,8 @@ void DesktopHand::finishTurn(GameState& state) {
 }
 
 void DesktopHand::steer(const GameState& state, platform::HandHold& hold) const {
-    if (!stylusHeld_ || !state.ship) return;
-    const PlayerShip& ship = *state.ship;
+    if (!stylusHeld_ || !state.field.ship) return;
+    const PlayerShip& ship = *state.field.ship;
     const int dx = stylusX_ - (ship.getX() + ship.width() / 2);
     const int dy = stylusY_ - (ship.getY() + ship.height() / 2);
     if (hand_ == platform::Hand::Keyboard) {

@@ -2,15 +2,16 @@
 // released in the game's fixed order. Anything never made is skipped.
 #include "game/shut_down.h"
 
+#include "core/high_score_table.h"
 #include "gamelibrary/game_app.h"
-#include "shell/high_score_table.h"
 
 namespace cindervane {
 
 void shutDownGame(GameState& state) {
-    if (state.highScores) {
-        if (state.app) saveHighScores(*state.highScores, state.app->platform().dataDirectory());
-        state.highScores.reset();
+    if (state.scores.highScores) {
+        if (state.run.app)
+            saveHighScores(*state.scores.highScores, state.run.app->platform().dataDirectory());
+        state.scores.highScores.reset();
     }
 
     const auto releaseClip = [](std::unique_ptr<SoundClip>& clip) {
@@ -18,33 +19,34 @@ void shutDownGame(GameState& state) {
         clip->unload();
         clip.reset();
     };
-    for (auto& clip : state.soundEffects)
+    for (auto& clip : state.run.soundEffects)
         releaseClip(clip);
-    for (auto& clip : state.musicPlayers)
+    for (auto& clip : state.run.musicPlayers)
         releaseClip(clip);
 
-    for (auto& brush : state.brushes)
+    for (auto& brush : state.run.brushes)
         brush.reset();
 
-    state.backBuffer.reset();
-    state.backgroundImage.reset();
-    state.ship.reset();
+    state.run.backBuffer.reset();
+    state.flow.backgroundImage.reset();
+    state.field.ship.reset();
     for (std::unique_ptr<Surface>* slot :
-         {&state.panelImage, &state.hpBarImage, &state.introImage, &state.endImage,
-          &state.logoImage, &state.logoWwwImage, &state.speakerOnImage, &state.speakerOffImage}) {
+         {&state.run.panelImage, &state.run.hpBarImage, &state.flow.introImage,
+          &state.flow.endImage, &state.run.logoImage, &state.run.logoWwwImage,
+          &state.run.speakerOnImage, &state.run.speakerOffImage}) {
         slot->reset();
     }
-    state.backDC = nullptr;
-    for (auto& caption : state.captions)
+    state.run.backDC = nullptr;
+    for (auto& caption : state.run.captions)
         caption.reset();
 
-    state.enemies.clear();
-    state.craftSheets.clear();
-    state.projectileSheets.clear();
-    state.effectSheets.clear();
-    state.coinSheets.clear();
-    state.boxSheets.clear();
-    state.partSheets.clear();
+    state.field.enemies.clear();
+    state.run.craftSheets.clear();
+    state.run.projectileSheets.clear();
+    state.run.effectSheets.clear();
+    state.run.coinSheets.clear();
+    state.run.boxSheets.clear();
+    state.run.partSheets.clear();
 }
 
 }  // namespace cindervane

@@ -2,7 +2,7 @@
 // made is released.
 #pragma once
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

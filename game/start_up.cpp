@@ -3,11 +3,10 @@
 
 #include <string>
 
-#include "game/asset_tables.h"
-#include "game/sheet_catalogue_loader.h"
+#include "core/asset_tables.h"
+#include "core/high_score_table.h"
 #include "gamelibrary/game_app.h"
-#include "platform/draw/blit.h"
-#include "shell/high_score_table.h"
+#include "stage/sheet_catalogue_loader.h"
 
 namespace cindervane {
 
@@ -16,94 +15,90 @@ namespace {
 std::unique_ptr<Surface>& commonSlot(GameState& state, CommonSlot slot) {
     switch (slot) {
         case CommonSlot::Keyboard:
-            return state.keyboardImage;
+            return state.run.keyboardImage;
         case CommonSlot::Logo:
-            return state.logoImage;
+            return state.run.logoImage;
         case CommonSlot::LogoWww:
-            return state.logoWwwImage;
+            return state.run.logoWwwImage;
         case CommonSlot::Panel:
-            return state.panelImage;
+            return state.run.panelImage;
         case CommonSlot::HpBar:
-            return state.hpBarImage;
+            return state.run.hpBarImage;
         case CommonSlot::SpeakerOn:
-            return state.speakerOnImage;
+            return state.run.speakerOnImage;
         case CommonSlot::SpeakerOff:
         case CommonSlot::Caption:
             break;
     }
-    return state.speakerOffImage;
+    return state.run.speakerOffImage;
 }
 
 void makeFontsBrushesAndLabels(GameState& state) {
     for (std::size_t i = 0; i < std::size(kFonts); ++i)
-        state.fonts[i] = platform::Font::create(kFonts[i].face, kFonts[i].height, kFonts[i].weight);
+        state.run.fonts[i] =
+            platform::Font::create(kFonts[i].face, kFonts[i].height, kFonts[i].weight);
     for (const BrushRow& row : kBrushes) {
-        state.brushes[row.index] =
+        state.run.brushes[row.index] =
             row.stock ? platform::Brush::stock(row.colour == 0 ? platform::StockBrush::Black
                                                                : platform::StockBrush::White)
                       : platform::Brush::solid(row.colour);
     }
     for (std::size_t i = 0; i < std::size(kPickupLabelTexts); ++i)
-        state.pickupLabels[i].label = std::u16string(kPickupLabelTexts[i].substr(0, 10));
+        state.flow.pickupLabels[i].label = std::u16string(kPickupLabelTexts[i].substr(0, 10));
 }
 
 // The pictures every screen may need, each reported on its own when it cannot be loaded.
 void loadCommonImages(GameState& state) {
     for (const CommonPicture& row : kCommonPictures) {
-        const std::string path = state.app->pathBesideProgram(row.file);
+        const std::string path = state.run.app->pathBesideProgram(row.file);
         bool loaded = false;
         if (row.slot == CommonSlot::Caption) {
-            auto caption = std::make_unique<Sprite>(state.backDC);
+            auto caption = std::make_unique<Sprite>(state.run.backDC);
             loaded = caption->loadImage(path);
-            state.captions[row.captionIndex] = std::move(caption);
+            state.run.captions[row.captionIndex] = std::move(caption);
         } else {
-            auto picture = std::make_unique<Surface>(state.backDC);
+            auto picture = std::make_unique<Surface>(state.run.backDC);
             loaded = picture->loadImage(path);
             commonSlot(state, row.slot) = std::move(picture);
         }
-        if (!loaded) state.app->fatalError("Error loading " + std::string(row.symbol));
+        if (!loaded) state.run.app->fatalError("Error loading " + std::string(row.symbol));
     }
 }
 
 void loadSoundEffects(GameState& state, platform::Platform& platform) {
     for (std::size_t i = 0; i < std::size(kSoundEffects); ++i)
-        state.soundEffects[i] = std::make_unique<SoundClip>(platform.waveOutput());
+        state.run.soundEffects[i] = std::make_unique<SoundClip>(platform.waveOutput());
     for (std::size_t i = 0; i < std::size(kSoundEffects); ++i) {
-        const std::string path = state.app->pathBesideProgram(kSoundEffects[i].file);
-        if (!state.soundEffects[i]->load(path)) state.app->fatalError(kSoundEffects[i].failure);
+        const std::string path = state.run.app->pathBesideProgram(kSoundEffects[i].file);
+        if (!state.run.soundEffects[i]->load(path))
+            state.run.app->fatalError(kSoundEffects[i].failure);
     }
 }
 
 }  // namespace
 
 void startUpGame(GameState& state, platform::Platform& platform) {
-    state.random.reseed(platform.randomSeed());
+    state.run.random.reseed(platform.randomSeed());
 
-    state.backBuffer = std::make_unique<Surface>(&platform.windowContext());
-    if (!state.backBuffer->createBlank(platform.screenWidth(), platform.screenHeight()))
-        state.app->fatalError("Error creating double buffer");
-    state.backDC = state.backBuffer->memoryDC();
+    state.run.backBuffer = std::make_unique<Surface>(&platform.windowContext());
+    if (!state.run.backBuffer->createBlank(platform.screenWidth(), platform.screenHeight()))
+        state.run.app->fatalError("Error creating double buffer");
+    state.run.backDC = state.run.backBuffer->memoryDC();
 
-    state.highScores = std::make_unique<HighScoreTable>();
-    loadHighScores(*state.highScores, platform.dataDirectory());
+    state.scores.highScores = std::make_unique<HighScoreTable>();
+    loadHighScores(*state.scores.highScores, platform.dataDirectory());
 
     makeFontsBrushesAndLabels(state);
     loadCommonImages(state);
-    loadSheetCatalogues(state, state.backDC);
-    if (state.backDC) state.backDC->selectFont(state.fonts[0].get());
+    loadSheetCatalogues(state.run, state.run.backDC);
+    if (state.run.backDC) state.run.backDC->selectFont(state.run.fonts[0].get());
 
-    state.frameCounter = 0;
-    state.screen = GameScreen::Logo;
+    state.flow.frameCounter = 0;
+    state.flow.screen = GameScreen::Logo;
 
     loadSoundEffects(state, platform);
-    for (auto& player : state.musicPlayers)
+    for (auto& player : state.run.musicPlayers)
         player = std::make_unique<SoundClip>(platform.waveOutput());
-}
-
-void paintWindow(GameState& state, platform::Platform& platform) {
-    if (!state.backDC) return;
-    platform::bitBlt(platform.windowContext(), 0, 0, platform.screenWidth(),
-                     platform.screenHeight(), *state.backDC, 0, 0);
 }
 
 }  // namespace cindervane

@@ -1,8 +1,8 @@
 // Start-up, once the window exists: everything the whole run needs is made and loaded here.
 #pragma once
 
-#include "game/game_state.h"
 #include "platform/platform.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 
@@ -10,8 +10,5 @@ namespace cindervane {
 // pictures, every sprite sheet and the sound clips, and chooses the first screen. Every
 // asset that cannot be loaded shows its own message and start-up goes on.
 void startUpGame(GameState& state, platform::Platform& platform);
-
-// Repaints the window from the back buffer.
-void paintWindow(GameState& state, platform::Platform& platform);
 
 }  // namespace cindervane

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "game/sheet_catalogue.h"
+#include "core/sheet_catalogue.h"
 #include "gamelibrary/state_hasher.h"
 #include "platform/draw/geometry.h"
 

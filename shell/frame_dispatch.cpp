@@ -2,19 +2,32 @@
 // picture screens and play count the frame clock first.
 #include "shell/frame_dispatch.h"
 
-#include "game/start_up.h"
-#include "play/play_frame.h"
+#include "platform/draw/blit.h"
+#include "shell/head_up_display.h"
 #include "shell/high_score_screens.h"
 #include "shell/menus.h"
 #include "shell/picture_screens.h"
 #include "shell/picture_slots.h"
 #include "shell/play_overlays.h"
 #include "shell/shop_screen.h"
+#include "stage/play_frame.h"
 
 namespace cindervane {
 
+void runPlayScreen(GameState& state, platform::DeviceContext& target) {
+    runPlayField(state, target);
+    drawHeadUpDisplay(state, target);
+    advanceHeadUpDisplay(state);
+}
+
+void paintWindow(const RunResources& run, platform::Platform& platform) {
+    if (!run.backDC) return;
+    platform::bitBlt(platform.windowContext(), 0, 0, platform.screenWidth(),
+                     platform.screenHeight(), *run.backDC, 0, 0);
+}
+
 void runPlayFrame(GameState& state) {
-    switch (state.screen) {
+    switch (state.flow.screen) {
         case GameScreen::Logo:
             drawLogo(state);
             break;
@@ -29,7 +42,7 @@ void runPlayFrame(GameState& state) {
             drawStageEnding(state);
             break;
         case GameScreen::Play:
-            if (state.backDC) runPlayScreen(state, *state.backDC);
+            if (state.run.backDC) runPlayScreen(state, *state.run.backDC);
             break;
         default:
             break;
@@ -37,7 +50,7 @@ void runPlayFrame(GameState& state) {
 }
 
 void runFrame(GameState& state, platform::Platform& platform) {
-    switch (state.screen) {
+    switch (state.flow.screen) {
         case GameScreen::MainMenu:
             drawMainMenu(state);
             break;
@@ -65,12 +78,12 @@ void runFrame(GameState& state, platform::Platform& platform) {
             drawShop(state);
             break;
         default:
-            state.frameCounter += 1;
+            state.flow.frameCounter += 1;
             runPlayFrame(state);
             break;
     }
     // The finished back buffer goes to the window, as a repaint would.
-    paintWindow(state, platform);
+    paintWindow(state.run, platform);
 }
 
 }  // namespace cindervane

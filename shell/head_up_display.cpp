@@ -37,7 +37,7 @@ constexpr int kLabelFont = 3;
 constexpr int kFiguresFont = 0;
 
 void fill(const GameState& state, platform::DeviceContext& target, const Rect& rect, int brush) {
-    if (state.brushes[brush]) platform::fillRect(target, rect, *state.brushes[brush]);
+    if (state.run.brushes[brush]) platform::fillRect(target, rect, *state.run.brushes[brush]);
 }
 
 // The label rises one row a frame, drawn with a blue edge either side: this frame it shows
@@ -46,10 +46,10 @@ void fill(const GameState& state, platform::DeviceContext& target, const Rect& r
 // item picked near the right edge of the screen carries its label partly off the screen; its
 // own rectangle holds every label.
 void drawPickupLabel(const GameState& state, platform::DeviceContext& target) {
-    if (state.pickupIndex < 0 || state.pickupIndex >= kPickupLabelCount) return;
-    const PickupLabel& label = state.pickupLabels[state.pickupIndex];
+    if (state.flow.pickupIndex < 0 || state.flow.pickupIndex >= kPickupLabelCount) return;
+    const PickupLabel& label = state.flow.pickupLabels[state.flow.pickupIndex];
     const std::int32_t top = label.top - 1;
-    target.selectFont(state.fonts[kLabelFont].get());
+    target.selectFont(state.run.fonts[kLabelFont].get());
     const std::int32_t left = label.left;
     const auto drawAt = [&](std::int32_t at, platform::ColourRef colour) {
         target.setTextColour(colour);
@@ -63,10 +63,10 @@ void drawPickupLabel(const GameState& state, platform::DeviceContext& target) {
 }
 
 void drawBars(const GameState& state, platform::DeviceContext& target, const PlayerShip& ship) {
-    if (state.hpBarImage && state.hpBarImage->memoryDC() && ship.getFullHp() != 0) {
+    if (state.run.hpBarImage && state.run.hpBarImage->memoryDC() && ship.getFullHp() != 0) {
         const int width = ship.getHp() * kHpBarWidth / ship.getFullHp();
         platform::bitBlt(target, kHpBarX, kHpBarY, width, kHpBarHeight,
-                         *state.hpBarImage->memoryDC(), 0, 0);
+                         *state.run.hpBarImage->memoryDC(), 0, 0);
     }
     if (ship.getEvadeCap() != 0) {
         const int width = ship.getEvadeBar() * kEvadeBarWidth / ship.getEvadeCap();
@@ -85,7 +85,7 @@ void drawBars(const GameState& state, platform::DeviceContext& target, const Pla
         } else {
             // The charge has caught up with the power: the bar blinks every frame.
             fill(state, target, chargeBar,
-                 state.frameCounter % 2 == 0 ? kBrushPaleMint : kBrushBlue);
+                 state.flow.frameCounter % 2 == 0 ? kBrushPaleMint : kBrushBlue);
         }
     }
 }
@@ -100,22 +100,23 @@ void drawFigure(platform::DeviceContext& target, std::int32_t value, const Rect&
 }  // namespace
 
 void drawHeadUpDisplay(const GameState& state, platform::DeviceContext& target) {
-    if (state.pickupTimer > 0) drawPickupLabel(state, target);
-    if (state.bossWarning > 0) drawCaption(state, kCaptionWarning, 24, 116);
+    if (state.flow.pickupTimer > 0) drawPickupLabel(state, target);
+    if (state.flow.bossWarning > 0) drawCaption(state, kCaptionWarning, 24, 116);
     // The icon shows what a tap will do: the "off" speaker while the sound is on.
-    if (Surface* speaker = state.soundOn ? state.speakerOffImage.get() : state.speakerOnImage.get())
+    if (Surface* speaker =
+            state.run.soundOn ? state.run.speakerOffImage.get() : state.run.speakerOnImage.get())
         speaker->drawKeyedAt(0, 0, platform::kKeyBlue);
 
     fill(state, target, kPanelStrip, kBrushBlack);
-    if (state.ship) drawBars(state, target, *state.ship);
-    if (state.panelImage) state.panelImage->drawKeyedAt(0, kPanelTop, platform::kKeyBlue);
+    if (state.field.ship) drawBars(state, target, *state.field.ship);
+    if (state.run.panelImage) state.run.panelImage->drawKeyedAt(0, kPanelTop, platform::kKeyBlue);
 
     target.setTextColour(kWhite);
-    target.selectFont(state.fonts[kFiguresFont].get());
-    drawFigure(target, state.score, kScoreText);
-    drawFigure(target, state.money, kMoneyText);
+    target.selectFont(state.run.fonts[kFiguresFont].get());
+    drawFigure(target, state.scores.score, kScoreText);
+    drawFigure(target, state.scores.money, kMoneyText);
 
-    if (!state.playerDown && state.stageCleared) {
+    if (!state.field.playerDown && state.field.stageCleared) {
         drawCaption(state, kCaptionStageClear, 28, 0);
         drawCaption(state, kCaptionContinue, 54, 116);
     }

@@ -3,8 +3,8 @@
 // stage (the count to game over, or the stage-clear captions).
 #pragma once
 
-#include "game/game_state.h"
 #include "platform/draw/bitmap.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -33,17 +33,17 @@ std::u16string nickOf(const HighScoreEntry& entry) {
 }  // namespace
 
 void enterHighScores(GameState& state) {
-    replacePicture(state, state.helpBackground, "IMG_BGHELP", "O0018.BAI");
-    replacePicture(state, state.highScoreTitleImage, "IMG_HSCORETITLE", "O0021.BAI");
-    state.screen = GameScreen::HighScores;
+    replacePicture(state, state.flow.helpBackground, "IMG_BGHELP", "O0018.BAI");
+    replacePicture(state, state.flow.highScoreTitleImage, "IMG_HSCORETITLE", "O0021.BAI");
+    state.flow.screen = GameScreen::HighScores;
 }
 
 void drawHighScores(GameState& state) {
-    drawPicture(state.highScoreTitleImage, 0, 0);
-    drawPicture(state.helpBackground, 0, 35);
-    if (!state.highScores) return;
+    drawPicture(state.flow.highScoreTitleImage, 0, 0);
+    drawPicture(state.flow.helpBackground, 0, 35);
+    if (!state.scores.highScores) return;
     for (int k = 0; k < HighScoreTable::kEntryCount; ++k) {
-        const HighScoreEntry& entry = state.highScores->entries[k];
+        const HighScoreEntry& entry = state.scores.highScores->entries[k];
         const int top = 50 + 25 * k;
         const int bottom = 70 + 25 * k;
         writeText(state, numberText(k + 1), 0, kWhiteText, 10, top, 30, bottom, TextFormat::Right);
@@ -62,8 +62,8 @@ void drawNickEntry(GameState& state) {
     // characters are a few pixels wider than its 155, so the outer letters lose their edges
     // on each side. The rectangle is kept as the game has it.
     writeText(state, u"ENTER YOUR NICK", 2, kWhiteText, 45, 45, 200, 75, TextFormat::Centre);
-    writeText(state, state.nick, 2, kBlackText, 45, 95, 200, 115, TextFormat::Centre);
-    drawPicture(state.keyboardImage, 12, 273);
+    writeText(state, state.scores.nick, 2, kBlackText, 45, 95, 200, 115, TextFormat::Centre);
+    drawPicture(state.run.keyboardImage, 12, 273);
 }
 
 bool insertHighScore(HighScoreTable& table, const std::u16string& nick, std::int32_t score) {
@@ -82,22 +82,23 @@ bool insertHighScore(HighScoreTable& table, const std::u16string& nick, std::int
 
 void nickEntryTap(GameState& state, int x, int y) {
     if (onKey(kClearKey, x, y)) {
-        state.nick.clear();
+        state.scores.nick.clear();
         return;
     }
     if (onKey(kEnterKey, x, y)) {
-        if (state.nick.size() < kNickLength) return;
+        if (state.scores.nick.size() < kNickLength) return;
         // A new entry goes to the disk at once, so no later crash or lost session takes it.
-        if (state.highScores && insertHighScore(*state.highScores, state.nick, state.score) &&
-            state.app)
-            saveHighScores(*state.highScores, state.app->platform().dataDirectory());
+        if (state.scores.highScores &&
+            insertHighScore(*state.scores.highScores, state.scores.nick, state.scores.score) &&
+            state.run.app)
+            saveHighScores(*state.scores.highScores, state.run.app->platform().dataDirectory());
         showMainMenu(state);
         return;
     }
-    if (state.nick.size() >= kNickLength) return;
+    if (state.scores.nick.size() >= kNickLength) return;
     for (const KeyboardKey& key : kCharacterKeys) {
         if (onKey(key, x, y)) {
-            state.nick += key.character;
+            state.scores.nick += key.character;
             return;
         }
     }

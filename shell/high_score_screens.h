@@ -1,7 +1,7 @@
 // The high score table screen and the nick entry with its on-screen keyboard.
 #pragma once
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -2,7 +2,6 @@
 // stylus alone; buttons reach the ship only during play.
 #include "shell/input.h"
 
-#include "game/stage_music.h"
 #include "gamelibrary/game_app.h"
 #include "play/player_ship.h"
 #include "shell/high_score_screens.h"
@@ -11,6 +10,7 @@
 #include "shell/screen_flow.h"
 #include "shell/shop_screen.h"
 #include "shell/tap_areas.h"
+#include "stage/stage_music.h"
 
 namespace cindervane {
 
@@ -19,11 +19,11 @@ namespace {
 // Every input passes here before it acts, whoever gave it (the window, a script, the
 // autopilot), so a recording holds all of it.
 void recordStylus(GameState& state, platform::ScriptEvent::Kind kind, int x, int y) {
-    if (state.app) state.app->platform().recordStylus(kind, x, y);
+    if (state.run.app) state.run.app->platform().recordStylus(kind, x, y);
 }
 
 void recordKey(GameState& state, bool down, KeyIndex key) {
-    if (state.app) state.app->platform().recordKey(down, key);
+    if (state.run.app) state.run.app->platform().recordKey(down, key);
 }
 
 bool inArea(const TapArea& area, int x, int y) {
@@ -40,7 +40,7 @@ void mainMenuTap(GameState& state, int x, int y) {
     } else if (inArea(kCreditsArea, x, y)) {
         enterCredits(state);
     } else if (inArea(kExitArea, x, y)) {
-        state.app->requestClose();
+        state.run.app->requestClose();
     }
 }
 
@@ -50,33 +50,33 @@ void helpPageTap(GameState& state, int x, int y, GameScreen previous, GameScreen
         if (previous == GameScreen::MainMenu) {
             showMainMenu(state);
         } else {
-            state.screen = previous;
+            state.flow.screen = previous;
         }
     } else if (inArea(kHelpNextArea, x, y)) {
         if (next == GameScreen::MainMenu) {
             showMainMenu(state);
         } else {
-            state.screen = next;
+            state.flow.screen = next;
         }
     }
 }
 
 void playTap(GameState& state, int x, int y) {
-    if (inArea(kRefillCornerArea, x, y)) state.refillTaps += 1;
+    if (inArea(kRefillCornerArea, x, y)) state.flow.refillTaps += 1;
     if (inArea(kSpeakerArea, x, y)) {
-        state.soundOn = !state.soundOn;
-        if (!state.soundOn) stopAllSounds(state);
+        state.run.soundOn = !state.run.soundOn;
+        if (!state.run.soundOn) stopAllSounds(state.run);
     }
-    if (state.stageCleared && inArea(kContinueArea, x, y)) continueAfterStageClear(state);
+    if (state.field.stageCleared && inArea(kContinueArea, x, y)) continueAfterStageClear(state);
     // A tap anywhere, even on a button, also steers the ship.
-    if (state.ship) state.ship->steerTo(x, y);
+    if (state.field.ship) state.field.ship->steerTo(x, y);
 }
 
 }  // namespace
 
 void stylusDown(GameState& state, int x, int y) {
     recordStylus(state, platform::ScriptEvent::Kind::Down, x, y);
-    switch (state.screen) {
+    switch (state.flow.screen) {
         case GameScreen::Logo:
             break;
         case GameScreen::Prologue:
@@ -112,8 +112,8 @@ void stylusDown(GameState& state, int x, int y) {
             break;
         case GameScreen::Pause:
             if (inArea(kResumeArea, x, y)) {
-                if (!state.soundOn) stopAllSounds(state);
-                state.screen = GameScreen::Play;
+                if (!state.run.soundOn) stopAllSounds(state.run);
+                state.flow.screen = GameScreen::Play;
             } else if (inArea(kGiveUpArea, x, y)) {
                 showMainMenu(state);
             }
@@ -136,28 +136,28 @@ void stylusDown(GameState& state, int x, int y) {
 
 void stylusMove(GameState& state, int x, int y) {
     recordStylus(state, platform::ScriptEvent::Kind::Move, x, y);
-    if (state.screen == GameScreen::Play && state.ship) state.ship->steerTo(x, y);
+    if (state.flow.screen == GameScreen::Play && state.field.ship) state.field.ship->steerTo(x, y);
 }
 
 void stylusUp(GameState& state, int x, int y) {
     recordStylus(state, platform::ScriptEvent::Kind::Up, x, y);
-    if (state.screen == GameScreen::Play && state.ship) state.ship->stopSteering();
+    if (state.flow.screen == GameScreen::Play && state.field.ship) state.field.ship->stopSteering();
 }
 
 void keyDown(GameState& state, KeyIndex key) {
     recordKey(state, true, key);
-    if (state.screen != GameScreen::Play) return;
-    if (state.ship) state.ship->keyDown(key);
+    if (state.flow.screen != GameScreen::Play) return;
+    if (state.field.ship) state.field.ship->keyDown(key);
     // The C key and the second extra key pause the game.
     if (key == 6 || key == 9) {
-        stopAllSounds(state);
-        state.screen = GameScreen::Pause;
+        stopAllSounds(state.run);
+        state.flow.screen = GameScreen::Pause;
     }
 }
 
 void keyUp(GameState& state, KeyIndex key) {
     recordKey(state, false, key);
-    if (state.screen == GameScreen::Play && state.ship) state.ship->keyUp(key);
+    if (state.flow.screen == GameScreen::Play && state.field.ship) state.field.ship->keyUp(key);
 }
 
 }  // namespace cindervane

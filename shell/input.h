@@ -3,8 +3,8 @@
 // alike); each shows the input to the platform first, so a recording holds all of it.
 #pragma once
 
-#include "game/game_state.h"
 #include "gamelibrary/key_mapping.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -28,13 +28,13 @@ constexpr std::u16string_view kThanks =
     u"NELL FARRADAY \nOSKAR TEMPLE \nYUNA BRISTOW \nDEV RAMACHANDRA \nPIA SOLVANG \n";
 
 void drawPageFrame(GameState& state) {
-    drawPicture(state.helpTitleImage, 0, 0);
-    drawPicture(state.helpBackground, 0, 35);
+    drawPicture(state.flow.helpTitleImage, 0, 0);
+    drawPicture(state.flow.helpBackground, 0, 35);
 }
 
 void drawPageButtons(GameState& state) {
-    drawPictureKeyed(state.prevButtonImage, 9, 292);
-    drawPictureKeyed(state.nextButtonImage, 159, 292);
+    drawPictureKeyed(state.flow.prevButtonImage, 9, 292);
+    drawPictureKeyed(state.flow.nextButtonImage, 159, 292);
 }
 
 void drawPageNumber(GameState& state, std::u16string_view number) {
@@ -43,7 +43,7 @@ void drawPageNumber(GameState& state, std::u16string_view number) {
 
 void drawHelpPage1(GameState& state) {
     drawPageFrame(state);
-    drawPictureKeyed(state.buttonPanelImage, 16, 111);
+    drawPictureKeyed(state.flow.buttonPanelImage, 16, 111);
     drawPageButtons(state);
     writeText(state, u"SHOT", 4, kWhiteText, 30, 60, 240, 310);
     writeText(state, u"EVADE", 4, kWhiteText, 150, 60, 240, 310);
@@ -71,9 +71,9 @@ void drawHelpPage2(GameState& state) {
 
 void drawHelpPage3(GameState& state) {
     drawPageFrame(state);
-    drawPictureKeyed(state.silverCoinImage, 18, 45);
-    drawPictureKeyed(state.goldCoinImage, 18, 88);
-    drawPictureKeyed(state.itemBoxImage, 18, 135);
+    drawPictureKeyed(state.flow.silverCoinImage, 18, 45);
+    drawPictureKeyed(state.flow.goldCoinImage, 18, 88);
+    drawPictureKeyed(state.flow.itemBoxImage, 18, 135);
     drawPageButtons(state);
     writeText(state, u"SILVER COIN", 4, kRedText, 57, 52, 240, 80);
     writeText(state, u"GOLD COIN", 4, kRedText, 57, 95, 240, 128);
@@ -86,34 +86,34 @@ void drawHelpPage3(GameState& state) {
 
 void enterHelp(GameState& state) {
     for (std::unique_ptr<Surface>* slot :
-         {&state.helpTitleImage, &state.buttonPanelImage, &state.helpBackground,
-          &state.goldCoinImage, &state.silverCoinImage, &state.itemBoxImage, &state.prevButtonImage,
-          &state.nextButtonImage}) {
+         {&state.flow.helpTitleImage, &state.flow.buttonPanelImage, &state.flow.helpBackground,
+          &state.flow.goldCoinImage, &state.flow.silverCoinImage, &state.flow.itemBoxImage,
+          &state.flow.prevButtonImage, &state.flow.nextButtonImage}) {
         slot->reset();
     }
-    replacePicture(state, state.helpBackground, "IMG_BGHELP", "O0018.BAI");
-    replacePicture(state, state.goldCoinImage, "IMG_COINGOLD", "O0001.BAI");
-    replacePicture(state, state.silverCoinImage, "IMG_COINSILVER", "O0002.BAI");
-    replacePicture(state, state.itemBoxImage, "IMG_BOX", "O0019.BAI");
-    replacePicture(state, state.prevButtonImage, "IMG_BTNPREV", "O0004.BAI");
-    replacePicture(state, state.nextButtonImage, "IMG_BTNNEXT", "O0005.BAI");
-    replacePicture(state, state.buttonPanelImage, "IMG_BTNPANEL", "O0067.BAI");
-    replacePicture(state, state.helpTitleImage, "IMG_HELPTITLE", "O0020.BAI");
-    state.screen = GameScreen::HelpPage1;
+    replacePicture(state, state.flow.helpBackground, "IMG_BGHELP", "O0018.BAI");
+    replacePicture(state, state.flow.goldCoinImage, "IMG_COINGOLD", "O0001.BAI");
+    replacePicture(state, state.flow.silverCoinImage, "IMG_COINSILVER", "O0002.BAI");
+    replacePicture(state, state.flow.itemBoxImage, "IMG_BOX", "O0019.BAI");
+    replacePicture(state, state.flow.prevButtonImage, "IMG_BTNPREV", "O0004.BAI");
+    replacePicture(state, state.flow.nextButtonImage, "IMG_BTNNEXT", "O0005.BAI");
+    replacePicture(state, state.flow.buttonPanelImage, "IMG_BTNPANEL", "O0067.BAI");
+    replacePicture(state, state.flow.helpTitleImage, "IMG_HELPTITLE", "O0020.BAI");
+    state.flow.screen = GameScreen::HelpPage1;
 }
 
 void enterCredits(GameState& state) {
-    replacePicture(state, state.helpBackground, "IMG_BGHELP", "O0018.BAI");
-    replacePicture(state, state.creditTitleImage, "IMG_CREDITTITLE", "O0022.BAI");
-    state.screen = GameScreen::Credits;
+    replacePicture(state, state.flow.helpBackground, "IMG_BGHELP", "O0018.BAI");
+    replacePicture(state, state.flow.creditTitleImage, "IMG_CREDITTITLE", "O0022.BAI");
+    state.flow.screen = GameScreen::Credits;
 }
 
 void drawMainMenu(GameState& state) {
-    drawPicture(state.backgroundImage, 0, 0);
+    drawPicture(state.flow.backgroundImage, 0, 0);
 }
 
 void drawHelpPage(GameState& state) {
-    switch (state.screen) {
+    switch (state.flow.screen) {
         case GameScreen::HelpPage1:
             drawHelpPage1(state);
             break;
@@ -129,8 +129,8 @@ void drawHelpPage(GameState& state) {
 }
 
 void drawCredits(GameState& state) {
-    drawPicture(state.creditTitleImage, 0, 0);
-    drawPicture(state.helpBackground, 0, 35);
+    drawPicture(state.flow.creditTitleImage, 0, 0);
+    drawPicture(state.flow.helpBackground, 0, 35);
     writeText(state, kMakers, 3, kWhiteText, 0, 50, 240, 320, TextFormat::Centre);
     writeText(state, kThanks, 3, kWhiteText, 0, 225, 240, 320, TextFormat::Centre);
     writeText(state, u"SPECIAL THANK", 4, kRedText, 0, 200, 240, 320, TextFormat::Centre);

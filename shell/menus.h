@@ -1,7 +1,7 @@
 // The main menu, the three help pages and the credits: still pictures with a little text.
 #pragma once
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -18,46 +18,47 @@ constexpr int kLogoEndFrame = 150;
 // The part of the 240 x height window that lies inside the picture, copied to `top`.
 void copyWindow(GameState& state, int top, int height, Surface& picture, bool keyed) {
     platform::DeviceContext* source = picture.memoryDC();
-    if (!state.backDC || !source) return;
-    const int firstRow = std::max(state.scrollY, 0);
-    const int lastRow = std::min(state.scrollY + height, picture.height());
+    if (!state.run.backDC || !source) return;
+    const int firstRow = std::max(state.flow.scrollY, 0);
+    const int lastRow = std::min(state.flow.scrollY + height, picture.height());
     if (lastRow <= firstRow) return;
-    const int targetTop = top + (firstRow - state.scrollY);
+    const int targetTop = top + (firstRow - state.flow.scrollY);
     const int rows = lastRow - firstRow;
     if (keyed) {
-        platform::transparentImage(*state.backDC, 0, targetTop, 240, rows, *source, state.scrollX,
-                                   firstRow, 240, rows, platform::kKeyBlue);
+        platform::transparentImage(*state.run.backDC, 0, targetTop, 240, rows, *source,
+                                   state.flow.scrollX, firstRow, 240, rows, platform::kKeyBlue);
     } else {
-        platform::bitBlt(*state.backDC, 0, targetTop, 240, rows, *source, state.scrollX, firstRow);
+        platform::bitBlt(*state.run.backDC, 0, targetTop, 240, rows, *source, state.flow.scrollX,
+                         firstRow);
     }
 }
 
 void setTextWindow(GameState& state, int startY, int wrap) {
-    state.scrollX = 0;
-    state.scrollY = startY;
-    state.scrollSpeed = 1;
-    state.scrollWrap = wrap;
+    state.flow.scrollX = 0;
+    state.flow.scrollY = startY;
+    state.flow.scrollSpeed = 1;
+    state.flow.scrollWrap = wrap;
 }
 
 // A stage's intro or closing text into the background slot, with its window at the top.
 void loadStageText(GameState& state, int stage, bool opening) {
     if (stage < 1 || stage > 8) {
-        state.backgroundImage.reset();
+        state.flow.backgroundImage.reset();
         return;
     }
     const StageText& text = kStageTexts[stage - 1];
-    const bool loaded =
-        opening
-            ? replacePicture(state, state.backgroundImage, text.openingSymbol, text.openingFile)
-            : replacePicture(state, state.backgroundImage, text.closingSymbol, text.closingFile);
+    const bool loaded = opening ? replacePicture(state, state.flow.backgroundImage,
+                                                 text.openingSymbol, text.openingFile)
+                                : replacePicture(state, state.flow.backgroundImage,
+                                                 text.closingSymbol, text.closingFile);
     if (loaded) setTextWindow(state, -140, opening ? text.openingWrap : text.closingWrap);
 }
 
 }  // namespace
 
 void advanceScroll(GameState& state, int reset) {
-    state.scrollY += state.scrollSpeed;
-    if (state.scrollY > state.scrollWrap) state.scrollY = reset;
+    state.flow.scrollY += state.flow.scrollSpeed;
+    if (state.flow.scrollY > state.flow.scrollWrap) state.flow.scrollY = reset;
 }
 
 void drawTextWindow(GameState& state, int top, int height, Surface& picture) {
@@ -69,58 +70,59 @@ void drawKeyedTextWindow(GameState& state, int top, int height, Surface& picture
 }
 
 void drawLogo(GameState& state) {
-    if (state.frameCounter < kLogoSwitchFrame) {
+    if (state.flow.frameCounter < kLogoSwitchFrame) {
         fillBox(state, kBrushWhite, 0, 0, 240, 320);
-        drawPicture(state.logoImage, 11, 120);
+        drawPicture(state.run.logoImage, 11, 120);
     }
-    if (state.frameCounter == kLogoSwitchFrame) {
-        replacePicture(state, state.logoImage, "IMG_LOGOORVEL1", "O0025.BAI");
-        drawPicture(state.logoImage, 0, 0);
+    if (state.flow.frameCounter == kLogoSwitchFrame) {
+        replacePicture(state, state.run.logoImage, "IMG_LOGOORVEL1", "O0025.BAI");
+        drawPicture(state.run.logoImage, 0, 0);
     }
-    if (state.frameCounter > kLogoSwitchFrame) {
+    if (state.flow.frameCounter > kLogoSwitchFrame) {
         fillBox(state, kBrushBlack, 0, 0, 240, 320);
-        drawPicture(state.logoImage, 0, 0);
-        drawPicture(state.logoWwwImage, 4, 300);
+        drawPicture(state.run.logoImage, 0, 0);
+        drawPicture(state.run.logoWwwImage, 4, 300);
     }
-    if (state.frameCounter == kLogoEndFrame) {
-        state.frameCounter = 0;
-        replacePicture(state, state.logoImage, "IMG_LOGOORVEL2", "O0026.BAI");
+    if (state.flow.frameCounter == kLogoEndFrame) {
+        state.flow.frameCounter = 0;
+        replacePicture(state, state.run.logoImage, "IMG_LOGOORVEL2", "O0026.BAI");
         setTextWindow(state, -340, 540);
-        replacePicture(state, state.backgroundImage, "IMG_BGPROLOGUE", "O0006.BAI");
-        state.screen = GameScreen::Prologue;
+        replacePicture(state, state.flow.backgroundImage, "IMG_BGPROLOGUE", "O0006.BAI");
+        state.flow.screen = GameScreen::Prologue;
     }
 }
 
 void drawPrologue(GameState& state) {
     fillBox(state, kBrushBlack, 0, 0, 240, 320);
-    drawPicture(state.logoImage, 0, 0);
+    drawPicture(state.run.logoImage, 0, 0);
     advanceScroll(state, -320);
-    if (state.backgroundImage) drawKeyedTextWindow(state, 0, 320, *state.backgroundImage);
-    if (state.scrollY >= state.scrollWrap) beginStory(state);
+    if (state.flow.backgroundImage) drawKeyedTextWindow(state, 0, 320, *state.flow.backgroundImage);
+    if (state.flow.scrollY >= state.flow.scrollWrap) beginStory(state);
 }
 
 void beginStory(GameState& state) {
-    state.frameCounter = 0;
-    replacePicture(state, state.introImage, "IMG_PROLOG", "O0029.BAI");
+    state.flow.frameCounter = 0;
+    replacePicture(state, state.flow.introImage, "IMG_PROLOG", "O0029.BAI");
     setTextWindow(state, -140, 508);
-    replacePicture(state, state.backgroundImage, "IMG_BGSTORY", "O0017.BAI");
-    state.screen = GameScreen::Story;
+    replacePicture(state, state.flow.backgroundImage, "IMG_BGSTORY", "O0017.BAI");
+    state.flow.screen = GameScreen::Story;
 }
 
 void drawIntroOrStory(GameState& state) {
     fillBox(state, kBrushBlack, 0, 0, 240, 320);
-    drawPicture(state.introImage, 0, 0);
+    drawPicture(state.flow.introImage, 0, 0);
     advanceScroll(state, -140);
-    if (state.backgroundImage) drawTextWindow(state, 180, 140, *state.backgroundImage);
+    if (state.flow.backgroundImage) drawTextWindow(state, 180, 140, *state.flow.backgroundImage);
     // The story ends by itself; a stage intro's text only starts again.
-    if (state.screen == GameScreen::Story && state.scrollY >= state.scrollWrap) showMainMenu(state);
+    if (state.flow.screen == GameScreen::Story && state.flow.scrollY >= state.flow.scrollWrap)
+        showMainMenu(state);
 }
 
 void drawStageEnding(GameState& state) {
     fillBox(state, kBrushBlack, 0, 0, 240, 320);
-    drawPicture(state.endImage, 0, 0);
+    drawPicture(state.flow.endImage, 0, 0);
     advanceScroll(state, -140);
-    if (state.backgroundImage) drawTextWindow(state, 180, 140, *state.backgroundImage);
+    if (state.flow.backgroundImage) drawTextWindow(state, 180, 140, *state.flow.backgroundImage);
 }
 
 void loadStageOpening(GameState& state, int stage) {

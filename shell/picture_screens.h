@@ -2,7 +2,7 @@
 // and the stage endings, with the scrolling text window they share.
 #pragma once
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -11,9 +11,9 @@ namespace cindervane {
 bool replacePicture(GameState& state, std::unique_ptr<Surface>& slot, std::string_view symbol,
                     std::string_view file) {
     slot.reset();
-    slot = std::make_unique<Surface>(state.backDC);
-    if (slot->loadImage(state.app->pathBesideProgram(file))) return true;
-    state.app->fatalError("Error loading " + std::string(symbol));
+    slot = std::make_unique<Surface>(state.run.backDC);
+    if (slot->loadImage(state.run.app->pathBesideProgram(file))) return true;
+    state.run.app->fatalError("Error loading " + std::string(symbol));
     return false;
 }
 
@@ -26,9 +26,9 @@ void drawPictureKeyed(const std::unique_ptr<Surface>& slot, int x, int y) {
 }
 
 void fillBox(GameState& state, int brush, int left, int top, int right, int bottom) {
-    if (!state.backDC || !state.brushes[brush]) return;
-    platform::fillRect(*state.backDC, platform::Rect{left, top, right, bottom},
-                       *state.brushes[brush]);
+    if (!state.run.backDC || !state.run.brushes[brush]) return;
+    platform::fillRect(*state.run.backDC, platform::Rect{left, top, right, bottom},
+                       *state.run.brushes[brush]);
 }
 
 }  // namespace cindervane

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

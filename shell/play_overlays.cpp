@@ -6,7 +6,7 @@
 namespace cindervane {
 
 void drawCaption(const GameState& state, int caption, int x, int y) {
-    Sprite* sprite = state.captions[caption].get();
+    Sprite* sprite = state.run.captions[caption].get();
     if (!sprite) return;
     sprite->setPosition(x, y);
     sprite->drawKeyed(platform::kKeyBlue);

@@ -1,7 +1,7 @@
 // The two screens drawn over play: the pause screen and the game over screen.
 #pragma once
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

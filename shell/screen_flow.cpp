@@ -1,18 +1,18 @@
 // The course of a game from screen to screen.
 #include "shell/screen_flow.h"
 
-#include "game/stage_music.h"
 #include "shell/picture_screens.h"
 #include "shell/picture_slots.h"
 #include "shell/ship_upgrades.h"
 #include "shell/stage_playlists.h"
 #include "shell/stage_start.h"
+#include "stage/stage_music.h"
 
 namespace cindervane {
 
 void showMainMenu(GameState& state) {
-    replacePicture(state, state.backgroundImage, "IMG_MAINMENU", "O0048.BAI");
-    state.screen = GameScreen::MainMenu;
+    replacePicture(state, state.flow.backgroundImage, "IMG_MAINMENU", "O0048.BAI");
+    state.flow.screen = GameScreen::MainMenu;
 }
 
 void setUpStageMusic(GameState& state, int stage) {
@@ -20,84 +20,85 @@ void setUpStageMusic(GameState& state, int stage) {
     const StagePlaylist& playlist = kStagePlaylists[stage - 1];
     // Entries of an earlier, longer playlist stay behind the new count, unplayed.
     for (int i = 0; i < playlist.count; ++i)
-        state.musicPlaylist[i] = playlist.entries[i];
-    state.musicEntryCount = playlist.count;
+        state.field.musicPlaylist[i] = playlist.entries[i];
+    state.field.musicEntryCount = playlist.count;
 }
 
 void startNewGame(GameState& state) {
     // The menus' pictures and the logos are not needed again until the game is over.
     for (std::unique_ptr<Surface>* slot :
-         {&state.helpBackground, &state.helpTitleImage, &state.buttonPanelImage,
-          &state.prevButtonImage, &state.nextButtonImage, &state.goldCoinImage,
-          &state.silverCoinImage, &state.itemBoxImage, &state.creditTitleImage,
-          &state.highScoreTitleImage, &state.logoImage, &state.logoWwwImage}) {
+         {&state.flow.helpBackground, &state.flow.helpTitleImage, &state.flow.buttonPanelImage,
+          &state.flow.prevButtonImage, &state.flow.nextButtonImage, &state.flow.goldCoinImage,
+          &state.flow.silverCoinImage, &state.flow.itemBoxImage, &state.flow.creditTitleImage,
+          &state.flow.highScoreTitleImage, &state.run.logoImage, &state.run.logoWwwImage}) {
         slot->reset();
     }
-    replacePicture(state, state.introImage, "IMG_INTRO_ST1", "O0052.BAI");
-    state.score = 0;
-    state.money = 0;
-    state.continuesUsed = 0;
-    state.stageNumber = 1;
+    replacePicture(state, state.flow.introImage, "IMG_INTRO_ST1", "O0052.BAI");
+    state.scores.score = 0;
+    state.scores.money = 0;
+    state.flow.continuesUsed = 0;
+    state.flow.stageNumber = 1;
     loadStageOpening(state, 1);
-    state.screen = GameScreen::StageIntro;
+    state.flow.screen = GameScreen::StageIntro;
 }
 
 void beginStageFromIntro(GameState& state) {
-    state.frameCounter = 0;
-    state.gameOverCounter = 0;
-    state.bossWarning = 0;
-    state.screen = GameScreen::Play;
-    setUpStageMusic(state, state.stageNumber);
-    startStage(state, state.stageNumber);
+    state.flow.frameCounter = 0;
+    state.flow.gameOverCounter = 0;
+    state.flow.bossWarning = 0;
+    state.flow.screen = GameScreen::Play;
+    setUpStageMusic(state, state.flow.stageNumber);
+    startStage(state, state.flow.stageNumber);
 }
 
 void continueAfterStageClear(GameState& state) {
-    if (state.endImage) {
-        loadStageClosing(state, state.stageNumber);
-        state.screen = GameScreen::StageEnding;
+    if (state.flow.endImage) {
+        loadStageClosing(state, state.flow.stageNumber);
+        state.flow.screen = GameScreen::StageEnding;
     } else {
-        state.screen = GameScreen::Shop;
+        state.flow.screen = GameScreen::Shop;
     }
-    stopAllSounds(state);
-    state.stageNumber += 1;
+    stopAllSounds(state.run);
+    state.flow.stageNumber += 1;
     captureShipUpgrades(state);
 }
 
 void leaveStageEnding(GameState& state) {
-    if (state.stageNumber > 8) {
+    if (state.flow.stageNumber > 8) {
         endGame(state);
     } else {
-        state.screen = GameScreen::Shop;
+        state.flow.screen = GameScreen::Shop;
     }
 }
 
 void leaveShop(GameState& state) {
-    loadStageOpening(state, state.stageNumber);
-    state.screen = GameScreen::StageIntro;
+    loadStageOpening(state, state.flow.stageNumber);
+    state.flow.screen = GameScreen::StageIntro;
 }
 
 void continueAfterGameOver(GameState& state) {
-    state.frameCounter = 0;
-    state.gameOverCounter = 0;
-    state.bossWarning = 0;
-    state.continuesUsed += 1;
+    state.flow.frameCounter = 0;
+    state.flow.gameOverCounter = 0;
+    state.flow.bossWarning = 0;
+    state.flow.continuesUsed += 1;
     // The score starts again from the number of continues taken.
-    state.score = state.continuesUsed;
-    state.money = 0;
-    state.screen = GameScreen::Play;
-    setUpStageMusic(state, state.stageNumber);
-    startStage(state, state.stageNumber);
+    state.scores.score = state.flow.continuesUsed;
+    state.scores.money = 0;
+    state.flow.screen = GameScreen::Play;
+    setUpStageMusic(state, state.flow.stageNumber);
+    startStage(state, state.flow.stageNumber);
 }
 
 void endGame(GameState& state) {
-    stopAllSounds(state);
-    const bool entersTable = state.highScores && state.highScores->entries[9].score < state.score;
+    stopAllSounds(state.run);
+    const bool entersTable =
+        state.scores.highScores && state.scores.highScores->entries[9].score < state.scores.score;
     if (!entersTable) {
         showMainMenu(state);
         return;
     }
-    state.nick.clear();
-    state.screen = GameScreen::NickEntry;
+    state.scores.nick.clear();
+    state.flow.screen = GameScreen::NickEntry;
 }
 
 }  // namespace cindervane

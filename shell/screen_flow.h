@@ -2,7 +2,7 @@
 // ending, shop, game over, continue, give up, and the end of a game.
 #pragma once
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -7,10 +7,10 @@ namespace cindervane {
 
 void writeText(GameState& state, std::u16string_view text, int font, platform::ColourRef colour,
                int left, int top, int right, int bottom, platform::TextFormat format) {
-    if (!state.backDC || !state.fonts[font]) return;
-    state.backDC->selectFont(state.fonts[font].get());
-    state.backDC->setTextColour(colour);
-    platform::drawText(*state.backDC, text, platform::Rect{left, top, right, bottom}, format);
+    if (!state.run.backDC || !state.run.fonts[font]) return;
+    state.run.backDC->selectFont(state.run.fonts[font].get());
+    state.run.backDC->setTextColour(colour);
+    platform::drawText(*state.run.backDC, text, platform::Rect{left, top, right, bottom}, format);
 }
 
 std::u16string numberText(int value) {

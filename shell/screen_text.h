@@ -3,9 +3,9 @@
 
 #include <string_view>
 
-#include "game/game_state.h"
 #include "platform/draw/colour.h"
 #include "platform/draw/draw_text.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

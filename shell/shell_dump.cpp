@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "shell/high_score_table.h"
+#include "core/high_score_table.h"
 
 namespace cindervane {
 
@@ -20,33 +20,33 @@ std::string utf8(const std::u16string& text) {
 }  // namespace
 
 void reportShellState(const GameState& state, nlohmann::json& dump) {
-    dump["stageNumber"] = state.stageNumber;
-    dump["score"] = state.score;
-    dump["money"] = state.money;
-    dump["continuesUsed"] = state.continuesUsed;
-    dump["gameOverCounter"] = state.gameOverCounter;
-    dump["playerDown"] = state.playerDown;
-    dump["stageCleared"] = state.stageCleared;
-    dump["bossWarning"] = state.bossWarning;
-    dump["refillTaps"] = state.refillTaps;
-    dump["pickupIndex"] = state.pickupIndex;
-    dump["pickupTimer"] = state.pickupTimer;
-    dump["scrollX"] = state.scrollX;
-    dump["scrollY"] = state.scrollY;
-    dump["scrollSpeed"] = state.scrollSpeed;
-    dump["scrollWrap"] = state.scrollWrap;
-    dump["nick"] = utf8(state.nick);
+    dump["stageNumber"] = state.flow.stageNumber;
+    dump["score"] = state.scores.score;
+    dump["money"] = state.scores.money;
+    dump["continuesUsed"] = state.flow.continuesUsed;
+    dump["gameOverCounter"] = state.flow.gameOverCounter;
+    dump["playerDown"] = state.field.playerDown;
+    dump["stageCleared"] = state.field.stageCleared;
+    dump["bossWarning"] = state.flow.bossWarning;
+    dump["refillTaps"] = state.flow.refillTaps;
+    dump["pickupIndex"] = state.flow.pickupIndex;
+    dump["pickupTimer"] = state.flow.pickupTimer;
+    dump["scrollX"] = state.flow.scrollX;
+    dump["scrollY"] = state.flow.scrollY;
+    dump["scrollSpeed"] = state.flow.scrollSpeed;
+    dump["scrollWrap"] = state.flow.scrollWrap;
+    dump["nick"] = utf8(state.scores.nick);
     nlohmann::json rows = nlohmann::json::array();
-    for (const ShopRow& row : state.shopRows)
+    for (const ShopRow& row : state.scores.shopRows)
         rows.push_back({{"level", row.level},
                         {"levelLimit", row.levelLimit},
                         {"baseLevel", row.baseLevel},
                         {"nextPrice", row.nextPrice}});
     dump["shopRows"] = std::move(rows);
-    dump["musicEntryCount"] = state.musicEntryCount;
+    dump["musicEntryCount"] = state.field.musicEntryCount;
     nlohmann::json playlist = nlohmann::json::array();
-    for (int i = 0; i < state.musicEntryCount && i < kMusicPlaylistLength; ++i) {
-        const MusicEntry& entry = state.musicPlaylist[i];
+    for (int i = 0; i < state.field.musicEntryCount && i < kMusicPlaylistLength; ++i) {
+        const MusicEntry& entry = state.field.musicPlaylist[i];
         playlist.push_back({{"playCount", entry.playCount},
                             {"player", entry.player},
                             {"next", entry.next},

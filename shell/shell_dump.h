@@ -3,7 +3,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -97,11 +97,11 @@ constexpr std::int32_t stageLimit(std::int32_t stage) {
 }  // namespace
 
 void captureShipUpgrades(GameState& state) {
-    if (!state.ship) return;
-    const PlayerShip& ship = *state.ship;
+    if (!state.field.ship) return;
+    const PlayerShip& ship = *state.field.ship;
     for (int row = 0; row < kShopRowCount; ++row) {
         const auto category = static_cast<UpgradeCategory>(row);
-        ShopRow& shop = state.shopRows[row];
+        ShopRow& shop = state.scores.shopRows[row];
         shop.level = shipLevel(ship, category);
         shop.baseLevel = shop.level;
         shop.levelLimit = shipLimit(ship, category);
@@ -110,10 +110,11 @@ void captureShipUpgrades(GameState& state) {
 }
 
 void applyShipUpgrades(GameState& state, std::int32_t stage) {
-    if (!state.ship || stage < 1 || stage > 8) return;
-    PlayerShip& ship = *state.ship;
+    if (!state.field.ship || stage < 1 || stage > 8) return;
+    PlayerShip& ship = *state.field.ship;
     for (int row = 0; row < kShopRowCount; ++row) {
-        const std::int32_t level = stage == 1 ? kFirstStageLevels[row] : state.shopRows[row].level;
+        const std::int32_t level =
+            stage == 1 ? kFirstStageLevels[row] : state.scores.shopRows[row].level;
         setShipLevel(ship, static_cast<UpgradeCategory>(row), level);
     }
     const std::int32_t limit = stageLimit(stage);

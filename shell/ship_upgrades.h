@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

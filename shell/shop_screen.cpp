@@ -33,10 +33,10 @@ constexpr TextFormat kCellFormat =
 }  // namespace
 
 void drawShop(GameState& state) {
-    drawPicture(state.shopImage, 0, 0);
-    writeText(state, numberText(state.money), 0, kWhiteText, 120, 55, 225, 75, kCellFormat);
+    drawPicture(state.flow.shopImage, 0, 0);
+    writeText(state, numberText(state.scores.money), 0, kWhiteText, 120, 55, 225, 75, kCellFormat);
     for (int i = 0; i < kShopRowCount; ++i) {
-        const ShopRow& row = state.shopRows[i];
+        const ShopRow& row = state.scores.shopRows[i];
         const std::u16string price =
             row.levelLimit > row.level ? numberText(row.nextPrice) : u"MAX";
         writeText(state, price, 0, kBlackText, kPriceLeft, kRows[i].top, kPriceRight,
@@ -52,18 +52,18 @@ void shopTap(GameState& state, int x, int y) {
         return;
     }
     for (int i = 0; i < kShopRowCount; ++i) {
-        ShopRow& row = state.shopRows[i];
+        ShopRow& row = state.scores.shopRows[i];
         const int top = kRows[i].top;
         const int bottom = kRows[i].bottom;
         if (pointInBox(x, y, kBuyLeft, top, kBuyRight, bottom)) {
-            if (row.level < row.levelLimit && state.money - row.nextPrice >= 0) {
+            if (row.level < row.levelLimit && state.scores.money - row.nextPrice >= 0) {
                 row.level += 1;
-                state.money -= upgradePrice(i, row.level);
+                state.scores.money -= upgradePrice(i, row.level);
             }
         } else if (pointInBox(x, y, kGiveBackLeft, top, kGiveBackRight, bottom)) {
             // A level given back is refunded in full.
             if (row.level > row.baseLevel) {
-                state.money += upgradePrice(i, row.level);
+                state.scores.money += upgradePrice(i, row.level);
                 row.level -= 1;
             }
         }

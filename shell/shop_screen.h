@@ -2,7 +2,7 @@
 // give-back button and the price of the next level.
 #pragma once
 
-#include "game/game_state.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "game/music_entry.h"
+#include "core/music_entry.h"
 
 namespace cindervane {
 

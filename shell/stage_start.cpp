@@ -15,10 +15,10 @@
 #include "enemies/timetables/stage6.h"
 #include "enemies/timetables/stage7.h"
 #include "enemies/timetables/stage8.h"
-#include "play/make_player_ship.h"
 #include "play/player_ship.h"
 #include "shell/picture_slots.h"
 #include "shell/ship_upgrades.h"
+#include "stage/make_player_ship.h"
 
 namespace cindervane {
 
@@ -39,10 +39,10 @@ constexpr std::int32_t kScrollSpeed = 2;
 constexpr std::int32_t kScrollWrap = 960;
 
 void writeTimetable(GameState& state, std::span<const SpawnEntry> timetable) {
-    const std::size_t count = std::min(timetable.size(), state.spawnTable.size());
+    const std::size_t count = std::min(timetable.size(), state.field.spawnTable.size());
     for (std::size_t i = 0; i < count; ++i) {
         const SpawnEntry& from = timetable[i];
-        SpawnEntry& row = state.spawnTable[i];
+        SpawnEntry& row = state.field.spawnTable[i];
         row.type = from.type;
         row.tick = from.tick;
         row.pattern = from.pattern;
@@ -52,26 +52,26 @@ void writeTimetable(GameState& state, std::span<const SpawnEntry> timetable) {
         row.dirY = from.dirY;
         if (from.type == kItemCarrierType) row.itemKind = from.itemKind;
     }
-    state.spawnCount = static_cast<std::int32_t>(count);
+    state.field.spawnCount = static_cast<std::int32_t>(count);
 }
 
 // The loader of stage n, 1..8.
 void loadStage(GameState& state, int stage) {
     const StageRow& row = kStages[stage - 1];
-    state.spawnCursor = 0;
-    state.frameCounter = 0;
-    state.gameOverCounter = 0;
-    state.stageCleared = false;
-    state.playerDown = false;
-    state.scrollX = 0;
-    state.scrollY = 0;
-    state.scrollSpeed = kScrollSpeed;
-    state.scrollWrap = kScrollWrap;
+    state.field.spawnCursor = 0;
+    state.flow.frameCounter = 0;
+    state.flow.gameOverCounter = 0;
+    state.field.stageCleared = false;
+    state.field.playerDown = false;
+    state.flow.scrollX = 0;
+    state.flow.scrollY = 0;
+    state.flow.scrollSpeed = kScrollSpeed;
+    state.flow.scrollWrap = kScrollWrap;
 
-    replacePicture(state, state.shopImage, row.shop.symbol, row.shop.file);
-    replacePicture(state, state.backgroundImage, row.background.symbol, row.background.file);
-    replacePicture(state, state.introImage, row.nextIntro.symbol, row.nextIntro.file);
-    replacePicture(state, state.endImage, row.ending.symbol, row.ending.file);
+    replacePicture(state, state.flow.shopImage, row.shop.symbol, row.shop.file);
+    replacePicture(state, state.flow.backgroundImage, row.background.symbol, row.background.file);
+    replacePicture(state, state.flow.introImage, row.nextIntro.symbol, row.nextIntro.file);
+    replacePicture(state, state.flow.endImage, row.ending.symbol, row.ending.file);
 
     // Built, resolved (the first stage reports its misses as "Team", the others as
     // "Enemy") and placed at (90, 298 - height), still, with speeds and caps 8.
@@ -83,12 +83,12 @@ void loadStage(GameState& state, int stage) {
 }  // namespace
 
 void startStage(GameState& state, int stage) {
-    state.ship.reset();
-    state.backgroundImage.reset();
-    state.introImage.reset();
-    state.endImage.reset();
-    state.shopImage.reset();
-    state.enemies.clear();
+    state.field.ship.reset();
+    state.flow.backgroundImage.reset();
+    state.flow.introImage.reset();
+    state.flow.endImage.reset();
+    state.flow.shopImage.reset();
+    state.field.enemies.clear();
     if (stage >= 1 && stage <= 8) loadStage(state, stage);
     applyShipUpgrades(state, stage);
 }

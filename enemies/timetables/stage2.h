@@ -10,7 +10,7 @@
 
 #include <array>
 
-#include "enemies/spawn_entry.h"
+#include "core/spawn_entry.h"
 
 namespace cindervane {
 

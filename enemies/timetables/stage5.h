@@ -13,7 +13,7 @@
 
 #include <array>
 
-#include "enemies/spawn_entry.h"
+#include "core/spawn_entry.h"
 
 namespace cindervane {
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../play/play_field.h"
+#include "stage/enemy_sweep.h"
 #include "test_enemy.h"
 
 namespace cindervane {
@@ -14,7 +15,7 @@ class EnemyTest : public ::testing::Test {
   protected:
     int listed() const {
         int count = 0;
-        for (auto* node = field.state.enemies.head(); node; node = node->next)
+        for (auto* node = field.state.field.enemies.head(); node; node = node->next)
             ++count;
         return count;
     }
@@ -35,11 +36,11 @@ TEST_F(EnemyTest, LeavingByTheBottomKillsSilentlyWhileItsShotsFlyOnUntilItIsSwep
     enemy.move();
     EXPECT_EQ(shot.getY(), shotY + 2);
 
-    sweepEnemies(field.state);
+    sweepEnemies(field.state.field);
     EXPECT_EQ(listed(), 1);
     for (int i = 0; i < 30; ++i)
         enemy.move();
-    sweepEnemies(field.state);
+    sweepEnemies(field.state.field);
     EXPECT_EQ(listed(), 0);
 }
 
@@ -114,18 +115,18 @@ TEST_F(EnemyTest, TheSweepStopsAtTheFirstUnfinishedEnemy) {
     TestEnemy& third = spawnTestEnemy(field.state, {}, 110, 10);
     first.setAlive(false);
     third.setAlive(false);
-    sweepEnemies(field.state);
+    sweepEnemies(field.state.field);
     EXPECT_EQ(listed(), 2);  // the first went; the third waits behind the second
-    EXPECT_EQ(field.state.enemies.head()->object.get(), &second);
+    EXPECT_EQ(field.state.field.enemies.head()->object.get(), &second);
     second.setAlive(false);
-    sweepEnemies(field.state);
+    sweepEnemies(field.state.field);
     EXPECT_EQ(listed(), 0);
 }
 
 TEST_F(EnemyTest, AfterTheStageIsClearedEveryLiveEnemyExplodesAtTheSweepWithoutDrops) {
     TestEnemy& enemy = spawnTestEnemy(field.state, {.coins = 3}, 10, 10);
-    field.state.stageCleared = true;
-    sweepEnemies(field.state);
+    field.state.field.stageCleared = true;
+    sweepEnemies(field.state.field);
     EXPECT_FALSE(enemy.isAlive());
     EXPECT_EQ(enemy.getHp(), 0);
     EXPECT_TRUE(enemy.explosion()->isAlive());
@@ -133,7 +134,7 @@ TEST_F(EnemyTest, AfterTheStageIsClearedEveryLiveEnemyExplodesAtTheSweepWithoutD
     EXPECT_EQ(listed(), 1);
     for (int i = 0; i < 6; ++i)
         enemy.move();
-    sweepEnemies(field.state);
+    sweepEnemies(field.state.field);
     EXPECT_EQ(listed(), 0);
 }
 

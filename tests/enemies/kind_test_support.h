@@ -13,19 +13,19 @@ namespace cindervane {
 
 // Every picture of the enemy looked up in its catalogue, as the factory does.
 inline void resolveEnemyPictures(GameState& state, Enemy& enemy) {
-    enemy.resolveSprite(state.craftSheets);
+    enemy.resolveSprite(state.run.craftSheets);
     for (int g = 0; g < enemy.getGunCount(); ++g) {
         Gun* gun = enemy.gun(g);
         if (!gun) continue;
         for (int p = 0; p < gun->getProjectileCount(); ++p) {
-            gun->projectile(p)->resolveSprite(state.projectileSheets);
-            gun->projectile(p)->hitSpark().resolveSprite(state.effectSheets);
+            gun->projectile(p)->resolveSprite(state.run.projectileSheets);
+            gun->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
         }
     }
     for (int c = 0; c < enemy.getCoinCount(); ++c)
-        enemy.coin(c)->resolveSprite(state.coinSheets);
-    if (enemy.box()) enemy.box()->resolveSprite(state.boxSheets);
-    enemy.explosion()->resolveSprite(state.effectSheets);
+        enemy.coin(c)->resolveSprite(state.run.coinSheets);
+    if (enemy.box()) enemy.box()->resolveSprite(state.run.boxSheets);
+    enemy.explosion()->resolveSprite(state.run.effectSheets);
 }
 
 struct Placement {
@@ -40,14 +40,14 @@ class KindTest : public ::testing::Test {
   protected:
     KindTest() {
         ship.setKind(32);  // 60 x 42
-        ship.resolveSprite(field.state.craftSheets);
+        ship.resolveSprite(field.state.run.craftSheets);
         ship.setAlive(true);
         shipAt(90, 250);
     }
 
     // The enemy of the type placed as a spawn row places it; the test keeps it.
     Enemy& spawn(std::int32_t type, const Placement& at) {
-        std::unique_ptr<Enemy> made = makeEnemyOfType(type, field.state.random);
+        std::unique_ptr<Enemy> made = makeEnemyOfType(type, field.state.run.random);
         EXPECT_TRUE(made) << type;
         resolveEnemyPictures(field.state, *made);
         made->setPattern(at.pattern);

@@ -17,7 +17,7 @@ class MotionTest : public ::testing::Test {
     MotionTest() {
         for (Actor* actor : {static_cast<Actor*>(&enemy), static_cast<Actor*>(&ship)}) {
             actor->setKind(kChopterKind);
-            actor->resolveSprite(field.state.craftSheets);
+            actor->resolveSprite(field.state.run.craftSheets);
             actor->setAlive(true);
         }
         enemy.setX(100);

@@ -5,7 +5,7 @@
 #include "../play/play_field.h"
 #include "enemies/bosses/make_boss.h"
 #include "enemies/bosses/poseidon.h"
-#include "enemies/enemy_factory.h"
+#include "stage/enemy_factory.h"
 
 namespace cindervane {
 namespace {
@@ -14,9 +14,10 @@ class PoseidonTest : public ::testing::Test {
   protected:
     // Spawned through the factory at (x, y), coming down.
     Poseidon& spawn(int x, int y) {
-        admitEnemy(field.state, makeBoss(Poseidon::kType, field.state.random),
+        admitEnemy(field.state.field, field.state.run,
+                   makeBoss(Poseidon::kType, field.state.run.random),
                    {Poseidon::kType, 1, 0, x, y, 0, 1, 0});
-        return static_cast<Poseidon&>(*field.state.enemies.tail()->object);
+        return static_cast<Poseidon&>(*field.state.field.enemies.tail()->object);
     }
     void moves(Poseidon& boss, int count) {
         for (int i = 0; i < count; ++i)

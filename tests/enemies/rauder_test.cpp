@@ -7,7 +7,7 @@
 #include "../play/play_field.h"
 #include "enemies/bosses/make_boss.h"
 #include "enemies/bosses/rauder.h"
-#include "enemies/enemy_factory.h"
+#include "stage/enemy_factory.h"
 
 namespace cindervane {
 namespace {
@@ -15,9 +15,10 @@ namespace {
 class RauderTest : public ::testing::Test {
   protected:
     Rauder& spawn() {
-        admitEnemy(field.state, makeBoss(Rauder::kType, field.state.random),
+        admitEnemy(field.state.field, field.state.run,
+                   makeBoss(Rauder::kType, field.state.run.random),
                    {Rauder::kType, 1, 0, 10, -205, 0, 1, 0});
-        return static_cast<Rauder&>(*field.state.enemies.tail()->object);
+        return static_cast<Rauder&>(*field.state.field.enemies.tail()->object);
     }
     // Moves until the boss reaches the age.
     void ageTo(Rauder& boss, int age) {

@@ -34,7 +34,7 @@ class SilverHawkTest : public ::testing::Test {
 
 TEST_F(SilverHawkTest, ItClimbsFromBelowInvulnerableAndArrivesWithFullHitPoints) {
     EXPECT_EQ(boss.getY(), 320) << "below the screen";
-    EXPECT_EQ(fight.field.state.scrollSpeed, 9);
+    EXPECT_EQ(fight.field.state.flow.scrollSpeed, 9);
     moves(25);
     EXPECT_EQ(boss.getY(), 320) << "it waits below the screen";
     moves(9);
@@ -57,7 +57,7 @@ TEST_F(SilverHawkTest, ItClimbsFromBelowInvulnerableAndArrivesWithFullHitPoints)
 }
 
 TEST_F(SilverHawkTest, ItClimbsOnTheSideAwayFromTheShip) {
-    PlayerShip& ship = *fight.field.state.ship;
+    PlayerShip& ship = *fight.field.state.field.ship;
     boss.setTarget(&ship);
     ship.setX(20);
     moves(30);

@@ -8,14 +8,14 @@
 
 #include "../gamelibrary/recording_game.h"
 #include "../test_folder.h"
-#include "enemies/enemy_factory.h"
 #include "enemies/stage_table.h"
 #include "enemies/timetables/stage1.h"
-#include "game/game_state.h"
 #include "game/start_up.h"
 #include "gamelibrary/game_app.h"
 #include "platform/headless_platform.h"
 #include "shell/stage_start.h"
+#include "stage/enemy_factory.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 namespace {
@@ -28,7 +28,7 @@ class StageStart : public ::testing::Test {
   protected:
     explicit StageStart(std::vector<std::string> missing = {})
         : host(options(missing), {}), game(host), app(host, game, "CindervaneTest") {
-        state.app = &app;
+        state.run.app = &app;
         startUpGame(state, host);
     }
 
@@ -72,59 +72,59 @@ TEST_F(StageStart, EachStageLoadsItsPicturesShipAndTimetable) {
         SCOPED_TRACE(stage);
         startStage(state, stage);
         const StageRow& row = kStages[stage - 1];
-        EXPECT_EQ(fileOf(state.backgroundImage), row.background.file);
-        EXPECT_EQ(fileOf(state.introImage), row.nextIntro.file);
-        EXPECT_EQ(fileOf(state.endImage), row.ending.file);
-        EXPECT_EQ(fileOf(state.shopImage), row.shop.file);
-        ASSERT_NE(state.ship, nullptr);
-        EXPECT_EQ(state.ship->getKind(), row.shipKind);
-        EXPECT_EQ(state.spawnTable[state.spawnCount - 1].tick >= row.bossTick, true);
+        EXPECT_EQ(fileOf(state.flow.backgroundImage), row.background.file);
+        EXPECT_EQ(fileOf(state.flow.introImage), row.nextIntro.file);
+        EXPECT_EQ(fileOf(state.flow.endImage), row.ending.file);
+        EXPECT_EQ(fileOf(state.flow.shopImage), row.shop.file);
+        ASSERT_NE(state.field.ship, nullptr);
+        EXPECT_EQ(state.field.ship->getKind(), row.shipKind);
+        EXPECT_EQ(state.field.spawnTable[state.field.spawnCount - 1].tick >= row.bossTick, true);
     }
     EXPECT_TRUE(boxes().empty());
-    EXPECT_EQ(state.spawnCount, 326);
+    EXPECT_EQ(state.field.spawnCount, 326);
 }
 
 TEST_F(StageStart, RestartingRebuildsTheShipClearsTheCountersAndReplaysTheTimetable) {
     startStage(state, 1);
-    state.ship->setX(3);
-    state.ship->setY(7);
-    state.ship->setHp(10);
-    state.frameCounter = 900;
-    state.gameOverCounter = 40;
-    state.spawnCursor = 17;
-    state.stageCleared = true;
-    state.playerDown = true;
-    state.scrollY = 500;
-    state.scrollSpeed = 9;
+    state.field.ship->setX(3);
+    state.field.ship->setY(7);
+    state.field.ship->setHp(10);
+    state.flow.frameCounter = 900;
+    state.flow.gameOverCounter = 40;
+    state.field.spawnCursor = 17;
+    state.field.stageCleared = true;
+    state.field.playerDown = true;
+    state.flow.scrollY = 500;
+    state.flow.scrollSpeed = 9;
 
     startStage(state, 1);
-    ASSERT_NE(state.ship, nullptr);
-    EXPECT_EQ(state.ship->getX(), 90);
-    EXPECT_EQ(state.ship->getY(), 298 - state.ship->height());
-    EXPECT_EQ(state.ship->getHp(), 5000);
-    EXPECT_EQ(state.ship->getFrame(), 3);
-    EXPECT_EQ(state.ship->getSpeedCapX(), 8);
-    EXPECT_EQ(state.ship->getSpeedY(), 8);
-    EXPECT_EQ(state.frameCounter, 0);
-    EXPECT_EQ(state.gameOverCounter, 0);
-    EXPECT_EQ(state.spawnCursor, 0);
-    EXPECT_FALSE(state.stageCleared);
-    EXPECT_FALSE(state.playerDown);
-    EXPECT_EQ(state.scrollY, 0);
-    EXPECT_EQ(state.scrollSpeed, 2);
-    EXPECT_EQ(state.scrollWrap, 960);
+    ASSERT_NE(state.field.ship, nullptr);
+    EXPECT_EQ(state.field.ship->getX(), 90);
+    EXPECT_EQ(state.field.ship->getY(), 298 - state.field.ship->height());
+    EXPECT_EQ(state.field.ship->getHp(), 5000);
+    EXPECT_EQ(state.field.ship->getFrame(), 3);
+    EXPECT_EQ(state.field.ship->getSpeedCapX(), 8);
+    EXPECT_EQ(state.field.ship->getSpeedY(), 8);
+    EXPECT_EQ(state.flow.frameCounter, 0);
+    EXPECT_EQ(state.flow.gameOverCounter, 0);
+    EXPECT_EQ(state.field.spawnCursor, 0);
+    EXPECT_FALSE(state.field.stageCleared);
+    EXPECT_FALSE(state.field.playerDown);
+    EXPECT_EQ(state.flow.scrollY, 0);
+    EXPECT_EQ(state.flow.scrollSpeed, 2);
+    EXPECT_EQ(state.flow.scrollWrap, 960);
     // The first stage's starting levels.
-    EXPECT_EQ(state.ship->getMachineGunLevel(), 1);
-    EXPECT_EQ(state.ship->getMachineGunCap(), 3);
+    EXPECT_EQ(state.field.ship->getMachineGunLevel(), 1);
+    EXPECT_EQ(state.field.ship->getMachineGunCap(), 3);
     // The timetable plays again from its first row.
-    spawnDue(state, 50);
-    ASSERT_NE(state.enemies.head(), nullptr);
-    EXPECT_EQ(state.enemies.head()->object->getKind(), 4);
-    EXPECT_EQ(state.enemies.head()->object->getX(), 59);
+    spawnDue(state.field, state.run, 50);
+    ASSERT_NE(state.field.enemies.head(), nullptr);
+    EXPECT_EQ(state.field.enemies.head()->object->getKind(), 4);
+    EXPECT_EQ(state.field.enemies.head()->object->getX(), 59);
 
-    ASSERT_EQ(state.spawnCount, 120);
-    for (int i = 0; i < state.spawnCount; ++i) {
-        const SpawnEntry& row = state.spawnTable[i];
+    ASSERT_EQ(state.field.spawnCount, 120);
+    for (int i = 0; i < state.field.spawnCount; ++i) {
+        const SpawnEntry& row = state.field.spawnTable[i];
         const SpawnEntry& given = kStage1Timetable[i];
         EXPECT_EQ(row.type, given.type);
         EXPECT_EQ(row.tick, given.tick);
@@ -139,12 +139,12 @@ TEST_F(StageStart, RestartingRebuildsTheShipClearsTheCountersAndReplaysTheTimeta
 TEST_F(StageStart, AStageOutsideOneToEightBuildsNothing) {
     startStage(state, 2);
     startStage(state, 9);
-    EXPECT_EQ(state.ship, nullptr);
-    EXPECT_EQ(state.backgroundImage, nullptr);
-    EXPECT_EQ(state.introImage, nullptr);
-    EXPECT_EQ(state.endImage, nullptr);
-    EXPECT_EQ(state.shopImage, nullptr);
-    EXPECT_EQ(state.enemies.head(), nullptr);
+    EXPECT_EQ(state.field.ship, nullptr);
+    EXPECT_EQ(state.flow.backgroundImage, nullptr);
+    EXPECT_EQ(state.flow.introImage, nullptr);
+    EXPECT_EQ(state.flow.endImage, nullptr);
+    EXPECT_EQ(state.flow.shopImage, nullptr);
+    EXPECT_EQ(state.field.enemies.head(), nullptr);
 }
 
 class StageStartWithoutPictures : public StageStart {
@@ -162,17 +162,17 @@ TEST_F(StageStartWithoutPictures, EachMissingPictureIsNamedAndTheStageIsStillBui
         "Error loading IMG_END_REDPHOENIX",
     };
     EXPECT_EQ(boxes(), expected);
-    EXPECT_NE(state.ship, nullptr);
-    EXPECT_EQ(state.spawnCount, 120);
+    EXPECT_NE(state.field.ship, nullptr);
+    EXPECT_EQ(state.field.spawnCount, 120);
 }
 
 TEST_F(StageStart, TheShipsMissesSayTeamInStageOneAndEnemyLater) {
     // Catalogue entries taken away after start-up, as a sheet that failed to load leaves
     // its kind unfound.
-    state.craftSheets.clear();
-    state.partSheets.clear();
-    state.projectileSheets.clear();
-    state.effectSheets.clear();
+    state.run.craftSheets.clear();
+    state.run.partSheets.clear();
+    state.run.projectileSheets.clear();
+    state.run.effectSheets.clear();
     startStage(state, 1);
     const auto first = boxes();
     ASSERT_GE(first.size(), 5u);

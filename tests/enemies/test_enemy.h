@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "enemies/enemy.h"
-#include "game/game_state.h"
 #include "play/straight_shot.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 
@@ -75,23 +75,23 @@ class TestEnemy : public Enemy {
 
     // Every picture looked up as the enemy factory does; parts in the part catalogue.
     void resolve(GameState& state, bool asPart = false) {
-        resolveSprite(asPart ? state.partSheets : state.craftSheets);
+        resolveSprite(asPart ? state.run.partSheets : state.run.craftSheets);
         for (int g = 0; g < gunCount_; ++g)
             for (int p = 0; p < guns_[g]->getProjectileCount(); ++p) {
-                guns_[g]->projectile(p)->resolveSprite(state.projectileSheets);
-                guns_[g]->projectile(p)->hitSpark().resolveSprite(state.effectSheets);
+                guns_[g]->projectile(p)->resolveSprite(state.run.projectileSheets);
+                guns_[g]->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
             }
         for (int c = 0; c < coinCount_; ++c)
-            coins_[c]->resolveSprite(state.coinSheets);
-        if (box_) box_->resolveSprite(state.boxSheets);
-        explosion_->resolveSprite(state.effectSheets);
+            coins_[c]->resolveSprite(state.run.coinSheets);
+        if (box_) box_->resolveSprite(state.run.boxSheets);
+        explosion_->resolveSprite(state.run.effectSheets);
         for (int i = 0; i < partCount_; ++i)
             static_cast<TestEnemy*>(parts_[i].get())->resolve(state, true);
     }
 };
 
 inline std::unique_ptr<TestEnemy> makeTestEnemy(GameState& state, const TestEnemyLayout& layout) {
-    return std::make_unique<TestEnemy>(layout, state.random);
+    return std::make_unique<TestEnemy>(layout, state.run.random);
 }
 
 // Resolves the enemy's pictures and lists it at (x, y); the list owns it.
@@ -103,7 +103,7 @@ inline TestEnemy& listEnemy(GameState& state, std::unique_ptr<TestEnemy> enemy, 
     TestEnemy& listed = *enemy;
     auto node = std::make_unique<ObjectList<Enemy>::Node>();
     node->object = std::move(enemy);
-    state.enemies.append(std::move(node));
+    state.field.enemies.append(std::move(node));
     return listed;
 }
 

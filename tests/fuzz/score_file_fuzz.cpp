@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/high_score_table.h"
+#include "core/high_score_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     cindervane::HighScoreTable table;

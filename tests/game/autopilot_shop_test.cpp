@@ -15,19 +15,19 @@ class AutopilotShop : public ::testing::Test {
         const int limit = nextStage <= 2 ? 3 : nextStage <= 4 ? 6 : 9;
         const int levels[kShopRowCount] = {0, 1, 0, 0, 0, 1, 1, 1};
         for (int row = 0; row < kShopRowCount; ++row)
-            state.shopRows[row] = {levels[row], row == Armor ? 9 : limit, levels[row], 0};
-        state.stageNumber = nextStage;
-        state.money = money;
+            state.scores.shopRows[row] = {levels[row], row == Armor ? 9 : limit, levels[row], 0};
+        state.flow.stageNumber = nextStage;
+        state.scores.money = money;
     }
     // Buys as the autopilot would until it stops; the rows bought, in order.
     std::vector<int> shopOut() {
         std::vector<int> bought;
         for (int row = nextUpgrade(state); row >= 0; row = nextUpgrade(state)) {
-            ShopRow& shop = state.shopRows[row];
+            ShopRow& shop = state.scores.shopRows[row];
             EXPECT_LT(shop.level, shop.levelLimit) << row;
             shop.level += 1;
-            state.money -= kUpgradePrices[row][shop.level];
-            EXPECT_GE(state.money, 0) << row;
+            state.scores.money -= kUpgradePrices[row][shop.level];
+            EXPECT_GE(state.scores.money, 0) << row;
             bought.push_back(row);
             if (bought.size() > 100) break;
         }
@@ -41,24 +41,24 @@ TEST_F(AutopilotShop, BuysArmourBeforeStageTwoThenTheBestWeaponForItsPrice) {
     const auto bought = shopOut();
     ASSERT_FALSE(bought.empty());
     EXPECT_EQ(bought[0], Armor);
-    EXPECT_EQ(state.shopRows[Armor].level, 1);
+    EXPECT_EQ(state.scores.shopRows[Armor].level, 1);
     // 5000 left: two missiles (4000) add far more than a machine gun level or the pulse.
-    EXPECT_GE(state.shopRows[HomingMissile].level, 1);
-    EXPECT_EQ(state.shopRows[MachineGun].level, 1);
-    EXPECT_EQ(state.shopRows[PulseCannon].level, 0);
-    EXPECT_LT(state.money, 1000);
+    EXPECT_GE(state.scores.shopRows[HomingMissile].level, 1);
+    EXPECT_EQ(state.scores.shopRows[MachineGun].level, 1);
+    EXPECT_EQ(state.scores.shopRows[PulseCannon].level, 0);
+    EXPECT_LT(state.scores.money, 1000);
 }
 
 TEST_F(AutopilotShop, BuysALevelThatAddsNothingOnTheWayToOneThatDoes) {
     openShop(3, 0);
-    state.shopRows[Armor].level = 2;
-    state.shopRows[HomingMissile].level = 1;
+    state.scores.shopRows[Armor].level = 2;
+    state.scores.shopRows[HomingMissile].level = 1;
     // Missile levels 2 and 3 fire no more missiles; level 4 does. With the money for the
     // three it sets out on the way, though the armour is not full.
-    state.shopRows[MachineGun].level = 6;
-    state.shopRows[PulseCannon].level = 6;
-    state.shopRows[Laser].level = 6;
-    state.money = 1000 + 3000 + 8000;
+    state.scores.shopRows[MachineGun].level = 6;
+    state.scores.shopRows[PulseCannon].level = 6;
+    state.scores.shopRows[Laser].level = 6;
+    state.scores.money = 1000 + 3000 + 8000;
     EXPECT_EQ(nextUpgrade(state), HomingMissile);
 }
 
@@ -66,7 +66,7 @@ TEST_F(AutopilotShop, SpendsLeftoversOnlyWithinTheLimitsAndStopsWhenNothingIsAff
     openShop(8, 1000000);
     shopOut();
     for (int row = 0; row < kShopRowCount; ++row)
-        EXPECT_EQ(state.shopRows[row].level, state.shopRows[row].levelLimit) << row;
+        EXPECT_EQ(state.scores.shopRows[row].level, state.scores.shopRows[row].levelLimit) << row;
     openShop(2, 1999);
     EXPECT_EQ(nextUpgrade(state), -1);
 }

@@ -26,7 +26,7 @@ class AutopilotTest : public ShellTest {
     void startPlay() {
         startNewGame(state);
         beginStageFromIntro(state);
-        state.spawnCount = 0;  // an empty sky, but for what a test puts there
+        state.field.spawnCount = 0;  // an empty sky, but for what a test puts there
     }
     // A shot of the test enemy's gun 0 alive at (x, y), falling at the speed.
     void shotAt(TestEnemy& enemy, int x, int y, int speed) {
@@ -42,28 +42,28 @@ TEST_F(AutopilotTest, TapsFromTheMenuIntoPlayAndTurnsAutoFireOn) {
     Autopilot pilot;
     showMainMenu(state);
     step(pilot, 60);
-    EXPECT_EQ(state.screen, GameScreen::Play);
-    ASSERT_NE(state.ship, nullptr);
-    EXPECT_TRUE(state.ship->getAutoFire());
-    EXPECT_TRUE(state.ship->isSteering());
-    EXPECT_TRUE(state.soundOn) << "the first touch must miss the speaker";
+    EXPECT_EQ(state.flow.screen, GameScreen::Play);
+    ASSERT_NE(state.field.ship, nullptr);
+    EXPECT_TRUE(state.field.ship->getAutoFire());
+    EXPECT_TRUE(state.field.ship->isSteering());
+    EXPECT_TRUE(state.run.soundOn) << "the first touch must miss the speaker";
 }
 
 TEST_F(AutopilotTest, RefillsOnlyWhenAllowedAndOnlyWhenLow) {
     startPlay();
     Autopilot careful;
-    state.ship->setHp(1000);
+    state.field.ship->setHp(1000);
     step(careful);
-    EXPECT_EQ(state.ship->getHp(), 1000);
+    EXPECT_EQ(state.field.ship->getHp(), 1000);
 
     Autopilot refilling({.refills = true});
-    state.ship->setHp(3500);
+    state.field.ship->setHp(3500);
     step(refilling);
-    EXPECT_EQ(state.ship->getHp(), 3500) << "70% is not low yet";
-    state.ship->setHp(2500);
+    EXPECT_EQ(state.field.ship->getHp(), 3500) << "70% is not low yet";
+    state.field.ship->setHp(2500);
     step(refilling);
-    EXPECT_EQ(state.ship->getHp(), 5000);
-    EXPECT_EQ(state.refillTaps, 0);
+    EXPECT_EQ(state.field.ship->getHp(), 5000);
+    EXPECT_EQ(state.flow.refillTaps, 0);
 }
 
 TEST_F(AutopilotTest, SteersOutOfTheWayOfAShotComingDown) {
@@ -75,7 +75,7 @@ TEST_F(AutopilotTest, SteersOutOfTheWayOfAShotComingDown) {
     layout.damage = 700;
     TestEnemy& shooter = spawnTestEnemy(state, layout, 0, -200);
     shooter.setDirY(0);
-    PlayerShip& ship = *state.ship;
+    PlayerShip& ship = *state.field.ship;
     const int centre = ship.getX() + ship.width() / 2;
     shotAt(shooter, centre - 5, ship.getY() - 60, 8);
     const std::int32_t hp = ship.getHp();
@@ -99,7 +99,7 @@ TEST_F(AutopilotTest, RollsThroughAHeavyShotItCannotDodgeButNotThroughALightOne)
         layout.damage = damage;
         TestEnemy& shooter = spawnTestEnemy(state, layout, 0, -200);
         shooter.setDirY(0);
-        PlayerShip& ship = *state.ship;
+        PlayerShip& ship = *state.field.ship;
         EXPECT_TRUE(ship.evadeBarFull());
         shotAt(shooter, ship.getX() + ship.width() / 2 - 5, ship.getY() - 10, 10);
         Autopilot pilot({.skill = skill});
@@ -143,8 +143,8 @@ TEST_F(AutopilotTest, LeavesTheColumnOfAGunItSeesWindingUpBeforeItFires) {
         // Slower than the shots whose lines every hand keeps out of anyway.
         layout.shotSpeed = 9;
         layout.damage = 2000;
-        auto boss = std::make_unique<WindingUpBoss>(layout, state.random, 6);
-        PlayerShip& ship = *state.ship;
+        auto boss = std::make_unique<WindingUpBoss>(layout, state.run.random, 6);
+        PlayerShip& ship = *state.field.ship;
         const int column = ship.getX() + ship.width() / 2;
         boss->gun(0)->setOffsetX(110 - 2);
         boss->gun(0)->setOffsetY(130);
@@ -168,7 +168,7 @@ TEST_F(AutopilotTest, BeginsNoChargeNearABossItHasNotWatchedLongButDoesAwayFromI
             layout.boss = true;
             spawnTestEnemy(state, layout, 10, 0).setDirY(0);
         }
-        PlayerShip& ship = *state.ship;
+        PlayerShip& ship = *state.field.ship;
         ship.setPower(100);
         Autopilot pilot;
         step(pilot, 3);
@@ -181,13 +181,13 @@ TEST_F(AutopilotTest, BeginsNoChargeNearABossItHasNotWatchedLongButDoesAwayFromI
 TEST_F(AutopilotTest, GivesUpAfterGameOverAndEntersTheNickBot) {
     Autopilot pilot;
     startPlay();
-    state.score = 999999;
-    state.screen = GameScreen::GameOver;
+    state.scores.score = 999999;
+    state.flow.screen = GameScreen::GameOver;
     step(pilot, 60);
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
-    ASSERT_NE(state.highScores, nullptr);
-    EXPECT_EQ(state.highScores->entries[0].score, 999999);
-    EXPECT_EQ(nickText(state.highScores->entries[0]), "BOT");
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
+    ASSERT_NE(state.scores.highScores, nullptr);
+    EXPECT_EQ(state.scores.highScores->entries[0].score, 999999);
+    EXPECT_EQ(nickText(state.scores.highScores->entries[0]), "BOT");
 }
 
 }  // namespace

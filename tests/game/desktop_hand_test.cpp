@@ -45,8 +45,8 @@ class DesktopHandTest : public ShellTest {
         startNewGame(state);
         beginStageFromIntro(state);
     }
-    int shipX() const { return state.ship->getX() + state.ship->width() / 2; }
-    int shipY() const { return state.ship->getY() + state.ship->height() / 2; }
+    int shipX() const { return state.field.ship->getX() + state.field.ship->width() / 2; }
+    int shipY() const { return state.field.ship->getY() + state.field.ship->height() / 2; }
 
     TestFolder handData;
     HandCatcher catcher{handData.path()};
@@ -85,7 +85,7 @@ TEST_F(DesktopHandTest, InFlightTheKeysAndTheStickLeadToTheStylusPoint) {
 }
 
 TEST_F(DesktopHandTest, OutsideFlightThePointerWalksToATapAndPressesAOnce) {
-    ASSERT_NE(state.screen, GameScreen::Play);
+    ASSERT_NE(state.flow.screen, GameScreen::Play);
     for (const platform::Hand kind : {platform::Hand::Keyboard, platform::Hand::Gamepad}) {
         DesktopHand hand(catcher, kind);
         catcher.pointerX = 120;

@@ -1,5 +1,6 @@
 // The statistics of a game: hits told by the play frame land on the enemy kind and gun that
-// dealt them, in the stage being played, and watching a game changes nothing in it.
+// dealt them, in the stage being played; a boss gun's volleys are counted, and a volley that
+// hits counts once however many of its shots land; and watching a game changes nothing in it.
 #include <gtest/gtest.h>
 
 #include "../enemies/test_enemy.h"
@@ -17,7 +18,7 @@ class PlayStatisticsTest : public ShellTest {
         startNewGame(state);
         statistics.afterFrame(state);
         beginStageFromIntro(state);
-        state.spawnCount = 0;
+        state.field.spawnCount = 0;
     }
     void step(int count = 1) {
         for (int i = 0; i < count; ++i) {
@@ -37,8 +38,8 @@ class PlayStatisticsTest : public ShellTest {
         enemy.setDirY(0);
         Projectile* shot = enemy.gun(1)->projectile(0);
         shot->setAlive(true);
-        shot->setX(state.ship->getX() + state.ship->width() / 2 - 5);
-        shot->setY(state.ship->getY() + state.ship->height() / 2 - 5);
+        shot->setX(state.field.ship->getX() + state.field.ship->width() / 2 - 5);
+        shot->setY(state.field.ship->getY() + state.field.ship->height() / 2 - 5);
         shot->setSpeedY(0);
         return enemy;
     }
@@ -46,13 +47,13 @@ class PlayStatisticsTest : public ShellTest {
 };
 
 TEST_F(PlayStatisticsTest, AHitIsCountedOnTheStageTheKindAndTheGunThatDealtIt) {
-    state.observer = &statistics;
+    state.run.observer = &statistics;
     startPlay();
     step();
     shooterWithShotOnShip(kChopter);
-    const std::int32_t hp = state.ship->getHp();
+    const std::int32_t hp = state.field.ship->getHp();
     step();
-    const std::int32_t lost = hp - state.ship->getHp();
+    const std::int32_t lost = hp - state.field.ship->getHp();
     ASSERT_GT(lost, 0);
     const nlohmann::json report = statistics.report(state);
     ASSERT_EQ(report["stages"].size(), 1u);
@@ -65,19 +66,56 @@ TEST_F(PlayStatisticsTest, AHitIsCountedOnTheStageTheKindAndTheGunThatDealtIt) {
     EXPECT_EQ(stage["guns"][gunKey(kChopter, -1, 1)]["damage"], lost);
 }
 
+TEST_F(PlayStatisticsTest, ABossGunsVolleyThatHitsCountsOnceHoweverManyOfItsShotsLand) {
+    state.run.observer = &statistics;
+    startPlay();
+    TestEnemyLayout layout;
+    layout.kind = 31;
+    layout.boss = true;
+    layout.guns = 1;
+    layout.damage = 300;
+    TestEnemy& boss = spawnTestEnemy(state, layout, 0, -200);
+    boss.setDirY(0);
+    step();  // the boss can be hurt: its fight begins
+    Gun& gun = *boss.gun(0);
+    const PlayerShip& ship = *state.field.ship;
+    // Shots `first` to `last` leave the gun in one frame, falling five pixels a frame, just
+    // above the ship or beside it; they reach it in the frame after.
+    auto volley = [&](int first, int last, bool onShip) {
+        for (int p = first; p <= last; ++p) {
+            Projectile& shot = *gun.projectile(p);
+            shot.setAlive(true);
+            shot.setX(onShip ? ship.getX() + ship.width() / 2 - 5 + (p - first) * 4
+                             : ship.getX() + 120);
+            shot.setY(ship.getY() + ship.height() / 4 - 16);
+            shot.setSpeedY(5);
+        }
+        step(4);
+    };
+    volley(0, 0, true);
+    volley(1, 1, false);
+    volley(2, 3, true);
+    const nlohmann::json report = statistics.report(state);
+    ASSERT_EQ(report["stages"].size(), 1u);
+    const nlohmann::json& record = report["stages"][0]["guns"].at(gunKey(31, -1, 0));
+    EXPECT_EQ(record["volleys"], 3);
+    EXPECT_EQ(record["hits"], 3);
+    EXPECT_EQ(record["volleysHit"], 2);
+}
+
 TEST_F(PlayStatisticsTest, WatchingAGameLeavesItAsItWouldHaveBeen) {
     // The same hit with and without a watcher leaves the same ship.
     std::int32_t hpLeft[2] = {};
     for (int watched = 0; watched < 2; ++watched) {
-        state.observer = watched ? &statistics : nullptr;
-        state.enemies.clear();
+        state.run.observer = watched ? &statistics : nullptr;
+        state.field.enemies.clear();
         startPlay();
         shooterWithShotOnShip(kChopter);
         step(3);
-        hpLeft[watched] = state.ship->getHp();
+        hpLeft[watched] = state.field.ship->getHp();
     }
     EXPECT_EQ(hpLeft[0], hpLeft[1]);
-    EXPECT_LT(hpLeft[1], state.ship->getFullHp());
+    EXPECT_LT(hpLeft[1], state.field.ship->getFullHp());
 }
 
 TEST(GunKeys, NameTheKindThePartAndTheGun) {

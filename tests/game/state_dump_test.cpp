@@ -25,16 +25,16 @@ TEST(StateDump, ReportsEveryClipTheMusicEntryAndTheHighScores) {
     EXPECT_FALSE(before.contains("highScores"));
 
     writeBasFile(folder.path() / "W0003.BAS", 11025);
-    state.soundEffects[1] = std::make_unique<SoundClip>(host.waveOutput());
-    ASSERT_TRUE(state.soundEffects[1]->load(folder.path() / "W0003.BAS"));
-    state.soundEffects[1]->setRepeatLimit(100);
-    state.soundEffects[1]->play(true);
-    state.musicPlayers[2] = std::make_unique<SoundClip>(host.waveOutput());
-    state.currentMusicEntry = 4;
-    state.soundOn = false;
-    state.highScores = std::make_unique<HighScoreTable>();
-    state.highScores->entries[0].nick = {u'A', u'C', u'E', 0};
-    state.highScores->entries[0].score = 4200;
+    state.run.soundEffects[1] = std::make_unique<SoundClip>(host.waveOutput());
+    ASSERT_TRUE(state.run.soundEffects[1]->load(folder.path() / "W0003.BAS"));
+    state.run.soundEffects[1]->setRepeatLimit(100);
+    state.run.soundEffects[1]->play(true);
+    state.run.musicPlayers[2] = std::make_unique<SoundClip>(host.waveOutput());
+    state.field.currentMusicEntry = 4;
+    state.run.soundOn = false;
+    state.scores.highScores = std::make_unique<HighScoreTable>();
+    state.scores.highScores->entries[0].nick = {u'A', u'C', u'E', 0};
+    state.scores.highScores->entries[0].score = 4200;
 
     nlohmann::json dump;
     game.reportState(dump);

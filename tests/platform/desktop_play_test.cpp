@@ -115,7 +115,7 @@ class DesktopPlay : public ::testing::Test {
         return false;
     }
 
-    const PlayerShip& ship() { return *game->state().ship; }
+    const PlayerShip& ship() { return *game->state().field.ship; }
 
     TestFolder runtime;
     TestFolder data;
@@ -129,7 +129,7 @@ TEST_F(DesktopPlay, HeldArrowsFlyTheShipAtFullSpeedAndLettingGoStopsIt) {
     start(1);
     frame();
     press(SDLK_RETURN);  // outside flight Enter taps: the intro starts the stage
-    ASSERT_EQ(game->state().screen, GameScreen::Play);
+    ASSERT_EQ(game->state().flow.screen, GameScreen::Play);
     frame();
     const int startX = ship().getX();
     key(SDLK_RIGHT, true);
@@ -156,7 +156,7 @@ TEST_F(DesktopPlay, HeldArrowsFlyTheShipAtFullSpeedAndLettingGoStopsIt) {
     EXPECT_GT(restX, startX);
     // With the power bar full the device's direction keys would charge; the arrows steer
     // only, and Left Shift is the Start button that charges.
-    game->state().ship->setPower(100);
+    game->state().field.ship->setPower(100);
     key(SDLK_LEFT, true);
     frames(3);
     key(SDLK_LEFT, false);
@@ -170,7 +170,7 @@ TEST_F(DesktopPlay, ZFiresXRollsAndLosingTheWindowPausesWithTheCKey) {
     start(1);
     frame();
     press(SDLK_SPACE);
-    ASSERT_EQ(game->state().screen, GameScreen::Play);
+    ASSERT_EQ(game->state().flow.screen, GameScreen::Play);
     frames(2);
     const bool firing = ship().getAutoFire();
     press(SDLK_z);
@@ -182,7 +182,7 @@ TEST_F(DesktopPlay, ZFiresXRollsAndLosingTheWindowPausesWithTheCKey) {
     lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
     SDL_PushEvent(&lost);
     frame();
-    EXPECT_EQ(game->state().screen, GameScreen::Pause);
+    EXPECT_EQ(game->state().flow.screen, GameScreen::Pause);
     EXPECT_TRUE(app->suspended());
 }
 
@@ -213,13 +213,13 @@ TEST_F(DesktopPlay, AGamepadTapsThroughTheMenuThenSteersFiresAndRolls) {
     frames(151);  // the maker's logo, then the prologue
     padPress(SDL_CONTROLLER_BUTTON_A);
     padPress(SDL_CONTROLLER_BUTTON_A);
-    ASSERT_EQ(game->state().screen, GameScreen::MainMenu);
+    ASSERT_EQ(game->state().flow.screen, GameScreen::MainMenu);
     ASSERT_TRUE(pointAt(kNewGameArea));
     EXPECT_TRUE(host->controls().pointerShown());
     padPress(SDL_CONTROLLER_BUTTON_A);
-    ASSERT_EQ(game->state().screen, GameScreen::StageIntro);
+    ASSERT_EQ(game->state().flow.screen, GameScreen::StageIntro);
     padPress(SDL_CONTROLLER_BUTTON_A);
-    ASSERT_EQ(game->state().screen, GameScreen::Play);
+    ASSERT_EQ(game->state().flow.screen, GameScreen::Play);
     frame();
     EXPECT_FALSE(host->controls().pointerShown());
 
@@ -247,7 +247,7 @@ TEST_F(DesktopPlay, AGamepadTapsThroughTheMenuThenSteersFiresAndRolls) {
     padPress(SDL_CONTROLLER_BUTTON_B);
     EXPECT_TRUE(ship().isEvading());
     padPress(SDL_CONTROLLER_BUTTON_START);
-    EXPECT_EQ(game->state().screen, GameScreen::Pause);
+    EXPECT_EQ(game->state().flow.screen, GameScreen::Pause);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ class ActorTest : public ::testing::Test {
     // A live craft drawn with the first ship's sheet: 13 frames of 60 x 42.
     ActorTest() {
         ship.setKind(32);
-        ship.resolveSprite(field.state.craftSheets);
+        ship.resolveSprite(field.state.run.craftSheets);
         ship.setAlive(true);
     }
 
@@ -62,7 +62,7 @@ TEST_F(ActorTest, FramesOutsideTheSheetBecomeZeroAnimationLoopsAndAnEffectEndsAf
     EXPECT_EQ(shown, (std::vector<int>{12, 12, 0, 0, 0, 1, 1}));
 
     Explosion blast;  // 5 frames, each shown once
-    blast.resolveSprite(field.state.effectSheets);
+    blast.resolveSprite(field.state.run.effectSheets);
     blast.setAlive(true);
     for (int i = 0; i < 4; ++i)
         blast.stepOnce();
@@ -125,7 +125,7 @@ TEST(Craft, ArmourRemovesATenthPerLevelEveryHitCostsOneAndInvulnerabilityOnlyFla
 
 TEST_F(ActorTest, DyingStartsTheExplosionCentredOnTheCraft) {
     ship.setExplosion(std::make_unique<Explosion>());
-    ship.explosion()->resolveSprite(field.state.effectSheets);  // 71 x 71
+    ship.explosion()->resolveSprite(field.state.run.effectSheets);  // 71 x 71
     ship.explosion()->setFrame(3);
     ship.setX(100);
     ship.setY(200);

@@ -10,8 +10,8 @@ namespace {
 
 TEST(Coin, RisesAndDriftsUntilItsAgeReachesSixThenFallsStraightDown) {
     PlayField field;
-    Coin coin(2, field.state.random);
-    coin.resolveSprite(field.state.coinSheets);
+    Coin coin(2, field.state.run.random);
+    coin.resolveSprite(field.state.run.coinSheets);
     coin.setDirX(1);
     coin.setSpeedY(4);
     coin.setX(100);
@@ -32,7 +32,7 @@ TEST(Coin, RisesAndDriftsUntilItsAgeReachesSixThenFallsStraightDown) {
 
 TEST(Coin, IsGoneInTheFrameItFallsBelowTheScreen) {
     PlayField field;
-    Coin coin(1, field.state.random);
+    Coin coin(1, field.state.run.random);
     coin.setAlive(true);
     coin.setDirX(0);
     coin.setDirY(1);

@@ -27,8 +27,8 @@ class GunTest : public ::testing::Test {
             auto shot = std::make_unique<Shot>(kind);
             shot->setDirY(-1);
             shot->setSpeedY(10);
-            shot->resolveSprite(field.state.projectileSheets);
-            shot->hitSpark().resolveSprite(field.state.effectSheets);
+            shot->resolveSprite(field.state.run.projectileSheets);
+            shot->hitSpark().resolveSprite(field.state.run.effectSheets);
             gun->setProjectile(i, std::move(shot));
         }
         return gun;
@@ -138,7 +138,7 @@ TEST_F(GunTest, ALaserStandsWhereFiredShowsEachFrameTwiceAndIsGoneAfterItsLast) 
 class MissileTest : public GunTest {
   protected:
     MissileTest() {
-        missile.resolveSprite(field.state.projectileSheets);  // 15 x 15
+        missile.resolveSprite(field.state.run.projectileSheets);  // 15 x 15
         missile.setHoming(true);
         missile.setAlive(true);
         missile.setSpeedX(5);
@@ -147,7 +147,7 @@ class MissileTest : public GunTest {
         missile.setX(100);
         missile.setY(200);
         target.setKind(4);  // 42 x 42
-        target.resolveSprite(field.state.craftSheets);
+        target.resolveSprite(field.state.run.craftSheets);
         target.setAlive(true);
         missile.setTarget(&target);
     }

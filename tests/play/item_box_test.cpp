@@ -13,7 +13,7 @@ namespace {
 class ItemBoxTest : public ::testing::Test {
   protected:
     ItemBoxTest() {
-        box.resolveSprite(field.state.boxSheets);  // 37 x 27
+        box.resolveSprite(field.state.run.boxSheets);  // 37 x 27
         box.setAlive(true);
     }
 

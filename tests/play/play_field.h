@@ -16,16 +16,16 @@
 #include "../gamelibrary/recording_game.h"
 #include "../gamelibrary/test_pictures.h"
 #include "../test_folder.h"
-#include "game/asset_tables.h"
-#include "game/catalogues/box_sheets.h"
-#include "game/catalogues/coin_sheets.h"
-#include "game/catalogues/craft_sheets.h"
-#include "game/catalogues/effect_sheets.h"
-#include "game/catalogues/part_sheets.h"
-#include "game/catalogues/projectile_sheets.h"
-#include "game/game_state.h"
-#include "game/sheet_catalogue_loader.h"
+#include "core/asset_tables.h"
+#include "core/catalogues/box_sheets.h"
+#include "core/catalogues/coin_sheets.h"
+#include "core/catalogues/craft_sheets.h"
+#include "core/catalogues/effect_sheets.h"
+#include "core/catalogues/part_sheets.h"
+#include "core/catalogues/projectile_sheets.h"
 #include "platform/headless_platform.h"
+#include "stage/game_state.h"
+#include "stage/sheet_catalogue_loader.h"
 
 namespace cindervane {
 
@@ -43,10 +43,10 @@ class PlayField {
           app(makeTestApp(host, game)),
           backBuffer(platform::Bitmap::createScreenFormat(240, 320)),
           backDC(backBuffer.get()) {
-        state.app = app.get();
-        state.backDC = &backDC;
+        state.run.app = app.get();
+        state.run.backDC = &backDC;
         writeSheets(missingFiles);
-        loadSheetCatalogues(state, &backDC);
+        loadSheetCatalogues(state.run, &backDC);
         makeFontsAndBrushes();
         loadPanelPictures();
         loadSounds();
@@ -106,12 +106,12 @@ class PlayField {
 
     void makeFontsAndBrushes() {
         for (std::size_t i = 0; i < std::size(kFonts); ++i)
-            state.fonts[i] =
+            state.run.fonts[i] =
                 platform::Font::create(kFonts[i].face, kFonts[i].height, kFonts[i].weight);
         for (const BrushRow& row : kBrushes)
-            state.brushes[row.index] = platform::Brush::solid(row.colour);
+            state.run.brushes[row.index] = platform::Brush::solid(row.colour);
         for (std::size_t i = 0; i < std::size(kPickupLabelTexts); ++i)
-            state.pickupLabels[i].label = std::u16string(kPickupLabelTexts[i]);
+            state.flow.pickupLabels[i].label = std::u16string(kPickupLabelTexts[i]);
     }
 
     std::unique_ptr<Surface> picture(const char* file, int width, int height, std::uint8_t colour) {
@@ -124,17 +124,17 @@ class PlayField {
 
     // The panel is keyed blue all over, so the bars under it stay visible.
     void loadPanelPictures() {
-        state.panelImage = picture("panel.bai", 240, 22, 0);
-        state.hpBarImage = picture("hpbar.bai", 99, 7, 2);
-        state.speakerOnImage = picture("speakeron.bai", 20, 20, 2);
-        state.speakerOffImage = picture("speakeroff.bai", 20, 20, 3);
+        state.run.panelImage = picture("panel.bai", 240, 22, 0);
+        state.run.hpBarImage = picture("hpbar.bai", 99, 7, 2);
+        state.run.speakerOnImage = picture("speakeron.bai", 20, 20, 2);
+        state.run.speakerOffImage = picture("speakeroff.bai", 20, 20, 3);
         for (int i = 0; i < kCaptionCount; ++i) {
             const std::string file = "caption" + std::to_string(i) + ".bai";
             writePictureFile(folder.path() / file,
                              indexedPicture(30, 10, [](int, int) { return std::uint8_t{3}; }));
             auto caption = std::make_unique<Sprite>(&backDC);
             caption->loadImage((folder.path() / file).string());
-            state.captions[i] = std::move(caption);
+            state.run.captions[i] = std::move(caption);
         }
     }
 
@@ -142,8 +142,8 @@ class PlayField {
         for (std::size_t i = 0; i < std::size(kSoundEffects); ++i) {
             const auto path = folder.path() / std::string(kSoundEffects[i].file);
             writeBasFile(path, 11025);
-            state.soundEffects[i] = std::make_unique<SoundClip>(host.waveOutput());
-            state.soundEffects[i]->load(path);
+            state.run.soundEffects[i] = std::make_unique<SoundClip>(host.waveOutput());
+            state.run.soundEffects[i]->load(path);
         }
     }
 };

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "play/make_player_ship.h"
 #include "play_field.h"
+#include "stage/make_player_ship.h"
 
 namespace cindervane {
 namespace {
@@ -15,7 +15,7 @@ class ShipTest : public ::testing::Test {
   protected:
     ShipTest() {
         makePlayerShip(field.state, ShipVariant::REDPHOENIX, 1);
-        ship = field.state.ship.get();
+        ship = field.state.field.ship.get();
     }
 
     void updateTimes(int frames) {
@@ -46,7 +46,7 @@ TEST_F(ShipTest, IsPlacedOnThePanelStillAndLevelWithItsVariantsLayout) {
     EXPECT_EQ(ship->hyperGun(5)->getProjectileCount(), 23);
 
     makePlayerShip(field.state, shipVariantForStage(6), 6);
-    const PlayerShip& last = *field.state.ship;
+    const PlayerShip& last = *field.state.field.ship;
     EXPECT_EQ(last.getFullHp(), 10000);
     EXPECT_EQ(last.getY(), 298 - 50);
     EXPECT_EQ(last.gun(18)->getOffsetX(), 64);
@@ -62,11 +62,11 @@ void unlist(SheetCatalogue& catalogue, std::int32_t id) {
 
 TEST(ShipPictures, EveryMissingPictureIsReportedInTheStagesOwnWords) {
     PlayField field;
-    unlist(field.state.craftSheets, 32);
-    unlist(field.state.partSheets, 10);
-    unlist(field.state.projectileSheets, 3);
-    unlist(field.state.projectileSheets, 14);
-    unlist(field.state.effectSheets, 1);
+    unlist(field.state.run.craftSheets, 32);
+    unlist(field.state.run.partSheets, 10);
+    unlist(field.state.run.projectileSheets, 3);
+    unlist(field.state.run.projectileSheets, 14);
+    unlist(field.state.run.effectSheets, 1);
     EXPECT_FALSE(makePlayerShip(field.state, ShipVariant::REDPHOENIX, 1));
     const std::vector<std::string> boxes = field.boxes();
     ASSERT_EQ(boxes.size(), 2u + 20u + 52u + 1u);
@@ -77,10 +77,10 @@ TEST(ShipPictures, EveryMissingPictureIsReportedInTheStagesOwnWords) {
     EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "Error loading Team Special Guns Pointer"),
               52);
     EXPECT_EQ(boxes.back(), "Error loading Team Explosion Pointer");
-    EXPECT_EQ(field.state.ship->getY(), 298);  // placed by its corner
+    EXPECT_EQ(field.state.field.ship->getY(), 298);  // placed by its corner
 
     PlayField later;
-    unlist(later.state.effectSheets, 2);
+    unlist(later.state.run.effectSheets, 2);
     makePlayerShip(later.state, ShipVariant::REDPHOENIXV, 4);
     EXPECT_EQ(later.boxes().front(), "Error loading Enemy Gun Ammos Explosion Pointer");
     EXPECT_EQ(later.boxes().size(), 109u + 6u * 27u);  // every shot and beam segment

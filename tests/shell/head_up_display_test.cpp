@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "../play/play_field.h"
-#include "play/make_player_ship.h"
-#include "play/play_frame.h"
+#include "stage/make_player_ship.h"
+#include "stage/play_frame.h"
 
 namespace cindervane {
 namespace {
@@ -21,7 +21,7 @@ class HeadUpDisplayTest : public ::testing::Test {
   protected:
     HeadUpDisplayTest() {
         makePlayerShip(field.state, ShipVariant::REDPHOENIX, 1);
-        ship = field.state.ship.get();
+        ship = field.state.field.ship.get();
     }
 
     void draw() { drawHeadUpDisplay(field.state, field.backDC); }
@@ -65,24 +65,24 @@ TEST_F(HeadUpDisplayTest, ThePowerBarShowsTheChargeOverThePowerAndBlinksOnceThey
     for (int power : {0, 50}) {
         ship->setPower(power);
         ship->setCharge(power);
-        field.state.frameCounter = 4;
+        field.state.flow.frameCounter = 4;
         draw();
         EXPECT_EQ(run(11, 313, kPaleMint), power * 81 / 100) << power;
-        field.state.frameCounter = 5;
+        field.state.flow.frameCounter = 5;
         draw();
         EXPECT_EQ(run(11, 313, kBlue), power * 81 / 100) << power;
     }
 }
 
 TEST_F(HeadUpDisplayTest, APickupLabelRisesARowAFrameForTenFrames) {
-    field.state.pickupIndex = 6;
-    field.state.pickupTimer = 10;
-    field.state.pickupLabels[6].left = 100;
-    field.state.pickupLabels[6].top = 200;
+    field.state.flow.pickupIndex = 6;
+    field.state.flow.pickupTimer = 10;
+    field.state.flow.pickupLabels[6].left = 100;
+    field.state.flow.pickupLabels[6].top = 200;
     for (int i = 0; i < 12; ++i)
         frame();
-    EXPECT_EQ(field.state.pickupTimer, 0);
-    const PickupLabel& label = field.state.pickupLabels[6];
+    EXPECT_EQ(field.state.flow.pickupTimer, 0);
+    const PickupLabel& label = field.state.flow.pickupLabels[6];
     EXPECT_EQ(label.top, 190);
     EXPECT_EQ(label.left, 100);
     EXPECT_EQ(label.right, 200);
@@ -98,40 +98,40 @@ int leftmostText(const PlayField& field) {
 }
 
 TEST_F(HeadUpDisplayTest, FiguresAreRightAlignedWithZeroShownAndAMinusForNegatives) {
-    field.state.money = 0;
+    field.state.scores.money = 0;
     draw();
     const int zero = leftmostText(field);
     EXPECT_LT(zero, 235);
     field.clearScreen();
-    field.state.money = -7;
+    field.state.scores.money = -7;
     draw();
     EXPECT_LT(leftmostText(field), zero);
 }
 
 TEST_F(HeadUpDisplayTest, The76thFrameAfterTheLossSwitchesToGameOverOnce) {
-    field.state.screen = GameScreen::Play;
-    field.state.playerDown = true;
-    field.state.soundEffects[2]->play(true);
+    field.state.flow.screen = GameScreen::Play;
+    field.state.field.playerDown = true;
+    field.state.run.soundEffects[2]->play(true);
     int frames = 0;
-    while (field.state.screen == GameScreen::Play && frames < 100) {
+    while (field.state.flow.screen == GameScreen::Play && frames < 100) {
         frame();
         ++frames;
     }
     EXPECT_EQ(frames, 76);
-    EXPECT_EQ(field.state.gameOverCounter, 76);
-    EXPECT_FALSE(field.state.soundEffects[2]->isPlaying());
+    EXPECT_EQ(field.state.flow.gameOverCounter, 76);
+    EXPECT_FALSE(field.state.run.soundEffects[2]->isPlaying());
 }
 
 TEST_F(HeadUpDisplayTest, TheSpeakerShowsWhatATapWillDoOverTheWarningAndStageClearCaptions) {
-    field.state.stageCleared = true;
+    field.state.field.stageCleared = true;
     draw();
     EXPECT_EQ(field.pixel(5, 5), kScreenWhite);     // the "off" picture while sound is on
     EXPECT_EQ(field.pixel(30, 2), kScreenWhite);    // stage clear at (28, 0)
     EXPECT_EQ(field.pixel(60, 120), kScreenWhite);  // continue at (54, 116)
     field.clearScreen();
-    field.state.stageCleared = false;
-    field.state.soundOn = false;
-    field.state.bossWarning = 2;
+    field.state.field.stageCleared = false;
+    field.state.run.soundOn = false;
+    field.state.flow.bossWarning = 2;
     draw();
     EXPECT_EQ(field.pixel(5, 5), kGreen);
     EXPECT_EQ(field.pixel(30, 120), kScreenWhite);  // the warning at (24, 116)
@@ -139,26 +139,26 @@ TEST_F(HeadUpDisplayTest, TheSpeakerShowsWhatATapWillDoOverTheWarningAndStageCle
 
 TEST_F(HeadUpDisplayTest, DrawingLeavesEveryCounterAsItFoundIt) {
     GameState& state = field.state;
-    state.screen = GameScreen::Play;
-    state.pickupIndex = 2;
-    state.pickupTimer = 3;
-    state.pickupLabels[2].left = 50;
-    state.pickupLabels[2].top = 100;
-    state.bossWarning = 2;
-    state.playerDown = true;
-    state.gameOverCounter = 75;
+    state.flow.screen = GameScreen::Play;
+    state.flow.pickupIndex = 2;
+    state.flow.pickupTimer = 3;
+    state.flow.pickupLabels[2].left = 50;
+    state.flow.pickupLabels[2].top = 100;
+    state.flow.bossWarning = 2;
+    state.field.playerDown = true;
+    state.flow.gameOverCounter = 75;
     for (int i = 0; i < 3; ++i)
         draw();
-    EXPECT_EQ(state.pickupTimer, 3);
-    EXPECT_EQ(state.pickupLabels[2].top, 100);
-    EXPECT_EQ(state.bossWarning, 2);
-    EXPECT_EQ(state.gameOverCounter, 75);
-    EXPECT_EQ(state.screen, GameScreen::Play);
+    EXPECT_EQ(state.flow.pickupTimer, 3);
+    EXPECT_EQ(state.flow.pickupLabels[2].top, 100);
+    EXPECT_EQ(state.flow.bossWarning, 2);
+    EXPECT_EQ(state.flow.gameOverCounter, 75);
+    EXPECT_EQ(state.flow.screen, GameScreen::Play);
     advanceHeadUpDisplay(state);
-    EXPECT_EQ(state.pickupTimer, 2);
-    EXPECT_EQ(state.pickupLabels[2].top, 99);
-    EXPECT_EQ(state.bossWarning, 1);
-    EXPECT_EQ(state.screen, GameScreen::GameOver);
+    EXPECT_EQ(state.flow.pickupTimer, 2);
+    EXPECT_EQ(state.flow.pickupLabels[2].top, 99);
+    EXPECT_EQ(state.flow.bossWarning, 1);
+    EXPECT_EQ(state.flow.screen, GameScreen::GameOver);
 }
 
 }  // namespace

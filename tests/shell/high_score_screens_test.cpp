@@ -1,8 +1,8 @@
 // The nick entry keyboard and the way a new score enters the table.
 #include <gtest/gtest.h>
 
+#include "core/high_score_table.h"
 #include "shell/high_score_screens.h"
-#include "shell/high_score_table.h"
 #include "shell/keyboard_keys.h"
 #include "shell_fixture.h"
 
@@ -12,45 +12,46 @@ namespace {
 class NickEntry : public ShellTest {
   protected:
     NickEntry() {
-        state.screen = GameScreen::NickEntry;
-        state.score = 450;
+        state.flow.screen = GameScreen::NickEntry;
+        state.scores.score = 450;
     }
     void press(const KeyboardKey& key) { tap(key.left, key.top); }
 };
 
 TEST_F(NickEntry, EveryCharacterKeyTypesItsOwnCharacterAtBothCorners) {
     for (const KeyboardKey& key : kCharacterKeys) {
-        state.nick.clear();
+        state.scores.nick.clear();
         tap(key.left, key.top);
         tap(key.right, key.bottom);
-        EXPECT_EQ(state.nick, std::u16string(2, key.character)) << static_cast<char>(key.character);
+        EXPECT_EQ(state.scores.nick, std::u16string(2, key.character))
+            << static_cast<char>(key.character);
     }
-    state.nick.clear();
+    state.scores.nick.clear();
     tap(73, 306);  // the digit 1's corner
-    EXPECT_EQ(state.nick, u"1");
+    EXPECT_EQ(state.scores.nick, u"1");
 }
 
 TEST_F(NickEntry, AFourthLetterIsIgnoredAndClearEmptiesTheNick) {
     for (char16_t c : {u'A', u'C', u'E', u'Z'})
         press(kCharacterKeys[c - u'A']);
-    EXPECT_EQ(state.nick, u"ACE");
+    EXPECT_EQ(state.scores.nick, u"ACE");
     press(kClearKey);
-    EXPECT_TRUE(state.nick.empty());
+    EXPECT_TRUE(state.scores.nick.empty());
 }
 
 TEST_F(NickEntry, EnterWithTwoLettersDoesNothingAndWithThreeEntersTheScore) {
-    state.highScores->entries[0].score = 500;
+    state.scores.highScores->entries[0].score = 500;
     press(kCharacterKeys[0]);
     press(kCharacterKeys[1]);
     press(kEnterKey);
-    EXPECT_EQ(state.screen, GameScreen::NickEntry);
+    EXPECT_EQ(state.flow.screen, GameScreen::NickEntry);
     frames(1);
     screenshot("nick_entry_typing");
     press(kCharacterKeys[2]);
     press(kEnterKey);
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
-    EXPECT_EQ(state.highScores->entries[1].score, 450);
-    EXPECT_EQ(nickText(state.highScores->entries[1]), "ABC");
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
+    EXPECT_EQ(state.scores.highScores->entries[1].score, 450);
+    EXPECT_EQ(nickText(state.scores.highScores->entries[1]), "ABC");
 }
 
 TEST_F(NickEntry, AnEnteredScoreIsOnTheDiskAtOnceBeforeTheGameEnds) {

@@ -1,11 +1,11 @@
 // The screen machine from the logo to the main menu, the menus and the course of a game.
 #include <gtest/gtest.h>
 
-#include "game/stage_music.h"
 #include "shell/high_score_screens.h"
 #include "shell/screen_flow.h"
 #include "shell/stage_start.h"
 #include "shell_fixture.h"
+#include "stage/stage_music.h"
 
 namespace cindervane {
 namespace {
@@ -14,9 +14,9 @@ using ScreenFlow = ShellTest;
 
 TEST_F(ScreenFlow, StartUpLoadsEverythingAndShowsTheLogo) {
     EXPECT_TRUE(noBoxesShown());
-    EXPECT_EQ(state.screen, GameScreen::Logo);
+    EXPECT_EQ(state.flow.screen, GameScreen::Logo);
     frames(1);
-    EXPECT_EQ(state.frameCounter, 1);
+    EXPECT_EQ(state.flow.frameCounter, 1);
     // White screen with the maker's logo at (11, 120).
     EXPECT_EQ(host.windowPicture().rgbAt(0, 0), 0xFFFFFFu);
     screenshot("logo");
@@ -25,38 +25,38 @@ TEST_F(ScreenFlow, StartUpLoadsEverythingAndShowsTheLogo) {
 TEST_F(ScreenFlow, LogoSwitchesPicturesAtFrame75AndEndsAt150IgnoringTaps) {
     frames(74);
     tap(120, 160);
-    EXPECT_EQ(state.screen, GameScreen::Logo);
-    EXPECT_EQ(fileOf(state.logoImage), "O0024.BAI");
+    EXPECT_EQ(state.flow.screen, GameScreen::Logo);
+    EXPECT_EQ(fileOf(state.run.logoImage), "O0024.BAI");
     frames(1);
-    EXPECT_EQ(fileOf(state.logoImage), "O0025.BAI");
+    EXPECT_EQ(fileOf(state.run.logoImage), "O0025.BAI");
     frames(74);
-    EXPECT_EQ(state.screen, GameScreen::Logo);
-    EXPECT_EQ(state.frameCounter, 149);
+    EXPECT_EQ(state.flow.screen, GameScreen::Logo);
+    EXPECT_EQ(state.flow.frameCounter, 149);
     screenshot("logo_second");
     frames(1);
-    EXPECT_EQ(state.screen, GameScreen::Prologue);
-    EXPECT_EQ(state.frameCounter, 0);
-    EXPECT_EQ(fileOf(state.logoImage), "O0026.BAI");
-    EXPECT_EQ(fileOf(state.backgroundImage), "O0006.BAI");
-    EXPECT_EQ(state.scrollY, -340);
+    EXPECT_EQ(state.flow.screen, GameScreen::Prologue);
+    EXPECT_EQ(state.flow.frameCounter, 0);
+    EXPECT_EQ(fileOf(state.run.logoImage), "O0026.BAI");
+    EXPECT_EQ(fileOf(state.flow.backgroundImage), "O0006.BAI");
+    EXPECT_EQ(state.flow.scrollY, -340);
 }
 
 TEST_F(ScreenFlow, PrologueRuns880FramesAndStory648) {
     frames(150);
     frames(879);
-    EXPECT_EQ(state.screen, GameScreen::Prologue);
+    EXPECT_EQ(state.flow.screen, GameScreen::Prologue);
     screenshot("prologue");
     frames(1);
-    ASSERT_EQ(state.screen, GameScreen::Story);
-    EXPECT_EQ(state.frameCounter, 0);
-    EXPECT_EQ(fileOf(state.introImage), "O0029.BAI");
-    EXPECT_EQ(fileOf(state.backgroundImage), "O0017.BAI");
+    ASSERT_EQ(state.flow.screen, GameScreen::Story);
+    EXPECT_EQ(state.flow.frameCounter, 0);
+    EXPECT_EQ(fileOf(state.flow.introImage), "O0029.BAI");
+    EXPECT_EQ(fileOf(state.flow.backgroundImage), "O0017.BAI");
     frames(647);
-    EXPECT_EQ(state.screen, GameScreen::Story);
+    EXPECT_EQ(state.flow.screen, GameScreen::Story);
     screenshot("story");
     frames(1);
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
-    EXPECT_EQ(fileOf(state.backgroundImage), "O0048.BAI");
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
+    EXPECT_EQ(fileOf(state.flow.backgroundImage), "O0048.BAI");
     frames(1);
     screenshot("main_menu");
 }
@@ -64,11 +64,11 @@ TEST_F(ScreenFlow, PrologueRuns880FramesAndStory648) {
 TEST_F(ScreenFlow, ATapSkipsThePrologueAndTheStory) {
     frames(160);
     tap(5, 5);
-    EXPECT_EQ(state.screen, GameScreen::Story);
-    EXPECT_EQ(state.scrollY, -140);
+    EXPECT_EQ(state.flow.screen, GameScreen::Story);
+    EXPECT_EQ(state.flow.scrollY, -140);
     frames(3);
     tap(5, 5);
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
     EXPECT_TRUE(noBoxesShown());
 }
 
@@ -79,32 +79,32 @@ class MainMenu : public ShellTest {
 
 TEST_F(MainMenu, EachAreaIncludingItsEdgePixelsOpensItsScreen) {
     tap(115, 240);  // the bottom-right pixel of new game
-    EXPECT_EQ(state.screen, GameScreen::StageIntro);
-    EXPECT_EQ(fileOf(state.introImage), "O0052.BAI");
-    EXPECT_EQ(fileOf(state.backgroundImage), "O0009.BAI");
-    EXPECT_EQ(state.scrollWrap, 187);
+    EXPECT_EQ(state.flow.screen, GameScreen::StageIntro);
+    EXPECT_EQ(fileOf(state.flow.introImage), "O0052.BAI");
+    EXPECT_EQ(fileOf(state.flow.backgroundImage), "O0009.BAI");
+    EXPECT_EQ(state.flow.scrollWrap, 187);
     frames(2);
     screenshot("stage_intro");
 
     showMainMenu(state);
     tap(10, 241);
-    EXPECT_EQ(state.screen, GameScreen::HighScores);
+    EXPECT_EQ(state.flow.screen, GameScreen::HighScores);
     frames(1);
     screenshot("high_scores");
     tap(100, 100);
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
     tap(55, 270);
-    EXPECT_EQ(state.screen, GameScreen::HelpPage1);
+    EXPECT_EQ(state.flow.screen, GameScreen::HelpPage1);
     showMainMenu(state);
     tap(75, 285);
-    EXPECT_EQ(state.screen, GameScreen::Credits);
+    EXPECT_EQ(state.flow.screen, GameScreen::Credits);
     frames(1);
     screenshot("credits");
     showMainMenu(state);
     tap(116, 240);  // just outside everything
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
     tap(55, 305);
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);  // exit only asks the window to close
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);  // exit only asks the window to close
     platform::Message close;
     ASSERT_TRUE(host.peekMessage(close));
     EXPECT_EQ(close.id, platform::WM_CLOSE);
@@ -112,40 +112,40 @@ TEST_F(MainMenu, EachAreaIncludingItsEdgePixelsOpensItsScreen) {
 
 TEST_F(MainMenu, HelpPagesOverlapWherePreviousWins) {
     tap(30, 263);
-    ASSERT_EQ(state.screen, GameScreen::HelpPage1);
-    const Surface* background = state.helpBackground.get();
+    ASSERT_EQ(state.flow.screen, GameScreen::HelpPage1);
+    const Surface* background = state.flow.helpBackground.get();
     frames(1);
     screenshot("help_1");
     tap(200, 300);
-    EXPECT_EQ(state.screen, GameScreen::HelpPage2);
+    EXPECT_EQ(state.flow.screen, GameScreen::HelpPage2);
     frames(1);
     screenshot("help_2");
     tap(200, 300);
-    EXPECT_EQ(state.screen, GameScreen::HelpPage3);
+    EXPECT_EQ(state.flow.screen, GameScreen::HelpPage3);
     frames(1);
     screenshot("help_3");
     tap(100, 300);  // inside both: previous
-    EXPECT_EQ(state.screen, GameScreen::HelpPage2);
+    EXPECT_EQ(state.flow.screen, GameScreen::HelpPage2);
     tap(100, 300);
-    EXPECT_EQ(state.screen, GameScreen::HelpPage1);
-    EXPECT_EQ(state.helpBackground.get(), background) << "moving between pages loads nothing";
+    EXPECT_EQ(state.flow.screen, GameScreen::HelpPage1);
+    EXPECT_EQ(state.flow.helpBackground.get(), background) << "moving between pages loads nothing";
     tap(100, 300);
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
     tap(30, 263);
     tap(200, 300);
     tap(200, 300);
     tap(200, 300);  // next on the last page
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
 }
 
 TEST_F(MainMenu, CreditsEnteredTwiceReloadTheirPictures) {
     tap(30, 278);
-    const std::string title = fileOf(state.creditTitleImage);
+    const std::string title = fileOf(state.flow.creditTitleImage);
     tap(1, 1);
     tap(30, 278);
-    EXPECT_EQ(state.screen, GameScreen::Credits);
+    EXPECT_EQ(state.flow.screen, GameScreen::Credits);
     EXPECT_EQ(title, "O0022.BAI");
-    EXPECT_EQ(fileOf(state.helpBackground), "O0018.BAI");
+    EXPECT_EQ(fileOf(state.flow.helpBackground), "O0018.BAI");
     EXPECT_TRUE(noBoxesShown());
 }
 
@@ -159,90 +159,90 @@ class CourseOfAGame : public ShellTest {
 
 TEST_F(CourseOfAGame, TheIntroTextStartsAgainAndATapStartsTheStage) {
     frames(187 + 140 + 1);
-    EXPECT_EQ(state.screen, GameScreen::StageIntro);
-    EXPECT_EQ(state.scrollY, -140);
+    EXPECT_EQ(state.flow.screen, GameScreen::StageIntro);
+    EXPECT_EQ(state.flow.scrollY, -140);
     tap(120, 160);
-    EXPECT_EQ(state.screen, GameScreen::Play);
-    EXPECT_EQ(state.frameCounter, 0);
-    EXPECT_EQ(state.musicEntryCount, 3);
-    EXPECT_EQ(state.musicPlaylist[1].fileName, "W0005.BAS");
+    EXPECT_EQ(state.flow.screen, GameScreen::Play);
+    EXPECT_EQ(state.flow.frameCounter, 0);
+    EXPECT_EQ(state.field.musicEntryCount, 3);
+    EXPECT_EQ(state.field.musicPlaylist[1].fileName, "W0005.BAS");
 }
 
 TEST_F(CourseOfAGame, PauseResumesWithSoundsStoppedAndGivesUpWithoutTheTable) {
     tap(120, 160);
     keyDown(state, 6);
-    EXPECT_EQ(state.screen, GameScreen::Pause);
+    EXPECT_EQ(state.flow.screen, GameScreen::Pause);
     frames(1);
     screenshot("pause");
-    state.soundOn = false;
-    state.soundEffects[0]->play(false);
+    state.run.soundOn = false;
+    state.run.soundEffects[0]->play(false);
     tap(100, 130);
-    EXPECT_EQ(state.screen, GameScreen::Play);
-    EXPECT_FALSE(state.soundEffects[0]->isPlaying());
+    EXPECT_EQ(state.flow.screen, GameScreen::Play);
+    EXPECT_FALSE(state.run.soundEffects[0]->isPlaying());
 
     keyDown(state, 9);  // the second extra key pauses too
-    state.score = 999999;
+    state.scores.score = 999999;
     tap(100, 180);
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
 }
 
 TEST_F(CourseOfAGame, KeysOnOtherScreensDoNothing) {
     keyDown(state, 6);
-    EXPECT_EQ(state.screen, GameScreen::StageIntro);
+    EXPECT_EQ(state.flow.screen, GameScreen::StageIntro);
 }
 
 TEST_F(CourseOfAGame, AContinueRestartsTheStageWithScoreAsContinuesAndNoMoney) {
     tap(120, 160);
-    state.screen = GameScreen::GameOver;
-    state.score = 12345;
-    state.money = 777;
+    state.flow.screen = GameScreen::GameOver;
+    state.scores.score = 12345;
+    state.scores.money = 777;
     frames(1);
     screenshot("game_over");
     tap(60, 120);
-    EXPECT_EQ(state.screen, GameScreen::Play);
-    EXPECT_EQ(state.score, 1);
-    EXPECT_EQ(state.money, 0);
-    state.screen = GameScreen::GameOver;
+    EXPECT_EQ(state.flow.screen, GameScreen::Play);
+    EXPECT_EQ(state.scores.score, 1);
+    EXPECT_EQ(state.scores.money, 0);
+    state.flow.screen = GameScreen::GameOver;
     tap(60, 120);
-    EXPECT_EQ(state.score, 2);
-    EXPECT_EQ(state.continuesUsed, 2);
+    EXPECT_EQ(state.scores.score, 2);
+    EXPECT_EQ(state.flow.continuesUsed, 2);
 }
 
 TEST_F(CourseOfAGame, GivingUpAfterGameOverEntersTheTableOnlyAboveTheTenth) {
-    state.highScores->entries[9].score = 500;
-    state.screen = GameScreen::GameOver;
-    state.score = 500;  // equal: not enough
+    state.scores.highScores->entries[9].score = 500;
+    state.flow.screen = GameScreen::GameOver;
+    state.scores.score = 500;  // equal: not enough
     tap(100, 180);
-    EXPECT_EQ(state.screen, GameScreen::MainMenu);
-    state.screen = GameScreen::GameOver;
-    state.score = 501;
-    state.nick = u"OLD";
+    EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
+    state.flow.screen = GameScreen::GameOver;
+    state.scores.score = 501;
+    state.scores.nick = u"OLD";
     tap(100, 180);
-    EXPECT_EQ(state.screen, GameScreen::NickEntry);
-    EXPECT_TRUE(state.nick.empty());
+    EXPECT_EQ(state.flow.screen, GameScreen::NickEntry);
+    EXPECT_TRUE(state.scores.nick.empty());
 }
 
 TEST_F(CourseOfAGame, AfterStageThreeTheEndingTheShopThenTheNextIntro) {
-    state.stageNumber = 3;
-    state.screen = GameScreen::Play;
+    state.flow.stageNumber = 3;
+    state.flow.screen = GameScreen::Play;
     startStage(state, 3);
     frames(40);
     screenshot("play");
-    state.stageCleared = true;
+    state.field.stageCleared = true;
     tap(60, 120);
-    EXPECT_EQ(state.screen, GameScreen::StageEnding);
-    EXPECT_EQ(state.stageNumber, 4);
-    EXPECT_EQ(fileOf(state.backgroundImage), "O0070.BAI");
-    EXPECT_EQ(state.scrollWrap, 114);
+    EXPECT_EQ(state.flow.screen, GameScreen::StageEnding);
+    EXPECT_EQ(state.flow.stageNumber, 4);
+    EXPECT_EQ(fileOf(state.flow.backgroundImage), "O0070.BAI");
+    EXPECT_EQ(state.flow.scrollWrap, 114);
     frames(150);
     screenshot("stage_ending");
     tap(5, 5);
-    EXPECT_EQ(state.screen, GameScreen::Shop);
+    EXPECT_EQ(state.flow.screen, GameScreen::Shop);
     tap(150, 290);
-    EXPECT_EQ(state.screen, GameScreen::StageIntro);
-    EXPECT_EQ(fileOf(state.backgroundImage), "O0012.BAI");
-    EXPECT_EQ(fileOf(state.introImage), "O0055.BAI");
-    EXPECT_EQ(state.scrollWrap, 444);
+    EXPECT_EQ(state.flow.screen, GameScreen::StageIntro);
+    EXPECT_EQ(fileOf(state.flow.backgroundImage), "O0012.BAI");
+    EXPECT_EQ(fileOf(state.flow.introImage), "O0055.BAI");
+    EXPECT_EQ(state.flow.scrollWrap, 444);
     frames(1);
     screenshot("stage_intro_4");
 }
@@ -250,29 +250,29 @@ TEST_F(CourseOfAGame, AfterStageThreeTheEndingTheShopThenTheNextIntro) {
 TEST_F(CourseOfAGame, TheContinueAreaDuringPlayDoesNothingUntilTheStageIsCleared) {
     tap(120, 160);
     tap(60, 120);
-    EXPECT_EQ(state.screen, GameScreen::Play);
-    EXPECT_EQ(state.stageNumber, 1);
+    EXPECT_EQ(state.flow.screen, GameScreen::Play);
+    EXPECT_EQ(state.flow.stageNumber, 1);
 }
 
 TEST_F(CourseOfAGame, TheSpeakerSwitchAndTheHiddenCorner) {
     tap(120, 160);
-    state.soundEffects[2]->play(false);
+    state.run.soundEffects[2]->play(false);
     tap(0, 20);
-    EXPECT_FALSE(state.soundOn);
-    EXPECT_FALSE(state.soundEffects[2]->isPlaying());
+    EXPECT_FALSE(state.run.soundOn);
+    EXPECT_FALSE(state.run.soundEffects[2]->isPlaying());
     tap(20, 0);
-    EXPECT_TRUE(state.soundOn);
+    EXPECT_TRUE(state.run.soundOn);
     for (int i = 0; i < 6; ++i)
         tap(239, 319);
-    EXPECT_EQ(state.refillTaps, 6);
+    EXPECT_EQ(state.flow.refillTaps, 6);
 }
 
 TEST_F(CourseOfAGame, ClearingTheLastStageEndsTheGameAfterItsEnding) {
-    state.stageNumber = 9;
-    state.screen = GameScreen::StageEnding;
-    state.score = 10;
+    state.flow.stageNumber = 9;
+    state.flow.screen = GameScreen::StageEnding;
+    state.scores.score = 10;
     tap(5, 5);
-    EXPECT_EQ(state.screen, GameScreen::NickEntry);
+    EXPECT_EQ(state.flow.screen, GameScreen::NickEntry);
     frames(1);
     screenshot("nick_entry");
 }

@@ -10,20 +10,20 @@
 
 #include "../gamelibrary/recording_game.h"
 #include "../test_folder.h"
-#include "game/game_state.h"
 #include "game/start_up.h"
 #include "gamelibrary/game_app.h"
 #include "platform/headless_platform.h"
 #include "platform/png_writer.h"
 #include "shell/frame_dispatch.h"
 #include "shell/input.h"
+#include "stage/game_state.h"
 
 namespace cindervane {
 
 class ShellTest : public ::testing::Test {
   protected:
     ShellTest() : host(options(data.path()), {}), game(host), app(host, game, "CindervaneTest") {
-        state.app = &app;
+        state.run.app = &app;
         startUpGame(state, host);
     }
 

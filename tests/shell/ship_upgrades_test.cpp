@@ -13,14 +13,14 @@ namespace {
 class ShipUpgradesTest : public ::testing::Test {
   protected:
     GameState state;
-    PlayerShip& ship = *(state.ship = std::make_unique<PlayerShip>(ShipVariant::REDPHOENIX));
+    PlayerShip& ship = *(state.field.ship = std::make_unique<PlayerShip>(ShipVariant::REDPHOENIX));
 };
 
 TEST_F(ShipUpgradesTest, TheFirstStageGivesTheStartingLevelsAndLimitsOfThreeOthersNothing) {
     applyShipUpgrades(state, 9);
     applyShipUpgrades(state, 0);
     EXPECT_EQ(ship.getMachineGunCap(), 0);
-    state.shopRows[1].level = 9;  // not read in stage 1
+    state.scores.shopRows[1].level = 9;  // not read in stage 1
     applyShipUpgrades(state, 1);
     const std::int32_t levels[] = {ship.getArmor(),        ship.getMachineGunLevel(),
                                    ship.getPulseLevel(),   ship.getMissileLevel(),
@@ -40,7 +40,7 @@ TEST_F(ShipUpgradesTest, TheFirstStageGivesTheStartingLevelsAndLimitsOfThreeOthe
 TEST_F(ShipUpgradesTest, LaterStagesTakeTheShopLevelsBeforeTheirLimits) {
     const std::int32_t levels[kShopRowCount] = {9, 5, 4, 7, 6, 3, 8, 7};
     for (int row = 0; row < kShopRowCount; ++row)
-        state.shopRows[row].level = levels[row];
+        state.scores.shopRows[row].level = levels[row];
     applyShipUpgrades(state, 3);
     EXPECT_EQ(ship.getArmor(), 9);
     EXPECT_EQ(ship.getMissileLevel(), 7);
@@ -58,19 +58,19 @@ TEST_F(ShipUpgradesTest, CapturingTakesEachLevelAsLevelAndBaseWithTheLimitAndNex
     ship.setArmor(4);
     ship.setMachineGunLevel(3);
     captureShipUpgrades(state);
-    const ShopRow& armour = state.shopRows[0];
+    const ShopRow& armour = state.scores.shopRows[0];
     EXPECT_EQ(armour.level, 4);
     EXPECT_EQ(armour.baseLevel, 4);
     EXPECT_EQ(armour.levelLimit, 9);  // one below the armour scale
     EXPECT_EQ(armour.nextPrice, upgradePrice(Armor, 5));
-    EXPECT_EQ(state.shopRows[1].levelLimit, 3);
-    EXPECT_EQ(state.shopRows[1].nextPrice, upgradePrice(MachineGun, 4));
-    EXPECT_EQ(state.shopRows[7].level, 1);
+    EXPECT_EQ(state.scores.shopRows[1].levelLimit, 3);
+    EXPECT_EQ(state.scores.shopRows[1].nextPrice, upgradePrice(MachineGun, 4));
+    EXPECT_EQ(state.scores.shopRows[7].level, 1);
 
-    state.ship.reset();
-    state.shopRows[7].level = 5;
+    state.field.ship.reset();
+    state.scores.shopRows[7].level = 5;
     captureShipUpgrades(state);  // no ship: nothing to take
-    EXPECT_EQ(state.shopRows[7].level, 5);
+    EXPECT_EQ(state.scores.shopRows[7].level, 5);
 }
 
 }  // namespace

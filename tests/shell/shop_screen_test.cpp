@@ -11,14 +11,14 @@ namespace {
 class Shop : public ShellTest {
   protected:
     Shop() {
-        state.screen = GameScreen::Shop;
-        state.stageNumber = 2;
-        state.shopImage = std::make_unique<Surface>(state.backDC);
-        state.shopImage->loadImage(app.pathBesideProgram("O0064.BAI"));
+        state.flow.screen = GameScreen::Shop;
+        state.flow.stageNumber = 2;
+        state.flow.shopImage = std::make_unique<Surface>(state.run.backDC);
+        state.flow.shopImage->loadImage(app.pathBesideProgram("O0064.BAI"));
         // The levels a stage 1 ship ends with, and the limits of the first shops.
         const int levels[kShopRowCount] = {0, 1, 0, 0, 0, 1, 1, 1};
         for (int i = 0; i < kShopRowCount; ++i) {
-            ShopRow& row = state.shopRows[i];
+            ShopRow& row = state.scores.shopRows[i];
             row.level = row.baseLevel = levels[i];
             row.levelLimit = i == Armor ? 9 : 3;
             row.nextPrice = upgradePrice(i, row.level + 1);
@@ -32,55 +32,56 @@ class Shop : public ShellTest {
 };
 
 TEST_F(Shop, MoneyExactlyEqualToThePriceBuysTheLevel) {
-    state.money = 2000;
+    state.scores.money = 2000;
     buy(MachineGun);
-    EXPECT_EQ(state.shopRows[MachineGun].level, 2);
-    EXPECT_EQ(state.money, 0);
-    EXPECT_EQ(state.shopRows[MachineGun].nextPrice, 3000);
+    EXPECT_EQ(state.scores.shopRows[MachineGun].level, 2);
+    EXPECT_EQ(state.scores.money, 0);
+    EXPECT_EQ(state.scores.shopRows[MachineGun].nextPrice, 3000);
     buy(MachineGun);  // not enough left
-    EXPECT_EQ(state.shopRows[MachineGun].level, 2);
+    EXPECT_EQ(state.scores.shopRows[MachineGun].level, 2);
     frames(1);
     screenshot("shop");
 }
 
 TEST_F(Shop, TheLimitStopsBuyingAndTheMachineGunGoesFromOneToThreeForFiveThousand) {
-    state.money = 100000;
+    state.scores.money = 100000;
     for (int i = 0; i < 4; ++i)
         buy(MachineGun);
-    EXPECT_EQ(state.shopRows[MachineGun].level, 3);
-    EXPECT_EQ(state.money, 100000 - 2000 - 3000);
-    EXPECT_EQ(state.shopRows[MachineGun].levelLimit, state.shopRows[MachineGun].level);
+    EXPECT_EQ(state.scores.shopRows[MachineGun].level, 3);
+    EXPECT_EQ(state.scores.money, 100000 - 2000 - 3000);
+    EXPECT_EQ(state.scores.shopRows[MachineGun].levelLimit,
+              state.scores.shopRows[MachineGun].level);
 }
 
 TEST_F(Shop, GivingBackStopsAtTheBaseLevelAndRefundsExactlyWhatWasPaid) {
-    state.money = 20000;
+    state.scores.money = 20000;
     buy(HomingMissile);  // level 1: 4000
     buy(HomingMissile);  // level 2: 1000
-    EXPECT_EQ(state.money, 15000);
+    EXPECT_EQ(state.scores.money, 15000);
     for (int i = 0; i < 3; ++i)
         giveBack(HomingMissile);
-    EXPECT_EQ(state.shopRows[HomingMissile].level, 0);
-    EXPECT_EQ(state.money, 20000);
-    EXPECT_EQ(state.shopRows[HomingMissile].nextPrice, 4000);
+    EXPECT_EQ(state.scores.shopRows[HomingMissile].level, 0);
+    EXPECT_EQ(state.scores.money, 20000);
+    EXPECT_EQ(state.scores.shopRows[HomingMissile].nextPrice, 4000);
 }
 
 TEST_F(Shop, ArmourRisesToNineInAnyShop) {
-    state.money = 1000000;
+    state.scores.money = 1000000;
     for (int i = 0; i < 12; ++i)
         buy(Armor);
-    EXPECT_EQ(state.shopRows[Armor].level, 9);
-    EXPECT_EQ(state.money,
+    EXPECT_EQ(state.scores.shopRows[Armor].level, 9);
+    EXPECT_EQ(state.scores.money,
               1000000 - (2000 + 3000 + 6000 + 10000 + 15000 + 21000 + 28000 + 36000 + 45000));
 }
 
 TEST_F(Shop, DoneLeavesForTheNextIntroWithoutTouchingTheRows) {
-    state.money = 5000;
+    state.scores.money = 5000;
     buy(Laser);
-    const ShopRow laser = state.shopRows[Laser];
+    const ShopRow laser = state.scores.shopRows[Laser];
     tap(220, 300);  // the done button's bottom-right pixel
-    EXPECT_EQ(state.screen, GameScreen::StageIntro);
-    EXPECT_EQ(state.shopRows[Laser].level, laser.level);
-    EXPECT_EQ(fileOf(state.backgroundImage), "O0010.BAI");
+    EXPECT_EQ(state.flow.screen, GameScreen::StageIntro);
+    EXPECT_EQ(state.scores.shopRows[Laser].level, laser.level);
+    EXPECT_EQ(fileOf(state.flow.backgroundImage), "O0010.BAI");
 }
 
 TEST(UpgradePrice, OutsideTheTableEverythingIsFree) {

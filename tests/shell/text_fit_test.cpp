@@ -17,9 +17,9 @@ namespace {
 class TextFit : public ShellTest {
   protected:
     int clippedWhileDrawing(void (*draw)(GameState&)) {
-        state.backDC->resetClippedGlyphs();
+        state.run.backDC->resetClippedGlyphs();
         draw(state);
-        return state.backDC->clippedGlyphs();
+        return state.run.backDC->clippedGlyphs();
     }
 };
 
@@ -30,7 +30,7 @@ TEST_F(TextFit, TheHelpPagesAndCreditsFitTheirRectangles) {
     const std::pair<GameScreen, int> pages[] = {
         {GameScreen::HelpPage1, 0}, {GameScreen::HelpPage2, 1}, {GameScreen::HelpPage3, 0}};
     for (const auto& [page, cut] : pages) {
-        state.screen = page;
+        state.flow.screen = page;
         EXPECT_LE(clippedWhileDrawing(drawHelpPage), cut) << static_cast<int>(page);
         frames(1);
         screenshot("help_page_" + std::to_string(static_cast<int>(page) - 7));
@@ -41,7 +41,7 @@ TEST_F(TextFit, TheHelpPagesAndCreditsFitTheirRectangles) {
 
 TEST_F(TextFit, TheHighScoreRowsFitWithTheWidestNicksAndScores) {
     enterHighScores(state);
-    for (auto& entry : state.highScores->entries) {
+    for (auto& entry : state.scores.highScores->entries) {
         entry.nick = {u'W', u'W', u'W', 0};
         entry.score = 999999999;
     }
@@ -49,14 +49,14 @@ TEST_F(TextFit, TheHighScoreRowsFitWithTheWidestNicksAndScores) {
 }
 
 TEST_F(TextFit, TheNickEntryFitsBarTheHeadingItsRectangleCuts) {
-    state.nick = u"WWW";
-    state.backDC->resetClippedGlyphs();
+    state.scores.nick = u"WWW";
+    state.run.backDC->resetClippedGlyphs();
     drawNickEntry(state);
     // "ENTER YOUR NICK" in the 20-pixel Courier New is wider than the 155 pixels the game
     // gives it at (45, 45)-(200, 75); the rectangle is the game's, so its outer letters are
     // cut by a few pixels (at most one glyph each side), and the nick itself fits.
-    EXPECT_LE(state.backDC->clippedGlyphs(), 2);
-    state.screen = GameScreen::NickEntry;
+    EXPECT_LE(state.run.backDC->clippedGlyphs(), 2);
+    state.flow.screen = GameScreen::NickEntry;
     frames(1);
     screenshot("nick_entry");
 }
@@ -67,13 +67,13 @@ TEST_F(TextFit, EveryPickupLabelFitsItsRectangleFromTheLeftHalfOfTheScreen) {
     // the screen too.
     for (int kind = 0; kind < kPickupLabelCount; ++kind)
         for (int x : {1, 120}) {
-            state.pickupIndex = kind;
-            state.pickupTimer = 1;
-            state.pickupLabels[kind].left = x;
-            state.pickupLabels[kind].top = 150;
-            state.backDC->resetClippedGlyphs();
-            drawHeadUpDisplay(state, *state.backDC);
-            EXPECT_EQ(state.backDC->clippedGlyphs(), 0) << kind << " at " << x;
+            state.flow.pickupIndex = kind;
+            state.flow.pickupTimer = 1;
+            state.flow.pickupLabels[kind].left = x;
+            state.flow.pickupLabels[kind].top = 150;
+            state.run.backDC->resetClippedGlyphs();
+            drawHeadUpDisplay(state, *state.run.backDC);
+            EXPECT_EQ(state.run.backDC->clippedGlyphs(), 0) << kind << " at " << x;
         }
 }
 

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <span>
 
+#include "core/catalogues/craft_sheets.h"
+#include "core/catalogues/part_sheets.h"
+#include "core/catalogues/projectile_sheets.h"
 #include "enemies/shots/enemy_shots.h"
 #include "enemies/stage_table.h"
 #include "enemies/timetables/stage1.h"
@@ -14,9 +17,6 @@
 #include "enemies/timetables/stage6.h"
 #include "enemies/timetables/stage7.h"
 #include "enemies/timetables/stage8.h"
-#include "game/catalogues/craft_sheets.h"
-#include "game/catalogues/part_sheets.h"
-#include "game/catalogues/projectile_sheets.h"
 
 namespace cindervane::assetgen {
 

@@ -1,0 +1,73 @@
+// Sheet catalogues: entries kept in order, found by id from the head, freed without their
+// sheets.
+#include "core/sheet_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace cindervane {
+namespace {
+
+std::vector<std::int32_t> ids(const SheetCatalogue& catalogue) {
+    std::vector<std::int32_t> result;
+    for (SheetEntry* entry = catalogue.head(); entry; entry = entry->next) {
+        if (entry->next) {
+            EXPECT_EQ(entry->next->previous, entry);
+        }
+        result.push_back(entry->id);
+    }
+    return result;
+}
+
+SheetEntry* append(SheetCatalogue& catalogue, std::int32_t id, SpriteSheet* sheet) {
+    auto entry = std::make_unique<SheetEntry>();
+    entry->id = id;
+    entry->sheet = sheet;
+    SheetEntry* kept = entry.get();
+    catalogue.append(std::move(entry));
+    return kept;
+}
+
+TEST(SheetCatalogue, FindReturnsTheFirstEntryWithTheIdFromTheHead) {
+    SpriteSheet first(nullptr);
+    SpriteSheet second(nullptr);
+    SheetCatalogue catalogue;
+    append(catalogue, 24, &first);
+    append(catalogue, 25, nullptr);
+    SheetEntry* later = append(catalogue, 24, &second);
+    SheetEntry* found = later;
+    ASSERT_TRUE(catalogue.find(24, found));
+    EXPECT_EQ(found->sheet, &first);
+    EXPECT_FALSE(catalogue.find(26, found));
+    EXPECT_EQ(found, nullptr);
+    EXPECT_EQ(ids(catalogue), (std::vector<std::int32_t>{24, 25, 24}));
+    EXPECT_EQ(catalogue.tail(), later);
+}
+
+TEST(SheetCatalogue, RemovingUnlinksAndFreesTheEntryButNotItsSheet) {
+    SpriteSheet sheet(nullptr);
+    SheetCatalogue catalogue;
+    SheetEntry* head = append(catalogue, 1, &sheet);
+    SheetEntry* middle = append(catalogue, 2, &sheet);
+    SheetEntry* tail = append(catalogue, 3, &sheet);
+    catalogue.remove(middle);
+    EXPECT_EQ(ids(catalogue), (std::vector<std::int32_t>{1, 3}));
+    catalogue.remove(tail);
+    EXPECT_EQ(catalogue.tail(), head);
+    catalogue.remove(head);
+    EXPECT_EQ(catalogue.head(), nullptr);
+    EXPECT_EQ(catalogue.tail(), nullptr);
+    sheet.setFrame(0);  // the sheet lives on
+
+    append(catalogue, 4, &sheet);
+    append(catalogue, 5, &sheet);
+    catalogue.clear();
+    EXPECT_EQ(catalogue.head(), nullptr);
+    EXPECT_EQ(catalogue.tail(), nullptr);
+    append(catalogue, 6, &sheet);
+    EXPECT_EQ(ids(catalogue), (std::vector<std::int32_t>{6}));
+}
+
+}  // namespace
+}  // namespace cindervane

@@ -1,0 +1,164 @@
+// The spawn walk and the factory: which rows fire and when, in what order they are listed,
+// the arrivals they report (a boss, the fast scroll of type 38) and how the screen shows
+// them, and every picture the factory reports missing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../enemies/test_enemy.h"
+#include "../play/play_field.h"
+#include "stage/enemy_factory.h"
+
+namespace cindervane {
+namespace {
+
+class Factory : public ::testing::Test {
+  protected:
+    void setTable(std::initializer_list<SpawnEntry> rows) {
+        int i = 0;
+        for (const SpawnEntry& row : rows)
+            field.state.field.spawnTable[i++] = row;
+        field.state.field.spawnCount = i;
+    }
+    std::vector<const Enemy*> listed() const {
+        std::vector<const Enemy*> enemies;
+        for (auto* node = field.state.field.enemies.head(); node; node = node->next)
+            enemies.push_back(node->object.get());
+        return enemies;
+    }
+
+    PlayField field;
+};
+
+TEST_F(Factory, OnlyRowsOfTheTickFireAndATickZeroRowNeverDoes) {
+    // Type 28 is the stage 1 boss; types that do not exist are passed over.
+    setTable({{28, 0, 0, 10, -150, 0, 1, 0},
+              {0, 5, 0, 0, 0, 0, 1, 0},
+              {33, 5, 0, 0, 0, 0, 1, 0},
+              {51, 5, 0, 0, 0, 0, 1, 0},
+              {28, 5, 1, 10, -150, 0, 1, 0}});
+    for (int tick = 1; tick <= 10; ++tick)
+        spawnDue(field.state.field, field.state.run, tick);
+    ASSERT_EQ(listed().size(), 1u);
+    EXPECT_EQ(listed()[0]->getPattern(), 1);
+    EXPECT_EQ(field.state.field.spawnCursor, field.state.field.spawnCount);
+}
+
+TEST_F(Factory, RowsSharingATickAreListedInTableOrderAtTheirPlaces) {
+    setTable({{28, 7, 0, 10, -150, 0, 1, 0}, {28, 7, 1, -5, 20, 1, 0, 0}});
+    spawnDue(field.state.field, field.state.run, 7);
+    const auto enemies = listed();
+    ASSERT_EQ(enemies.size(), 2u);
+    EXPECT_EQ(enemies[0]->getX(), 10);
+    EXPECT_EQ(enemies[0]->getY(), -150);
+    EXPECT_EQ(enemies[0]->getDirY(), 1);
+    EXPECT_EQ(enemies[1]->getX(), -5);
+    EXPECT_EQ(enemies[1]->getDirX(), 1);
+    EXPECT_EQ(enemies[1]->getDirY(), 0);
+    EXPECT_EQ(enemies[1]->getPattern(), 1);
+    EXPECT_EQ(enemies[0]->getScoreValue(), 50000);
+    EXPECT_TRUE(field.boxes().empty());
+}
+
+TEST_F(Factory, NoRowFiresOnceTheStageIsCleared) {
+    setTable({{28, 3, 0, 10, -150, 0, 1, 0}, {28, 4, 0, 10, -150, 0, 1, 0}});
+    spawnDue(field.state.field, field.state.run, 3);
+    field.state.field.stageCleared = true;
+    spawnDue(field.state.field, field.state.run, 4);
+    EXPECT_EQ(listed().size(), 1u);
+}
+
+TEST_F(Factory, ABossIsReportedAndType38TheFastScroll) {
+    TestEnemyLayout boss;
+    boss.kind = kPoseidon;
+    boss.boss = true;
+    Arrivals arrivals = admitEnemy(field.state.field, field.state.run,
+                                   makeTestEnemy(field.state, boss), {28, 1, 0, 10, -150, 0, 1, 0});
+    EXPECT_TRUE(arrivals.bossCameOn);
+    EXPECT_FALSE(arrivals.fastScroll);
+
+    // A stand-in drawn with an ordinary picture, listed as the stage 4 boss's type.
+    arrivals = admitEnemy(field.state.field, field.state.run, makeTestEnemy(field.state, boss),
+                          {38, 1, 0, 90, 320, 0, 0, 0});
+    EXPECT_TRUE(arrivals.fastScroll);
+    EXPECT_TRUE(arrivals.bossCameOn);
+    EXPECT_EQ(listed().back()->getScoreValue(), 120000);
+
+    TestEnemyLayout plain;
+    arrivals = admitEnemy(field.state.field, field.state.run, makeTestEnemy(field.state, plain),
+                          {4, 1, 0, 0, 0, 0, 1, 0});
+    EXPECT_FALSE(arrivals.bossCameOn);
+    EXPECT_FALSE(arrivals.fastScroll);
+}
+
+TEST_F(Factory, TheSpawnStepReportsEveryArrivalOfItsTick) {
+    setTable({{4, 6, 0, 0, 0, 0, 1, 0}, {28, 6, 0, 10, -150, 0, 1, 0}, {4, 7, 0, 0, 0, 0, 1, 0}});
+    EXPECT_TRUE(spawnDue(field.state.field, field.state.run, 6).bossCameOn);
+    EXPECT_FALSE(spawnDue(field.state.field, field.state.run, 7).bossCameOn);
+}
+
+TEST_F(Factory, TheScreenShowsABossWarningAndTheFastScrollOfWhatCameOn) {
+    field.state.flow.scrollSpeed = 2;
+    showArrivals(field.state.flow, {.bossCameOn = true, .fastScroll = false});
+    EXPECT_EQ(field.state.flow.bossWarning, 75);
+    EXPECT_EQ(field.state.flow.scrollSpeed, 2);
+    field.state.flow.bossWarning = 3;
+    showArrivals(field.state.flow, {});
+    EXPECT_EQ(field.state.flow.bossWarning, 3);
+    showArrivals(field.state.flow, {.bossCameOn = false, .fastScroll = true});
+    EXPECT_EQ(field.state.flow.scrollSpeed, 9);
+}
+
+TEST_F(Factory, TheBoxTakesTheRowsItemKind) {
+    TestEnemyLayout carrier;
+    carrier.box = true;
+    admitEnemy(field.state.field, field.state.run, makeTestEnemy(field.state, carrier),
+               {7, 1, 0, 20, -80, 0, 1, 2});
+    ASSERT_NE(listed()[0]->box(), nullptr);
+    EXPECT_EQ(listed()[0]->box()->getItemKind(), 2);
+    EXPECT_NE(listed()[0]->box()->sheet(), nullptr);
+}
+
+TEST_F(Factory, EveryMissingPictureIsReportedInItsOrderAndTheEnemyIsStillListed) {
+    constexpr std::int32_t kNoPicture = 99;
+    TestEnemyLayout layout;
+    layout.kind = kNoPicture;
+    layout.guns = 1;
+    layout.shotsPerGun = 1;
+    layout.shotKind = kNoPicture;
+    layout.coins = 1;
+    layout.coinKind = 9;
+    layout.box = true;
+    auto enemy = makeTestEnemy(field.state, layout);
+    enemy->gun(0)->projectile(0)->hitSpark().setKind(kNoPicture);
+    enemy->box()->setKind(kNoPicture);
+    enemy->explosion()->setKind(kNoPicture);
+    TestEnemyLayout partLayout = layout;
+    partLayout.box = false;
+    auto part = makeTestEnemy(field.state, partLayout);
+    part->explosion()->setKind(kNoPicture);
+    part->gun(0)->projectile(0)->hitSpark().setKind(kNoPicture);
+    enemy->addPart(std::move(part), 0);
+
+    admitEnemy(field.state.field, field.state.run, std::move(enemy), {4, 1, 0, 0, 0, 0, 1, 0});
+    const std::vector<std::string> expected = {
+        "Error loading Ship Pointer",
+        "Error loading Enemy Guns Pointer",
+        "Error loading Enemy Gun Ammos Explosion Pointer",
+        "Error loading Enemy Coins Pointer",
+        "Error loading Enemy Boxs Pointer",
+        "Error loading Enemy Explosion Pointer",
+        "Error loading Enemy Parts Pointer",
+        "Error loading Enemy Guns Pointer",
+        "Error loading Enemy Gun Ammos Explosion Pointer",
+        "Error loading Enemy Coins Pointer",
+        "Error loading Enemy Explosion Pointer",
+    };
+    EXPECT_EQ(field.boxes(), expected);
+    ASSERT_EQ(listed().size(), 1u);
+    EXPECT_EQ(listed()[0]->sheet(), nullptr);
+}
+
+}  // namespace
+}  // namespace cindervane
