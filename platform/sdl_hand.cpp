@@ -62,13 +62,15 @@ bool SdlHand::hold(const HandHold& hold) {
     SDL_JoystickSetVirtualAxis(pad_, SDL_CONTROLLER_AXIS_LEFTX, axis(hold.stickX));
     SDL_JoystickSetVirtualAxis(pad_, SDL_CONTROLLER_AXIS_LEFTY, axis(hold.stickY));
     // A pad's button must stay down across one look at the pad for SDL to see the press:
-    // last frame's presses go up now, this frame's go down.
-    for (const HandPadButton& button : kPadButtons) {
-        const bool down = hold.presses & button.bit;
-        if (down || (padPressed_ & button.bit))
-            SDL_JoystickSetVirtualButton(pad_, button.button, down ? 1 : 0);
-    }
-    padPressed_ = hold.presses;
+    // last frame's presses go up now and this frame's go down. A button pressed again right
+    // after its last press must come up first, so that press goes down a frame later.
+    const std::uint8_t wanted = hold.presses | padWaiting_;
+    const std::uint8_t down = wanted & ~padPressed_;
+    padWaiting_ = wanted & padPressed_;
+    for (const HandPadButton& button : kPadButtons)
+        if ((down | padPressed_) & button.bit)
+            SDL_JoystickSetVirtualButton(pad_, button.button, (down & button.bit) ? 1 : 0);
+    padPressed_ = down;
     return true;
 }
 

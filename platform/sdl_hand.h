@@ -32,7 +32,8 @@ class SdlHand {
     std::uint8_t keyDirections_ = 0;
     _SDL_Joystick* pad_ = nullptr;
     int padIndex_ = -1;
-    std::uint8_t padPressed_ = 0;
+    std::uint8_t padPressed_ = 0;  // buttons put down at the last frame
+    std::uint8_t padWaiting_ = 0;  // presses that wait for their button to come up
 };
 
 }  // namespace cindervane::platform
