@@ -5,13 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "../test_folder.h"
 #include "game/cindervane_game.h"
-#include "platform/script_recorder.h"
 #include "platform/sdl_platform.h"
 #include "shell/tap_areas.h"
 
@@ -22,7 +19,7 @@ using platform::Message;
 
 class DesktopPlay : public ::testing::Test {
   protected:
-    void start(int stage, const std::filesystem::path& recording = {}) {
+    void start(int stage) {
         ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         platform::PlatformOptions options;
@@ -30,12 +27,6 @@ class DesktopPlay : public ::testing::Test {
         options.noSound = true;
         options.dataDirectory = data.path();
         host = std::make_unique<platform::SdlPlatform>(options);
-        if (!recording.empty()) {
-            std::string error;
-            auto recorder = platform::ScriptRecorder::open(recording, error);
-            ASSERT_TRUE(recorder) << error;
-            host->recordTo(std::move(recorder));
-        }
         GameOptions gameOptions;
         gameOptions.startStage = stage;
         game = std::make_unique<CindervaneGame>(*host, gameOptions);
@@ -193,38 +184,6 @@ TEST_F(DesktopPlay, ZFiresXRollsAndLosingTheWindowPausesWithTheCKey) {
     frame();
     EXPECT_EQ(game->state().flow.screen, GameScreen::Pause);
     EXPECT_TRUE(app->suspended());
-}
-
-TEST_F(DesktopPlay, ARecordingOfKeyboardPlayReplaysAsTheSameGame) {
-    const std::filesystem::path recording = data.path() / "session.txt";
-    start(1, recording);
-    frame();
-    press(SDLK_RETURN);
-    press(SDLK_z);
-    key(SDLK_LEFT, true);
-    key(SDLK_UP, true);
-    frames(20);
-    key(SDLK_LEFT, false);
-    frames(5);
-    key(SDLK_UP, false);
-    frames(5);
-    press(SDLK_x);
-    frames(10);
-    const long long played = host->framesRun();
-    host->destroyWindow();
-    app.reset();
-    std::ifstream in(recording);
-    std::stringstream text;
-    text << in.rdbuf();
-    // The keys reached the game, and so the recording, as the stylus and the device's buttons.
-    for (const char* line :
-         {" down 120 160", " keydown a", " keyup a", " move ", " up ", " keydown b"})
-        EXPECT_NE(text.str().find(line), std::string::npos) << line << "\n" << text.str();
-    const std::string replay = std::string(CINDERVANE_PROGRAM) + " --headless --frames " +
-                               std::to_string(played) + " --data-dir " +
-                               (data.path() / "replay").string() + " --script " +
-                               recording.string() + " > /dev/null 2>&1";
-    EXPECT_EQ(std::system(replay.c_str()), 0) << text.str();
 }
 
 TEST_F(DesktopPlay, CtrlPlusAndMinusScaleTheWindowByWholeFactorsThatFitTheDesktop) {

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <fstream>
 #include <mutex>
 #include <set>
 #include <thread>
 
+#include "platform/durable_file.h"
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/painter_table.h"
 #include "tools/assetgen/picture_conversion.h"
@@ -164,16 +164,10 @@ bool AssetGenerator::write(const std::filesystem::path& folder,
                            const std::vector<GeneratedFile>& files, std::string& error) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    for (const GeneratedFile& file : files) {
-        const std::filesystem::path path = folder / file.file;
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(file.bytes.data()),
-                  static_cast<std::streamsize>(file.bytes.size()));
-        if (!out) {
-            error = "cannot write " + path.string();
-            return false;
-        }
-    }
+    // Each file is replaced whole, so a game running from the build folder while the
+    // pictures are drawn again reads either the old file or the new one, never half of one.
+    for (const GeneratedFile& file : files)
+        if (!platform::writeFileDurably(folder / file.file, file.bytes, error)) return false;
     return true;
 }
 
