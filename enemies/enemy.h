@@ -48,6 +48,10 @@ class Enemy : public Craft {
     // The per-frame work every enemy shares, alive or dead: its explosion, box, coins and
     // shots move on, and each part is placed, moved and its coins and shots moved.
     void updateOwned();
+    // Picks every coin's drift and speed again, in slot order, as building the enemy did. An
+    // enemy built ahead of time (the stage's pool) draws from the game's chance when it
+    // comes on, just as one built at that moment would.
+    void rollCoins(RandomGenerator& random);
     // Releases the coins centred on the enemy.
     void dropCoins();
     // Releases the box centred on the enemy (at the top of the screen for an enemy still
