@@ -65,11 +65,9 @@ class Enemy : public Craft {
     bool isFinished() const;
 
     bool isBoss() const { return isBoss_; }
-    void setBoss(bool boss) { isBoss_ = boss; }
     std::int32_t getScoreValue() const { return scoreValue_; }
     void setScoreValue(std::int32_t value) { scoreValue_ = value; }
     bool isSteering() const { return steering_; }
-    void setSteering(bool steering) { steering_ = steering; }
     std::int32_t getTargetAngle() const { return targetAngle_; }
     void setTargetAngle(std::int32_t angle) { targetAngle_ = angle; }
     std::int32_t getHeading() const { return heading_; }
@@ -96,7 +94,6 @@ class Enemy : public Craft {
     Enemy* part(int slot) const;
     void setPart(int slot, std::unique_ptr<Enemy> part);
     ItemBox* box() const { return box_.get(); }
-    void setBox(std::unique_ptr<ItemBox> box) { box_ = std::move(box); }
 
   protected:
     // The part of the work the body and its parts share: explosion, coins and shots.

@@ -95,8 +95,6 @@ class Actor {
     // Looks the actor's kind up in the catalogue and keeps the entry found, or none; true
     // when found.
     bool resolveSprite(const SheetCatalogue& catalogue);
-    void setSprite(SheetEntry* sprite) { sprite_ = sprite; }
-    SheetEntry* getSprite() const { return sprite_; }
     SpriteSheet* sheet() const { return sprite_ ? sprite_->sheet : nullptr; }
 
     // Centres this actor on another one: (other's size - own size) / 2 from its corner.

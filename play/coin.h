@@ -31,7 +31,6 @@ class Coin : public Actor {
     virtual void move();
 
     std::int32_t getValue() const { return value_; }
-    void setValue(std::int32_t value) { value_ = value; }
 
   private:
     std::int32_t value_ = 0;
