@@ -137,10 +137,13 @@ class Actor {
     std::int32_t kind_ = 0;
     std::int32_t frame_ = 0;
     std::int32_t frameDelay_ = 1;
-    std::int32_t frameTick_ = 0;
     std::int32_t age_ = 0;
     std::int32_t pattern_ = 0;
     std::int32_t angle_ = 360;
+
+  private:
+    // Only the actor's own animation and sprite operations touch these.
+    std::int32_t frameTick_ = 0;
     SheetEntry* sprite_ = nullptr;
 };
 
