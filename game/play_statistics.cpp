@@ -21,6 +21,16 @@ const Enemy* livingBoss(const GameState& state) {
     return nullptr;
 }
 
+// The fight begins when the boss, or one of its parts, can first be hurt: the stage 8 boss
+// keeps its body shut while its front section fights.
+bool canBeHurt(const Enemy& boss) {
+    if (!boss.getInvulnerable()) return true;
+    for (int i = 0; i < boss.getPartCount(); ++i)
+        if (const Enemy* part = boss.part(i); part && part->isAlive() && !part->getInvulnerable())
+            return true;
+    return false;
+}
+
 }  // namespace
 
 std::string gunKey(int kind, int part, int gun) {
@@ -37,9 +47,11 @@ void PlayStatistics::shipHit(const Enemy& enemy, int part, int gun, std::int32_t
     GunRecord& gunRecord = record->guns[gunKey(enemy.getKind(), part, gun)];
     gunRecord.hits += 1;
     gunRecord.damage += hpLost;
+    hitThisFrame_.push_back(gunKey(enemy.getKind(), part, gun));
 }
 
 void PlayStatistics::beforeFrame(const GameState& state) {
+    hitThisFrame_.clear();
     // The hidden corner refills at the frame after its sixth tap.
     if (state.flow.screen == GameScreen::Play && state.field.ship && state.field.ship->isAlive() &&
         state.flow.refillTaps > 5 && !stages_.empty()) {
@@ -56,6 +68,19 @@ void PlayStatistics::countVolleys(const Craft& craft, int kind, int part) {
         if (now & ~slots[g]) current()->guns[gunKey(kind, part, g)].volleys += 1;
         slots[g] = now;
     }
+}
+
+void PlayStatistics::countVolleysHit(StageRecord& record) {
+    // After the frame's volleys are counted, so a shot that hits in the frame it was fired
+    // belongs to its own volley.
+    for (const std::string& key : hitThisFrame_) {
+        GunRecord& gun = record.guns[key];
+        if (gun.volleys > 0 && gun.lastVolleyHit != gun.volleys) {
+            gun.volleysHit += 1;
+            gun.lastVolleyHit = gun.volleys;
+        }
+    }
+    hitThisFrame_.clear();
 }
 
 void PlayStatistics::watchBossGuns(const Enemy& boss) {
@@ -120,10 +145,10 @@ void PlayStatistics::afterFrame(const GameState& state) {
     }
     record->frames += 1;
     if (const Enemy* boss = livingBoss(state)) {
-        if (record->bossArrivedAt < 0 && !boss->getInvulnerable())
-            record->bossArrivedAt = record->frames;
+        if (record->bossArrivedAt < 0 && canBeHurt(*boss)) record->bossArrivedAt = record->frames;
         if (record->bossArrivedAt >= 0) watchBossGuns(*boss);
     }
+    countVolleysHit(*record);
     if (!state.field.ship->isAlive()) {
         inPlay_ = false;
         record->lostAtFrame = framesRun_;
@@ -138,7 +163,10 @@ nlohmann::json PlayStatistics::report(const GameState& state) const {
     for (const StageRecord& record : stages_) {
         nlohmann::json guns = nlohmann::json::object();
         for (const auto& [key, gun] : record.guns)
-            guns[key] = {{"hits", gun.hits}, {"damage", gun.damage}, {"volleys", gun.volleys}};
+            guns[key] = {{"hits", gun.hits},
+                         {"damage", gun.damage},
+                         {"volleys", gun.volleys},
+                         {"volleysHit", gun.volleysHit}};
         stages.push_back({{"stage", record.stage},
                           {"cleared", record.cleared},
                           {"frames", record.frames},

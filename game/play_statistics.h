@@ -21,11 +21,17 @@ namespace cindervane {
 class PlayStatistics : public PlayObserver {
   public:
     // A gun of an enemy kind: its hits on the ship, the hit points they cost, and (for the
-    // guns of bosses) the volleys it fired.
+    // guns of bosses) the volleys it fired and how many of them hit. A volley is a frame
+    // after which the gun has a shot in the air that it had not before (a shot that hits in
+    // the very frame it leaves the gun is not seen as one). A hit belongs to the gun's latest
+    // volley, so a beam that burns for several frames, or a spread that lands twice, counts
+    // that volley once.
     struct GunRecord {
         std::int64_t hits = 0;
         std::int64_t damage = 0;
         std::int64_t volleys = 0;
+        std::int64_t volleysHit = 0;
+        std::int64_t lastVolleyHit = 0;  // the volley (counted from 1) that hit last
     };
     // One try at a stage, from the start of its play to its clear or the ship's loss.
     struct StageRecord {
@@ -60,6 +66,7 @@ class PlayStatistics : public PlayObserver {
     StageRecord* current() { return stages_.empty() ? nullptr : &stages_.back(); }
     void watchBossGuns(const Enemy& boss);
     void countVolleys(const Craft& craft, int kind, int part);
+    void countVolleysHit(StageRecord& record);
 
     std::vector<StageRecord> stages_;
     GameScreen lastScreen_ = GameScreen::Logo;
@@ -74,6 +81,8 @@ class PlayStatistics : public PlayObserver {
     // The living slots of each boss gun last frame: the boss itself and up to four parts.
     std::array<std::array<std::uint32_t, Craft::kMaxGuns>, 5> bossSlots_{};
     const Enemy* boss_ = nullptr;
+    // The guns that hit the ship in this frame, counted against their volleys after it.
+    std::vector<std::string> hitThisFrame_;
 };
 
 // The key under which the report lists an enemy kind's gun: "kind/gun", or "kind/part/gun"

@@ -14,6 +14,7 @@ namespace cindervane {
 namespace {
 
 constexpr std::int32_t kCoins = 10;
+constexpr std::int32_t kPlating = 4;
 
 // A ring's quarter, from straight along one axis towards the next.
 struct Slant {
@@ -39,7 +40,7 @@ constexpr std::array<EnemyGunRow, 65> bodyGuns() {
                                40,
                                2,
                                1,
-                               300,
+                               900,
                                8,
                                swap ? s.speedY : s.speedX,
                                swap ? s.speedX : s.speedY,
@@ -47,19 +48,19 @@ constexpr std::array<EnemyGunRow, 65> bodyGuns() {
                                kSignY[q]};
         }
     for (int i = 0; i < 12; ++i)
-        rows[24 + i] = {5 + i * 7, 85, 2, 1, 300, 8, 4, 4, 0, 1, true};
+        rows[24 + i] = {5 + i * 7, 85, 2, 1, 900, 8, 4, 4, 0, 1, true};
     for (int i = 0; i < 8; ++i)
-        rows[36 + i] = {5 + i * 11, 88, 2, 1, 800, 5, 0, 7, 0, 1};
+        rows[36 + i] = {5 + i * 11, 88, 2, 1, 2400, 5, 0, 7, 0, 1};
     constexpr Slant kPulseFan[] = {{4, 3}, {3, 4}, {2, 5}, {1, 5}};
     for (int i = 0; i < 4; ++i) {
-        rows[44 + i] = {37, 85, 2, 1, 900, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, -1, 1};
-        rows[51 - i] = {37, 85, 2, 1, 900, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, 1, 1};
+        rows[44 + i] = {37, 85, 2, 1, 2700, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, -1, 1};
+        rows[51 - i] = {37, 85, 2, 1, 2700, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, 1, 1};
     }
     for (int i = 0; i < 8; ++i)
-        rows[52 + i] = {2 + i * 11, 80, 2, 1, 600, 31, 0, 22, 0, 1};
+        rows[52 + i] = {2 + i * 11, 80, 2, 1, 1800, 31, 0, 22, 0, 1};
     for (int i = 0; i < 4; ++i)
-        rows[60 + i] = {10 + i * 22, 88, 2, 1, 1000, 7, 0, 4, 0, 1};
-    rows[64] = {13, 88, 1, 1, 40, 35, 0, 0, 0, 1};
+        rows[60 + i] = {10 + i * 22, 88, 2, 1, 3000, 7, 0, 4, 0, 1};
+    rows[64] = {13, 88, 1, 1, 120, 35, 0, 0, 0, 1};
     return rows;
 }
 constexpr auto kGuns = bodyGuns();
@@ -86,6 +87,9 @@ constexpr std::int32_t kSwayRight = 95;
 constexpr std::int32_t kWallFrames = 240;
 constexpr std::int32_t kFanFrames = 150;
 constexpr std::int32_t kBeamFrames = 200;
+// The first of the ten curtain guns on each side of the centre that slant one pixel sideways
+// for four down.
+constexpr int kWallWings = 10;
 
 // The selector's order of the bare body's attacks, by its counter 1 to 12.
 constexpr std::int32_t kSecondFormOrder[] = {1, 2, 1, 5, 4, 1, 3, 4, 1, 5, 1, 4};
@@ -94,10 +98,18 @@ constexpr std::int32_t kSecondFormOrder[] = {1, 2, 1, 5, 4, 1, 3, 4, 1, 5, 1, 4}
 
 AlphaZero::AlphaZero(RandomGenerator& random) : Boss(kType, kFullHp, 4, 4, kCoins, random) {
     addEnemyGuns(*this, kGuns);
+    // The bare body's guns stay shut while its sections stand; the selector opens them.
+    setBodyGunsOpen(false);
     setPartCount(3);
     parts_[kFront] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Front);
     parts_[kCentre] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Centre);
     parts_[kRear] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Rear);
+    plate(kPlating);
+}
+
+void AlphaZero::setBodyGunsOpen(bool open) {
+    for (int g = 0; g < gunCount_; ++g)
+        if (Gun* each = gun(g)) each->setEnabled(open);
 }
 
 bool AlphaZero::partAlive(int slot) const {
@@ -189,8 +201,13 @@ void AlphaZero::firstFormAttack() {
             const int gap = 2 * ((age_ / 40) % 4);
             for (int g = 0; g < 8; ++g)
                 if (g != gap && g != gap + 1) fireGuns(centre, 60 + g, 60 + g);
+            // The wall's wings: the curtain's gentler slants reach the corners beyond its
+            // ends, so no corner of the screen stays quiet while the walls fall.
+            fireGuns(centre, kWallWings, kWallWings + 9);
+            fireGuns(centre, 30 + kWallWings, 30 + kWallWings + 9);
         }
-        if (age_ % 30 == 20) fireGuns(front, 48 + (age_ / 30) % 8, 48 + (age_ / 30) % 8);
+        // An aimed shot halfway between two walls, from each of the front's guns in turn.
+        if (age_ % 40 == 30) fireGuns(front, 48 + (age_ / 40) % 8, 48 + (age_ / 40) % 8);
         if (age_ >= kWallFrames) {
             dirX_ = 0;
             age_ = 0;
@@ -207,16 +224,15 @@ void AlphaZero::firstFormAttack() {
             pattern_ = 4;
         }
     } else {
-        // Napalm as the warning, then the broad beam under the front, swept slowly across
-        // the middle as the body sways, for as long as it burns; pulse beams beside it and
-        // aimed shots from the centre.
-        sway();
+        // Standing: napalm as the warning, then the broad beam under the front for as long as
+        // it burns, with aimed shots from the centre to move a ship beside it; once it is out,
+        // the pulse beams, straight then slanting.
         if (age_ == 10) fireGuns(front, 56, 61);
         if (age_ == 40) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
         holdBeam();
-        if (age_ == 100 || age_ == 140) fireGuns(front, 32, 39);
-        if (age_ == 120) fireGuns(front, 40, 47);
-        if (age_ == 150 || age_ == 165 || age_ == 180) fireGuns(centre, 72, 73);
+        if (age_ == 100 || age_ == 120 || age_ == 140) fireGuns(centre, 72, 73);
+        if (age_ == 170) fireGuns(front, 32, 39);
+        if (age_ == 185) fireGuns(front, 40, 47);
         if (age_ >= kBeamFrames) {
             dirX_ = 0;
             age_ = 0;
@@ -227,6 +243,7 @@ void AlphaZero::firstFormAttack() {
 
 void AlphaZero::selectAttack() {
     steering_ = true;
+    setBodyGunsOpen(true);
     if (frame_ >= 1 && frame_ <= frameCount()) frame_ -= 1;
     invulnerable_ = false;
     dirX_ = 0;

@@ -47,6 +47,7 @@ class AlphaZero : public Boss {
     }
 
   private:
+    void setBodyGunsOpen(bool open);
     bool partAlive(int slot) const;
     void fireGuns(Enemy& from, int first, int last);
     void fireGuns(int first, int last) { fireGuns(*this, first, last); }

@@ -28,19 +28,19 @@ constexpr std::array<EnemyGunRow, 64> frontGuns() {
     for (int i = 0; i < 16; ++i) {
         const Slant& s = kHalfFan[i < 8 ? i : 15 - i];
         const std::int32_t dirX = i < 8 ? -1 : 1;
-        rows[i] = {31, 100, 2, 1, 250, 8, s.speedX, s.speedY, dirX, 1};
-        rows[16 + i] = {31, 100, 2, 1, 250, 8, s.speedX, s.speedY + 1, dirX, 1};
+        rows[i] = {31, 100, 2, 1, 750, 8, s.speedX, s.speedY, dirX, 1};
+        rows[16 + i] = {31, 100, 2, 1, 750, 8, s.speedX, s.speedY + 1, dirX, 1};
     }
     for (int i = 0; i < 16; ++i) {
         const std::int32_t slant = i < 8 ? 0 : 1;
-        rows[32 + i] = {4 + (i % 8) * 8, 95, 2, 1, 800, 26, slant, 5, i % 2 == 0 ? -1 : 1, 1};
+        rows[32 + i] = {4 + (i % 8) * 8, 95, 2, 1, 2400, 26, slant, 5, i % 2 == 0 ? -1 : 1, 1};
     }
     for (int i = 0; i < 8; ++i)
-        rows[48 + i] = {4 + i * 8, 100, 2, 1, 300, 8, 4, 4, 0, 1, true};
+        rows[48 + i] = {4 + i * 8, 100, 2, 1, 900, 8, 4, 4, 0, 1, true};
     for (int i = 0; i < 6; ++i)
-        rows[56 + i] = {6 + i * 11, 100, 2, 1, 1000, 7, 0, 4, 0, 1};
-    rows[AlphaZeroSection::kBeamGun] = {4, 105, 1, 1, 40, 35, 0, 0, 0, 1};
-    rows[AlphaZeroSection::kStreamGun] = {31, 100, 3, 3, 300, 8, 5, 5, 0, 1, true};
+        rows[56 + i] = {6 + i * 11, 100, 2, 1, 3000, 7, 0, 4, 0, 1};
+    rows[AlphaZeroSection::kBeamGun] = {4, 105, 1, 1, 120, 35, 0, 0, 0, 1};
+    rows[AlphaZeroSection::kStreamGun] = {31, 100, 3, 3, 900, 8, 5, 5, 0, 1, true};
     return rows;
 }
 
@@ -52,17 +52,17 @@ constexpr std::array<EnemyGunRow, 74> centreGuns() {
     std::array<EnemyGunRow, 74> rows{};
     for (int i = 0; i < 30; ++i) {
         const std::int32_t speedX = (29 - i) / 10;
-        rows[i] = {8 + 2 * i, 80, 1, 1, 300, 8, speedX, 4, -1, 1};
-        rows[30 + i] = {162 - 2 * i, 80, 1, 1, 300, 8, speedX, 4, 1, 1};
+        rows[i] = {8 + 2 * i, 80, 1, 1, 900, 8, speedX, 4, -1, 1};
+        rows[30 + i] = {162 - 2 * i, 80, 1, 1, 900, 8, speedX, 4, 1, 1};
     }
     for (int i = 0; i < 8; ++i)
-        rows[60 + i] = {20 + i * 20, 88, 2, 1, 700, 5, 0, 7, 0, 1};
-    rows[68] = {4, 60, 2, 1, 500, 32, 0, 20, 0, 1};
-    rows[69] = {30, 80, 2, 1, 500, 32, 0, 20, 0, 1};
-    rows[70] = {140, 80, 2, 1, 500, 32, 0, 20, 0, 1};
-    rows[71] = {166, 60, 2, 1, 500, 32, 0, 20, 0, 1};
-    rows[72] = {40, 85, 3, 1, 300, 8, 4, 4, 0, 1, true};
-    rows[73] = {130, 85, 3, 1, 300, 8, 4, 4, 0, 1, true};
+        rows[60 + i] = {20 + i * 20, 88, 2, 1, 2100, 5, 0, 7, 0, 1};
+    rows[68] = {4, 60, 2, 1, 1500, 32, 0, 20, 0, 1};
+    rows[69] = {30, 80, 2, 1, 1500, 32, 0, 20, 0, 1};
+    rows[70] = {140, 80, 2, 1, 1500, 32, 0, 20, 0, 1};
+    rows[71] = {166, 60, 2, 1, 1500, 32, 0, 20, 0, 1};
+    rows[72] = {40, 85, 3, 1, 900, 8, 4, 4, 0, 1, true};
+    rows[73] = {130, 85, 3, 1, 900, 8, 4, 4, 0, 1, true};
     return rows;
 }
 

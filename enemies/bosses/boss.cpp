@@ -28,6 +28,12 @@ Boss::Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t
     explosion_ = std::make_unique<Explosion>();
 }
 
+void Boss::plate(std::int32_t armor) {
+    setArmor(armor);
+    for (int i = 0; i < partCount_; ++i)
+        if (Enemy* piece = part(i)) piece->setArmor(armor);
+}
+
 void Boss::fireGuns(int first, int last) {
     for (int g = first; g <= last; ++g)
         if (Gun* each = gun(g)) each->fire(x_, y_);

@@ -40,6 +40,11 @@ class Boss : public Enemy {
         }
     }
 
+    // Plating for the boss and the parts it has built: each level turns aside a tenth of
+    // every blow (the ship's armour rule), so the late bosses, met by a ship of many
+    // upgrades, are not over in moments.
+    void plate(std::int32_t armor);
+
     // Guns first to last (inclusive) each fire at the boss's own corner; each gun still
     // keeps its own interval.
     void fireGuns(int first, int last);

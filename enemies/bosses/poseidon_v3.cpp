@@ -15,13 +15,14 @@ namespace cindervane {
 namespace {
 
 constexpr std::int32_t kCoins = 10;
+constexpr std::int32_t kPlating = 4;
 
 // Its own long nose lasers, guns 43 and 44 after the body's 43 it shares with the stage 3
 // boss. The aimed particles and the nose lasers fire from the start; the rest once both wings
 // are gone.
 constexpr EnemyGunRow kNoseLasers[] = {
-    {96, 138, 2, 1, 600, 31, 0, 22, 0, 1},
-    {115, 138, 2, 1, 600, 31, 0, 22, 0, 1},
+    {96, 138, 2, 1, 1200, 31, 0, 22, 0, 1},
+    {115, 138, 2, 1, 1200, 31, 0, 22, 0, 1},
 };
 
 // Where the parts sit on the body, by slot.
@@ -50,6 +51,7 @@ PoseidonV3::PoseidonV3(RandomGenerator& random)
     parts_[kRightWing] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightWing);
     parts_[kLeftBack] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::LeftBack);
     parts_[kRightBack] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightBack);
+    plate(kPlating);
 }
 
 void PoseidonV3::placeParts() {

@@ -15,16 +15,16 @@ constexpr std::int32_t kCoins = 12;
 // Guns 0 and 1 the twin stream, 2 and 3 its slanted pair, 4 to 7 aimed particles, 8 and 9
 // missiles, 10 and 11 pulse beams, 12 to 19 a fan of particles thrown all round its belly.
 constexpr EnemyGunRow kGuns[] = {
-    {12, 50, 8, 1, 200, 8, 0, 8, 0, 1},       {35, 50, 8, 1, 200, 8, 0, 8, 0, 1},
-    {23, 50, 6, 1, 200, 8, 3, 7, -1, 1},      {23, 50, 6, 1, 200, 8, 3, 7, 1, 1},
-    {23, 45, 3, 1, 300, 8, 5, 5, 0, 1, true}, {23, 45, 3, 1, 300, 8, 5, 5, 0, 1, true},
-    {23, 45, 3, 1, 300, 8, 5, 5, 0, 1, true}, {23, 45, 3, 1, 300, 8, 5, 5, 0, 1, true},
-    {8, 40, 3, 1, 700, 5, 0, 11, 0, 1},       {44, 40, 3, 1, 700, 5, 0, 11, 0, 1},
-    {21, 50, 3, 1, 800, 27, 0, 9, 0, 1},      {21, 50, 3, 1, 800, 27, 0, 10, 0, 1},
-    {23, 30, 3, 1, 200, 8, 4, 1, -1, 1},      {23, 30, 3, 1, 200, 8, 3, 3, -1, 1},
-    {23, 30, 3, 1, 200, 8, 2, 4, -1, 1},      {23, 30, 3, 1, 200, 8, 0, 4, 0, 1},
-    {23, 30, 3, 1, 200, 8, 2, 4, 1, 1},       {23, 30, 3, 1, 200, 8, 3, 3, 1, 1},
-    {23, 30, 3, 1, 200, 8, 4, 1, 1, 1},       {23, 30, 3, 1, 200, 8, 0, 6, 0, 1},
+    {12, 50, 8, 1, 600, 8, 0, 8, 0, 1},       {35, 50, 8, 1, 600, 8, 0, 8, 0, 1},
+    {23, 50, 6, 1, 600, 8, 3, 7, -1, 1},      {23, 50, 6, 1, 600, 8, 3, 7, 1, 1},
+    {23, 45, 3, 1, 900, 8, 5, 5, 0, 1, true}, {23, 45, 3, 1, 900, 8, 5, 5, 0, 1, true},
+    {23, 45, 3, 1, 900, 8, 5, 5, 0, 1, true}, {23, 45, 3, 1, 900, 8, 5, 5, 0, 1, true},
+    {8, 40, 3, 1, 2100, 5, 0, 11, 0, 1},      {44, 40, 3, 1, 2100, 5, 0, 11, 0, 1},
+    {21, 50, 3, 1, 2400, 27, 0, 9, 0, 1},     {21, 50, 3, 1, 2400, 27, 0, 10, 0, 1},
+    {23, 30, 3, 1, 600, 8, 4, 1, -1, 1},      {23, 30, 3, 1, 600, 8, 3, 3, -1, 1},
+    {23, 30, 3, 1, 600, 8, 2, 4, -1, 1},      {23, 30, 3, 1, 600, 8, 0, 4, 0, 1},
+    {23, 30, 3, 1, 600, 8, 2, 4, 1, 1},       {23, 30, 3, 1, 600, 8, 3, 3, 1, 1},
+    {23, 30, 3, 1, 600, 8, 4, 1, 1, 1},       {23, 30, 3, 1, 600, 8, 0, 6, 0, 1},
 };
 static_assert(std::size(kGuns) == 20);
 
@@ -50,9 +50,9 @@ constexpr std::int32_t kDiveFrames = 15;
 // the screen: its x runs between 12 and 172, at 90 degrees on the left and 270 on the right.
 constexpr std::int32_t kWeaveFactor = 80;
 constexpr std::int32_t kWeaveShift = -8;
-constexpr std::int32_t kWeaveStep = 3;
-constexpr std::int32_t kSecondWeaveStep = 4;
-constexpr std::int32_t kFuryWeaveStep = 6;
+constexpr std::int32_t kWeaveStep = 2;
+constexpr std::int32_t kSecondWeaveStep = 2;
+constexpr std::int32_t kFuryWeaveStep = 3;
 constexpr std::int32_t kLeftWeaveAngle = 90;
 constexpr std::int32_t kRightWeaveAngle = 270;
 constexpr std::int32_t kVolleyRound = 60;

@@ -11,6 +11,7 @@ namespace cindervane {
 namespace {
 
 constexpr std::int32_t kCoins = 15;
+constexpr std::int32_t kPlating = 4;
 
 // Guns 0 to 5 missiles across its belly, 6 to 9 lasers from its wings, 10 to 17 a fan of
 // particles from its left paw and 18 to 25 from its right, 26 to 29 particles aimed at the
@@ -52,6 +53,7 @@ constexpr std::int32_t kVolleyRound = 100;
 
 WingedBear::WingedBear(RandomGenerator& random) : Boss(kType, kFullHp, 1, 4, kCoins, random) {
     addEnemyGuns(*this, kGuns);
+    plate(kPlating);
 }
 
 void WingedBear::fireVolley(std::int32_t c) {

@@ -72,8 +72,8 @@ constexpr std::array<SpawnEntry, 169> kStage7Timetable = {{
     {11, 1320, 3, 0, 320, 0, -1, 0},   {11, 1335, 1, 160, 320, 0, -1, 0},
     // Gashiing alphas from the sides
     {10, 1370, 0, -70, 40, 1, 0, 0},   {10, 1370, 0, 240, 40, -1, 0, 0},
-    // Wriders weave down slowly from both sides
-    {45, 1430, 0, 10, -60, 0, 1, 0},   {45, 1430, 1, 170, -60, 0, 1, 0},
+    // Wriders weave down slowly one behind the other, in step, so one side is always open
+    {45, 1430, 0, 10, -60, 0, 1, 0},   {45, 1470, 0, 10, -60, 0, 1, 0},
     // The first oyster, scroopkings around it
     {27, 1500, 0, 55, -95, 0, 1, 0},   {37, 1530, 0, 10, -45, 0, 1, 0},
     {37, 1530, 0, 185, -45, 0, 1, 0},
@@ -106,8 +106,8 @@ constexpr std::array<SpawnEntry, 169> kStage7Timetable = {{
     {8, 2160, 0, 71, -100, 0, 1, 0},   {47, 2190, 0, 10, -55, 0, 1, 0},
     {47, 2205, 1, 175, -55, 0, 1, 0},  {47, 2220, 0, 10, -55, 0, 1, 0},
     {47, 2235, 1, 175, -55, 0, 1, 0},
-    // The great manta ray, yriders at its flanks
-    {21, 2300, 0, 60, -65, 0, 1, 0},   {46, 2330, 0, 0, -60, 0, 1, 0},
+    // The great manta ray down the left side, leaving a lane open; yriders beside it
+    {21, 2300, 0, 0, -65, 0, 1, 0},   {46, 2330, 0, 125, -60, 0, 1, 0},
     {46, 2330, 1, 180, -60, 0, 1, 0},
     // Zaphongs from above and below
     {47, 2400, 0, 10, -55, 0, 1, 0},   {47, 2400, 2, 175, 320, 0, -1, 0},
@@ -137,10 +137,10 @@ constexpr std::array<SpawnEntry, 169> kStage7Timetable = {{
     {47, 3025, 0, 10, -55, 0, 1, 0},   {47, 3035, 2, 175, 320, 0, -1, 0},
     {47, 3040, 0, 10, -55, 0, 1, 0},   {47, 3050, 2, 175, 320, 0, -1, 0},
     {47, 3055, 0, 10, -55, 0, 1, 0},   {47, 3065, 2, 175, 320, 0, -1, 0},
-    // Scroopburus and scroopkings, wriders rising from below
+    // Scroopburus and scroopkings, wriders weaving down behind them
     {36, 3100, 0, 30, -40, 0, 1, 0},   {37, 3115, 0, 165, -45, 0, 1, 0},
-    {37, 3130, 0, 30, -45, 0, 1, 0},   {45, 3150, 2, 170, 320, 0, -1, 0},
-    {45, 3150, 3, 10, 320, 0, -1, 0},
+    {37, 3130, 0, 30, -45, 0, 1, 0},   {45, 3150, 1, 170, -60, 0, 1, 0},
+    {45, 3190, 1, 170, -60, 0, 1, 0},
     // The last rush: zaphongs, kraphys, yriders and dashers from every side
     {47, 3200, 0, 10, -55, 0, 1, 0},   {47, 3200, 1, 175, -55, 0, 1, 0},
     {40, 3215, 1, 160, -70, 0, 1, 0},  {47, 3230, 2, 175, 320, 0, -1, 0},

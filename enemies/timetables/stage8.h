@@ -139,8 +139,9 @@ constexpr std::array<SpawnEntry, 326> kStage8Timetable = {{
     {8, 2130, 0, 10, -100, 0, 1, 0},   {8, 2130, 0, 132, -100, 0, 1, 0},
     {49, 2160, 0, 30, -55, 0, 1, 0},   {49, 2160, 1, 155, -55, 0, 1, 0},
     {47, 2180, 3, 10, 320, 0, -1, 0},  {47, 2180, 2, 175, 320, 0, -1, 0},
-    // Wriders weave down slowly from both sides, yriders between them
-    {45, 2200, 0, 10, -60, 0, 1, 0},   {45, 2200, 1, 170, -60, 0, 1, 0},
+    // Wriders weave down slowly one behind the other, in step, so one side is always open;
+    // yriders between them
+    {45, 2200, 0, 10, -60, 0, 1, 0},   {45, 2220, 0, 10, -60, 0, 1, 0},
     {46, 2220, 0, 60, -60, 0, 1, 0},   {46, 2220, 1, 120, -60, 0, 1, 0},
     // Arc sweepers from the top, zaphongs from below
     {11, 2240, 0, 14, -82, 0, 1, 0},   {11, 2240, 2, 145, -82, 0, 1, 0},
@@ -168,8 +169,8 @@ constexpr std::array<SpawnEntry, 326> kStage8Timetable = {{
     {4, 2630, 2, 99, -84, 0, 1, 0},    {4, 2640, 3, 99, -84, 0, 1, 0},
     {4, 2650, 2, 99, -84, 0, 1, 0},    {10, 2660, 1, -70, 50, 1, 0, 0},
     {10, 2660, 1, 240, 50, -1, 0, 0},
-    // The great manta ray, missile carriers at its flanks
-    {21, 2700, 0, 60, -65, 0, 1, 0},   {49, 2730, 0, 0, -55, 0, 1, 0},
+    // The great manta ray down the left side, leaving a lane open; missile carriers beside it
+    {21, 2700, 0, 0, -65, 0, 1, 0},   {49, 2730, 0, 125, -55, 0, 1, 0},
     {49, 2730, 1, 185, -55, 0, 1, 0},
     // Arc sweepers from the bottom, then from the top
     {11, 2770, 3, 0, 320, 0, -1, 0},   {11, 2770, 1, 160, 320, 0, -1, 0},
@@ -192,8 +193,8 @@ constexpr std::array<SpawnEntry, 326> kStage8Timetable = {{
     {8, 3090, 0, 71, -100, 0, 1, 0},   {12, 3120, 0, 10, -76, 0, 1, 0},
     {12, 3120, 0, 154, -76, 0, 1, 0},  {47, 3140, 3, 10, 320, 0, -1, 0},
     {47, 3140, 2, 175, 320, 0, -1, 0},
-    // Wriders rise from below, zaphongs come down
-    {45, 3160, 2, 170, 320, 0, -1, 0}, {45, 3160, 3, 10, 320, 0, -1, 0},
+    // Wriders weave down, zaphongs follow
+    {45, 3160, 1, 170, -60, 0, 1, 0}, {45, 3180, 1, 170, -60, 0, 1, 0},
     {47, 3180, 0, 10, -55, 0, 1, 0},   {47, 3180, 1, 175, -55, 0, 1, 0},
     // Zaphong missile carriers, the second zaphong laser between them, yriders after
     {49, 3220, 0, 30, -55, 0, 1, 0},   {49, 3220, 1, 155, -55, 0, 1, 0},
@@ -220,8 +221,9 @@ constexpr std::array<SpawnEntry, 326> kStage8Timetable = {{
     {10, 3550, 0, 150, -70, 0, 1, 0},  {37, 3575, 0, 30, -45, 0, 1, 0},
     {37, 3575, 0, 165, -45, 0, 1, 0},  {11, 3600, 0, 14, -82, 0, 1, 0},
     {11, 3600, 2, 145, -82, 0, 1, 0},
-    // The great manta ray again, owlion leaders from the corners and from above
-    {21, 3620, 0, 60, -65, 0, 1, 0},   {24, 3650, 1, -54, -54, 1, 1, 0},
+    // The great manta ray again, down the right side; owlion leaders from the corners and
+    // from above
+    {21, 3620, 0, 120, -65, 0, 1, 0},   {24, 3650, 1, -54, -54, 1, 1, 0},
     {24, 3650, 0, 240, -54, -1, 1, 0}, {24, 3670, 0, 20, -40, 0, 1, 0},
     {24, 3670, 1, 166, -40, 0, 1, 0},
     // Zaphongs from above and below, missile carriers behind

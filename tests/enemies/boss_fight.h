@@ -1,7 +1,7 @@
 // A boss fought to the end on the play field: the boss of a stage, spawned from its row of
 // the stage's timetable, against a ship that stands still under it with its weapons raised
-// to the third level and fires all the time, its hit points kept full; and which of a
-// boss's guns fire over some frames.
+// to the third level and fires all the time, its armour at the top and its hit points kept
+// full; and which of a boss's guns fire over some frames.
 #pragma once
 
 #include <span>
@@ -26,6 +26,9 @@ class BossFight {
         ship.setPulseLevel(3);
         ship.setMissileLevel(3);
         ship.setLaserLevel(3);
+        // Its armour at the top, so no frame's hits together can end it before its hit
+        // points are filled again.
+        ship.setArmor(9);
         field.state.flow.screen = GameScreen::Play;
     }
 
@@ -42,10 +45,9 @@ class BossFight {
     // Play frames until the stage is cleared or the frames run out; the frames played.
     int fight(int frames) {
         PlayerShip& ship = *field.state.field.ship;
-        const std::int32_t fullHp = ship.getHp();
         int played = 0;
         while (played < frames && !field.state.field.stageCleared) {
-            ship.setHp(fullHp);
+            ship.setHp(ship.getFullHp());
             ship.setAutoFire(true);
             ++field.state.flow.frameCounter;
             runPlayScreen(field.state, field.backDC);

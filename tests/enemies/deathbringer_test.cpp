@@ -1,9 +1,8 @@
 // The stage 7 boss: its slow glide to the middle while invulnerable, its arrival with full hit
-// points, its sway, its fierce volleys below the threshold, every gun firing in a round and a
-// ship standing under it bringing it down.
+// points, its plating, its sway, its fierce volleys below the threshold and every gun firing
+// in a round. (Its fight to the end is in the beam warnings' test.)
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "boss_fight.h"
@@ -62,8 +61,10 @@ TEST_F(DeathbringerTest, HitsCostNothingUntilItArrivesWithFullHitPoints) {
     EXPECT_EQ(boss.getY(), -51);
     EXPECT_EQ(boss.getHp(), 1500000);
     EXPECT_FALSE(boss.getInvulnerable());
+    // Its plating turns aside most of a blow, but not all.
     boss.takeDamage(-5000);
-    EXPECT_EQ(boss.getHp(), 1495000);
+    EXPECT_LT(boss.getHp(), 1500000);
+    EXPECT_GT(boss.getHp(), 1495000);
     for (int i = 0; i < 1000; ++i) {
         boss.move();
         ASSERT_EQ(boss.getY(), -51);
@@ -83,7 +84,6 @@ TEST_F(DeathbringerTest, BelowTheThresholdItGrowsFierceAndFiresMore) {
     EXPECT_TRUE(boss.isFierce());
     const int fierce = shotsInARound();
     EXPECT_GT(fierce, calm + calm / 2);
-    std::printf("a round of the calm boss sends off %d shots, of the fierce %d\n", calm, fierce);
 }
 
 TEST_F(DeathbringerTest, ARoundOfItsCounterFiresEveryGunWithAGapInEachMissileWall) {
@@ -98,16 +98,6 @@ TEST_F(DeathbringerTest, ARoundOfItsCounterFiresEveryGunWithAGapInEachMissileWal
     const std::vector<bool> fired = gunsFiring(boss, Deathbringer::kVolleyRound);
     for (int g = 0; g < boss.getGunCount(); ++g)
         EXPECT_TRUE(fired[g]) << g;
-}
-
-TEST(DeathbringerFightTest, AShipStandingUnderItBringsItDown) {
-    BossFight fight;
-    Enemy& boss = fight.spawn(kStage7Timetable, 6);
-    // Four minutes of play.
-    const int frames = fight.fight(7200);
-    EXPECT_TRUE(fight.field.state.field.stageCleared) << "after " << frames;
-    EXPECT_FALSE(boss.isAlive()) << boss.getHp() << " hit points left";
-    std::printf("boss type 6 fell after %d frames\n", frames);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class EnemyShotTest : public ::testing::Test {
     PlayField field;
 };
 
-TEST_F(EnemyShotTest, EveryKindHasAPictureAndOnlyToughShotsCanBeShot) {
+TEST_F(EnemyShotTest, EveryKindHasAPictureAndOnlyShotsWithPowerCanBeShotDown) {
     for (const EnemyShotRow& row : kEnemyShots) {
         EXPECT_TRUE(std::any_of(kProjectileSheets.begin(), kProjectileSheets.end(),
                                 [&](const SheetRow& sheet) { return sheet.id == row.kind; }))
@@ -53,7 +53,7 @@ TEST_F(EnemyShotTest, EveryKindHasAPictureAndOnlyToughShotsCanBeShot) {
         ASSERT_TRUE(made) << row.kind;
         EXPECT_EQ(made->getKind(), row.kind);
         EXPECT_FALSE(made->isAlive());
-        EXPECT_EQ(made->getShootable(), row.power > 0) << row.kind;
+        EXPECT_EQ(made->getShootable(), made->getToughness() > 0) << row.kind;
     }
     EXPECT_FALSE(makeEnemyShot(3));  // the ship's machine gun
 }

@@ -1,5 +1,6 @@
 // The statistics of a game: hits told by the play frame land on the enemy kind and gun that
-// dealt them, in the stage being played, and watching a game changes nothing in it.
+// dealt them, in the stage being played; a boss gun's volleys are counted, and a volley that
+// hits counts once however many of its shots land; and watching a game changes nothing in it.
 #include <gtest/gtest.h>
 
 #include "../enemies/test_enemy.h"
@@ -63,6 +64,43 @@ TEST_F(PlayStatisticsTest, AHitIsCountedOnTheStageTheKindAndTheGunThatDealtIt) {
     EXPECT_EQ(stage["damageByKind"][std::to_string(kChopter)], lost);
     EXPECT_EQ(stage["guns"][gunKey(kChopter, -1, 1)]["hits"], 1);
     EXPECT_EQ(stage["guns"][gunKey(kChopter, -1, 1)]["damage"], lost);
+}
+
+TEST_F(PlayStatisticsTest, ABossGunsVolleyThatHitsCountsOnceHoweverManyOfItsShotsLand) {
+    state.run.observer = &statistics;
+    startPlay();
+    TestEnemyLayout layout;
+    layout.kind = 31;
+    layout.boss = true;
+    layout.guns = 1;
+    layout.damage = 300;
+    TestEnemy& boss = spawnTestEnemy(state, layout, 0, -200);
+    boss.setDirY(0);
+    step();  // the boss can be hurt: its fight begins
+    Gun& gun = *boss.gun(0);
+    const PlayerShip& ship = *state.field.ship;
+    // Shots `first` to `last` leave the gun in one frame, falling five pixels a frame, just
+    // above the ship or beside it; they reach it in the frame after.
+    auto volley = [&](int first, int last, bool onShip) {
+        for (int p = first; p <= last; ++p) {
+            Projectile& shot = *gun.projectile(p);
+            shot.setAlive(true);
+            shot.setX(onShip ? ship.getX() + ship.width() / 2 - 5 + (p - first) * 4
+                             : ship.getX() + 120);
+            shot.setY(ship.getY() + ship.height() / 4 - 16);
+            shot.setSpeedY(5);
+        }
+        step(4);
+    };
+    volley(0, 0, true);
+    volley(1, 1, false);
+    volley(2, 3, true);
+    const nlohmann::json report = statistics.report(state);
+    ASSERT_EQ(report["stages"].size(), 1u);
+    const nlohmann::json& record = report["stages"][0]["guns"].at(gunKey(31, -1, 0));
+    EXPECT_EQ(record["volleys"], 3);
+    EXPECT_EQ(record["hits"], 3);
+    EXPECT_EQ(record["volleysHit"], 2);
 }
 
 TEST_F(PlayStatisticsTest, WatchingAGameLeavesItAsItWouldHaveBeen) {
