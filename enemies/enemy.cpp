@@ -105,6 +105,11 @@ void Enemy::updateOwned() {
     }
 }
 
+void Enemy::rollCoins(RandomGenerator& random) {
+    for (int c = 0; c < coinCount_; ++c)
+        if (coins_[c]) coins_[c]->roll(random);
+}
+
 void Enemy::dropCoins() {
     for (int i = 0; i < coinCount_; ++i) {
         Coin* piece = coins_[i].get();

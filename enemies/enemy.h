@@ -48,6 +48,10 @@ class Enemy : public Craft {
     // The per-frame work every enemy shares, alive or dead: its explosion, box, coins and
     // shots move on, and each part is placed, moved and its coins and shots moved.
     void updateOwned();
+    // Picks every coin's drift and speed again, in slot order, as building the enemy did. An
+    // enemy built ahead of time (the stage's pool) draws from the game's chance when it
+    // comes on, just as one built at that moment would.
+    void rollCoins(RandomGenerator& random);
     // Releases the coins centred on the enemy.
     void dropCoins();
     // Releases the box centred on the enemy (at the top of the screen for an enemy still
@@ -61,11 +65,9 @@ class Enemy : public Craft {
     bool isFinished() const;
 
     bool isBoss() const { return isBoss_; }
-    void setBoss(bool boss) { isBoss_ = boss; }
     std::int32_t getScoreValue() const { return scoreValue_; }
     void setScoreValue(std::int32_t value) { scoreValue_ = value; }
     bool isSteering() const { return steering_; }
-    void setSteering(bool steering) { steering_ = steering; }
     std::int32_t getTargetAngle() const { return targetAngle_; }
     void setTargetAngle(std::int32_t angle) { targetAngle_ = angle; }
     std::int32_t getHeading() const { return heading_; }
@@ -92,7 +94,6 @@ class Enemy : public Craft {
     Enemy* part(int slot) const;
     void setPart(int slot, std::unique_ptr<Enemy> part);
     ItemBox* box() const { return box_.get(); }
-    void setBox(std::unique_ptr<ItemBox> box) { box_ = std::move(box); }
 
   protected:
     // The part of the work the body and its parts share: explosion, coins and shots.

@@ -95,8 +95,6 @@ class Actor {
     // Looks the actor's kind up in the catalogue and keeps the entry found, or none; true
     // when found.
     bool resolveSprite(const SheetCatalogue& catalogue);
-    void setSprite(SheetEntry* sprite) { sprite_ = sprite; }
-    SheetEntry* getSprite() const { return sprite_; }
     SpriteSheet* sheet() const { return sprite_ ? sprite_->sheet : nullptr; }
 
     // Centres this actor on another one: (other's size - own size) / 2 from its corner.
@@ -139,10 +137,13 @@ class Actor {
     std::int32_t kind_ = 0;
     std::int32_t frame_ = 0;
     std::int32_t frameDelay_ = 1;
-    std::int32_t frameTick_ = 0;
     std::int32_t age_ = 0;
     std::int32_t pattern_ = 0;
     std::int32_t angle_ = 360;
+
+  private:
+    // Only the actor's own animation and sprite operations touch these.
+    std::int32_t frameTick_ = 0;
     SheetEntry* sprite_ = nullptr;
 };
 

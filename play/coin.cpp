@@ -6,11 +6,15 @@ namespace cindervane {
 Coin::Coin(std::int32_t kind, RandomGenerator& random) : value_(valueOfKind(kind)) {
     kind_ = kind;
     dirY_ = -1;
+    speedX_ = 1;
+    frameDelay_ = 2;
+    roll(random);
+}
+
+void Coin::roll(RandomGenerator& random) {
     constexpr std::int32_t kDrift[] = {0, -1, 1};
     dirX_ = kDrift[random.next() % 3];
-    speedX_ = 1;
     speedY_ = 3 + static_cast<std::int32_t>(random.next() & 3);
-    frameDelay_ = 2;
 }
 
 void Coin::move() {

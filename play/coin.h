@@ -21,13 +21,16 @@ class Coin : public Actor {
     // right) and its speed, 3 to 6 pixels a frame.
     Coin(std::int32_t kind, RandomGenerator& random);
 
+    // Picks the drift and the speed from the game's chance, two draws, as the constructor
+    // does.
+    void roll(RandomGenerator& random);
+
     // One frame of a released coin: the motion step; dead once below the screen; the
     // spinning animation; from its sixth frame it falls straight down. Nothing happens to a
     // dead coin. Must not allocate.
     virtual void move();
 
     std::int32_t getValue() const { return value_; }
-    void setValue(std::int32_t value) { value_ = value; }
 
   private:
     std::int32_t value_ = 0;

@@ -18,6 +18,7 @@
 #include "play/player_ship.h"
 #include "shell/picture_slots.h"
 #include "shell/ship_upgrades.h"
+#include "stage/enemy_factory.h"
 #include "stage/make_player_ship.h"
 
 namespace cindervane {
@@ -78,6 +79,7 @@ void loadStage(GameState& state, int stage) {
     makePlayerShip(state, static_cast<ShipVariant>(row.shipKind), stage);
 
     writeTimetable(state, kTimetables[stage - 1]);
+    fillEnemyPool(state.field);
 }
 
 }  // namespace

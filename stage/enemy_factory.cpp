@@ -57,12 +57,18 @@ class EnemyResolver {
     RunResources& run_;
 };
 
-std::unique_ptr<Enemy> makeEnemy(RunResources& run, int type) {
+std::unique_ptr<Enemy> makeEnemy(int type, RandomGenerator& random) {
     const EnemyType* info = findEnemyType(type);
     if (!info) return nullptr;
-    if (info->isBoss) return makeBoss(type, run.random);
-    return makeEnemyOfType(type, run.random);
+    if (info->isBoss) return makeBoss(type, random);
+    return makeEnemyOfType(type, random);
 }
+
+using EnemyNode = ObjectList<Enemy>::Node;
+
+// Everything admitEnemy does, on an enemy already in its list node.
+Arrivals admitNode(FieldState& field, RunResources& run, std::unique_ptr<EnemyNode> node,
+                   const SpawnEntry& row);
 
 }  // namespace
 
@@ -77,18 +83,45 @@ Arrivals spawnDue(FieldState& field, RunResources& run, std::int32_t tick) {
     return arrivals;
 }
 
+void fillEnemyPool(FieldState& field) {
+    // The coins' draws are made again from the game's chance when each enemy comes on.
+    RandomGenerator aside(0);
+    for (auto& pooled : field.enemyPool)
+        pooled.reset();
+    for (int row = 0; row < field.spawnCount; ++row) {
+        std::unique_ptr<Enemy> enemy = makeEnemy(field.spawnTable[row].type, aside);
+        if (!enemy) continue;
+        field.enemyPool[row] = std::make_unique<EnemyNode>();
+        field.enemyPool[row]->object = std::move(enemy);
+    }
+}
+
 Arrivals spawnEnemy(FieldState& field, RunResources& run, int row) {
     if (row < 0 || row >= field.spawnCount) return {};
     const SpawnEntry& entry = field.spawnTable[row];
-    std::unique_ptr<Enemy> enemy = makeEnemy(run, entry.type);
+    if (std::unique_ptr<EnemyNode>& pooled = field.enemyPool[row]) {
+        pooled->object->rollCoins(run.random);
+        return admitNode(field, run, std::move(pooled), entry);
+    }
+    std::unique_ptr<Enemy> enemy = makeEnemy(entry.type, run.random);
     if (!enemy) return {};
     return admitEnemy(field, run, std::move(enemy), entry);
 }
 
 Arrivals admitEnemy(FieldState& field, RunResources& run, std::unique_ptr<Enemy> enemy,
                     const SpawnEntry& row) {
+    if (!enemy) return {};
+    auto node = std::make_unique<EnemyNode>();
+    node->object = std::move(enemy);
+    return admitNode(field, run, std::move(node), row);
+}
+
+namespace {
+
+Arrivals admitNode(FieldState& field, RunResources& run, std::unique_ptr<EnemyNode> node,
+                   const SpawnEntry& row) {
     Arrivals arrivals;
-    if (!enemy) return arrivals;
+    Enemy* enemy = node->object.get();
     if (const EnemyType* info = findEnemyType(row.type)) enemy->setScoreValue(info->score);
     arrivals.fastScroll = row.type == kFastScrollType;
 
@@ -120,11 +153,11 @@ Arrivals admitEnemy(FieldState& field, RunResources& run, std::unique_ptr<Enemy>
     enemy->setY(row.y);
     arrivals.bossCameOn = enemy->isBoss();
 
-    auto node = std::make_unique<ObjectList<Enemy>::Node>();
-    node->object = std::move(enemy);
     field.enemies.append(std::move(node));
     return arrivals;
 }
+
+}  // namespace
 
 void showArrivals(ScreenFlow& flow, const Arrivals& arrivals) {
     if (arrivals.fastScroll) flow.scrollSpeed = kFastScrollSpeed;

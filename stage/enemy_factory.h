@@ -30,8 +30,15 @@ struct Arrivals {
 // is tick 1.
 Arrivals spawnDue(FieldState& field, RunResources& run, std::int32_t tick);
 
-// Builds the enemy of the timetable row: the boss types by makeBoss, every other kind by its
-// own class. A type that does not exist, or whose class is not built, spawns nothing.
+// Builds the enemy of every row of the timetable into the stage's pool, with a list node
+// each, so that no spawn during play allocates. Called when the stage starts, after the
+// timetable is written; whatever the pool held before goes.
+void fillEnemyPool(FieldState& field);
+
+// The enemy of the timetable row: taken from the pool when it is there, its coins then
+// rolled from the game's chance as building it now would; otherwise built now, the boss
+// types by makeBoss, every other kind by its own class. A type that does not exist, or
+// whose class is not built, spawns nothing.
 Arrivals spawnEnemy(FieldState& field, RunResources& run, int row);
 
 // Everything the factory does to a freshly built enemy of the row's type: its score value,

@@ -170,6 +170,9 @@ struct FieldState {
     std::array<SpawnEntry, kSpawnTableSize> spawnTable{};
     std::int32_t spawnCount = 0;
     std::int32_t spawnCursor = 0;
+    // The enemy of each timetable row, built when the stage starts so that the spawn step
+    // takes it from here instead of asking the heap during play; empty once taken.
+    std::array<std::unique_ptr<ObjectList<Enemy>::Node>, kSpawnTableSize> enemyPool;
 
     // The stage's playlist: musicEntryCount entries in use, currentMusicEntry playing.
     std::array<MusicEntry, kMusicPlaylistLength> musicPlaylist{};

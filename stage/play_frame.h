@@ -9,8 +9,9 @@ namespace cindervane {
 // Music and spawn steps, the background scroll, the ship's and every enemy's update, every
 // collision with its damage, kills, score, money and drops, the missiles' targets, the
 // drawing in its fixed order, the hidden refill and the sweep of finished enemies. Draws into
-// target, the back buffer. Allocates nothing except through the spawn step, and frees nothing
-// except through the sweep. The shell's runPlayScreen then draws the head-up display over it
+// target, the back buffer. Allocates nothing: the spawn step takes its enemies from the
+// stage's pool (only a row the pool lacks is built then). Frees nothing except through the
+// sweep. The shell's runPlayScreen then draws the head-up display over it
 // and moves its counters on (advanceHeadUpDisplay).
 void runPlayField(GameState& state, platform::DeviceContext& target);
 

@@ -63,5 +63,31 @@ TEST(ObjectList, ClearingDestroysEveryObjectFromTheHeadAndEmptiesTheList) {
     EXPECT_EQ(destroyed.back(), "left over");
 }
 
+TEST(ObjectList, AnObjectAppendedWithoutANodeGetsOneAtTheTailAndNoObjectAddsNothing) {
+    std::vector<std::string> destroyed;
+    List list;
+    List::Node* a = add(list, destroyed, "a");
+    List::Node* b = list.append(std::make_unique<Noted>(destroyed, "b"));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(a->next, b);
+    EXPECT_EQ(b->previous, a);
+    EXPECT_EQ(list.tail(), b);
+    EXPECT_EQ(list.append(std::unique_ptr<Noted>()), nullptr);
+    EXPECT_EQ(list.tail(), b);
+    list.remove(b);
+    EXPECT_EQ(a->next, nullptr);
+    EXPECT_EQ(list.tail(), a);
+}
+
+TEST(ObjectList, AVeryLongListIsDestroyedWithoutRunningOutOfStack) {
+    std::vector<std::string> destroyed;
+    {
+        List list;
+        for (int i = 0; i < 200000; ++i)
+            list.append(std::make_unique<Noted>(destroyed, ""));
+    }
+    EXPECT_EQ(destroyed.size(), 200000u);
+}
+
 }  // namespace
 }  // namespace cindervane

@@ -11,22 +11,20 @@ namespace {
 
 std::vector<std::int32_t> ids(const SheetCatalogue& catalogue) {
     std::vector<std::int32_t> result;
-    for (SheetEntry* entry = catalogue.head(); entry; entry = entry->next) {
-        if (entry->next) {
-            EXPECT_EQ(entry->next->previous, entry);
+    for (SheetCatalogue::Node* node = catalogue.head(); node; node = node->next) {
+        if (node->next) {
+            EXPECT_EQ(node->next->previous, node);
         }
-        result.push_back(entry->id);
+        result.push_back(node->object->id);
     }
     return result;
 }
 
-SheetEntry* append(SheetCatalogue& catalogue, std::int32_t id, SpriteSheet* sheet) {
+SheetCatalogue::Node* append(SheetCatalogue& catalogue, std::int32_t id, SpriteSheet* sheet) {
     auto entry = std::make_unique<SheetEntry>();
     entry->id = id;
     entry->sheet = sheet;
-    SheetEntry* kept = entry.get();
-    catalogue.append(std::move(entry));
-    return kept;
+    return catalogue.append(std::move(entry));
 }
 
 TEST(SheetCatalogue, FindReturnsTheFirstEntryWithTheIdFromTheHead) {
@@ -35,8 +33,8 @@ TEST(SheetCatalogue, FindReturnsTheFirstEntryWithTheIdFromTheHead) {
     SheetCatalogue catalogue;
     append(catalogue, 24, &first);
     append(catalogue, 25, nullptr);
-    SheetEntry* later = append(catalogue, 24, &second);
-    SheetEntry* found = later;
+    SheetCatalogue::Node* later = append(catalogue, 24, &second);
+    SheetEntry* found = later->object.get();
     ASSERT_TRUE(catalogue.find(24, found));
     EXPECT_EQ(found->sheet, &first);
     EXPECT_FALSE(catalogue.find(26, found));
@@ -48,9 +46,9 @@ TEST(SheetCatalogue, FindReturnsTheFirstEntryWithTheIdFromTheHead) {
 TEST(SheetCatalogue, RemovingUnlinksAndFreesTheEntryButNotItsSheet) {
     SpriteSheet sheet(nullptr);
     SheetCatalogue catalogue;
-    SheetEntry* head = append(catalogue, 1, &sheet);
-    SheetEntry* middle = append(catalogue, 2, &sheet);
-    SheetEntry* tail = append(catalogue, 3, &sheet);
+    SheetCatalogue::Node* head = append(catalogue, 1, &sheet);
+    SheetCatalogue::Node* middle = append(catalogue, 2, &sheet);
+    SheetCatalogue::Node* tail = append(catalogue, 3, &sheet);
     catalogue.remove(middle);
     EXPECT_EQ(ids(catalogue), (std::vector<std::int32_t>{1, 3}));
     catalogue.remove(tail);

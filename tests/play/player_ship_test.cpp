@@ -56,8 +56,12 @@ TEST_F(ShipTest, IsPlacedOnThePanelStillAndLevelWithItsVariantsLayout) {
 
 // Leaves an id out of a catalogue, as if its sheet had never been listed.
 void unlist(SheetCatalogue& catalogue, std::int32_t id) {
-    SheetEntry* entry = nullptr;
-    if (catalogue.find(id, entry)) catalogue.remove(entry);
+    for (SheetCatalogue::Node* node = catalogue.head(); node; node = node->next) {
+        if (node->object && node->object->id == id) {
+            catalogue.remove(node);
+            return;
+        }
+    }
 }
 
 TEST(ShipPictures, EveryMissingPictureIsReportedInTheStagesOwnWords) {

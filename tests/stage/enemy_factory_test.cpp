@@ -110,6 +110,48 @@ TEST_F(Factory, TheScreenShowsABossWarningAndTheFastScrollOfWhatCameOn) {
     EXPECT_EQ(field.state.flow.scrollSpeed, 9);
 }
 
+// Built ahead of time, the pooled enemy still draws its coins' drift and speed from the
+// game's chance when it comes on: the game goes on exactly as if it had been built then.
+TEST_F(Factory, APooledEnemyComesOnAsOneBuiltAtThatMomentWould) {
+    const std::initializer_list<SpawnEntry> rows = {
+        {4, 3, 0, 40, -20, 0, 1, 0}, {28, 3, 0, 10, -150, 0, 1, 0}, {7, 4, 0, 20, -80, 0, 1, 2}};
+    PlayField built;
+    setTable(rows);
+    int i = 0;
+    for (const SpawnEntry& row : rows)
+        built.state.field.spawnTable[i++] = row;
+    built.state.field.spawnCount = i;
+    fillEnemyPool(field.state.field);
+    field.state.run.random.reseed(99);
+    built.state.run.random.reseed(99);
+
+    for (int tick = 1; tick <= 4; ++tick) {
+        spawnDue(field.state.field, field.state.run, tick);
+        spawnDue(built.state.field, built.state.run, tick);
+    }
+    EXPECT_EQ(field.state.run.random.state(), built.state.run.random.state());
+    auto* pooled = field.state.field.enemies.head();
+    auto* fresh = built.state.field.enemies.head();
+    int enemies = 0;
+    for (; pooled && fresh; pooled = pooled->next, fresh = fresh->next, ++enemies) {
+        const Enemy& a = *pooled->object;
+        const Enemy& b = *fresh->object;
+        EXPECT_EQ(a.getKind(), b.getKind());
+        EXPECT_EQ(a.getX(), b.getX());
+        ASSERT_EQ(a.getCoinCount(), b.getCoinCount());
+        for (int c = 0; c < a.getCoinCount(); ++c) {
+            EXPECT_EQ(a.coin(c)->getDirX(), b.coin(c)->getDirX()) << a.getKind() << " " << c;
+            EXPECT_EQ(a.coin(c)->getSpeedY(), b.coin(c)->getSpeedY()) << a.getKind() << " " << c;
+        }
+    }
+    EXPECT_EQ(enemies, 3);
+    EXPECT_EQ(pooled, nullptr);
+    EXPECT_EQ(fresh, nullptr);
+    // Each pooled enemy comes on once; the pool is empty for the rows that fired.
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(field.state.field.enemyPool[row], nullptr) << row;
+}
+
 TEST_F(Factory, TheBoxTakesTheRowsItemKind) {
     TestEnemyLayout carrier;
     carrier.box = true;

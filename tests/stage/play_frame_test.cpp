@@ -10,6 +10,7 @@
 #include "../enemies/test_enemy.h"
 #include "../play/play_field.h"
 #include "shell/ship_upgrades.h"
+#include "stage/enemy_factory.h"
 #include "stage/make_player_ship.h"
 
 namespace cindervane {
@@ -285,6 +286,30 @@ TEST_F(PlayFrameTest, AFrameAsksTheHeapForNothingWhateverHappensInIt) {
         frame();
     EXPECT_EQ(allocationCount(), before);
     EXPECT_FALSE(next.isAlive());
+}
+
+TEST_F(PlayFrameTest, FramesInWhichTheTimetableBringsEnemiesOnAskTheHeapForNothing) {
+    ship->keyUp(4);
+    const SpawnEntry rows[] = {{4, 3, 0, 40, -20, 0, 1, 0},
+                               {7, 3, 0, 120, -80, 0, 1, 2},
+                               {28, 4, 0, 10, -150, 0, 1, 0},
+                               {4, 5, 0, 160, -20, 0, 1, 0}};
+    int count = 0;
+    for (const SpawnEntry& row : rows)
+        field.state.field.spawnTable[count++] = row;
+    field.state.field.spawnCount = count;
+    fillEnemyPool(field.state.field);
+    frame();  // the first frame starts what a stage's first frame starts
+    const long long before = allocationCount();
+    for (int i = 0; i < 5; ++i)
+        frame();
+    EXPECT_EQ(allocationCount(), before);
+    int listed = 0;
+    for (auto* node = field.state.field.enemies.head(); node; node = node->next)
+        ++listed;
+    EXPECT_EQ(listed, count);
+    // The boss came on at tick 4; its warning counted down in ticks 4, 5 and 6.
+    EXPECT_EQ(field.state.flow.bossWarning, 75 - 3);
 }
 
 }  // namespace

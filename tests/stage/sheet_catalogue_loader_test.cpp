@@ -92,9 +92,10 @@ TEST_F(SheetCatalogueLoader, LoadsEveryRowInTableOrderWithItsFramesAndVisibleFla
     EXPECT_TRUE(host.messageBoxes().empty());
     EXPECT_EQ(state.run.catalogueSheets.size(), 99u);
     for (const Catalogue& catalogue : kCatalogues) {
-        SheetEntry* entry = (state.run.*catalogue.list).head();
+        SheetCatalogue::Node* node = (state.run.*catalogue.list).head();
         for (const SheetRow& row : catalogue.rows) {
-            ASSERT_NE(entry, nullptr) << catalogue.name;
+            ASSERT_NE(node, nullptr) << catalogue.name;
+            const SheetEntry* entry = node->object.get();
             EXPECT_EQ(entry->id, row.id) << catalogue.name;
             const SpriteSheet& sheet = *entry->sheet;
             EXPECT_EQ(sheet.frameCount(), row.frames) << row.symbol;
@@ -103,9 +104,9 @@ TEST_F(SheetCatalogueLoader, LoadsEveryRowInTableOrderWithItsFramesAndVisibleFla
             EXPECT_EQ(sheet.visible(), catalogue.visible) << row.symbol;
             EXPECT_EQ(sheet.targetDC(), &backDC);
             EXPECT_TRUE(sheet.image()->path().ends_with(row.file)) << row.symbol;
-            entry = entry->next;
+            node = node->next;
         }
-        EXPECT_EQ(entry, nullptr) << catalogue.name;
+        EXPECT_EQ(node, nullptr) << catalogue.name;
     }
 }
 
@@ -119,7 +120,12 @@ TEST_F(SheetCatalogueLoader, Id26FindsTheSecondOwlionLeaderNotId24s) {
     EXPECT_NE(second->sheet, leader->sheet);
     EXPECT_EQ(second->id, 26);
     EXPECT_TRUE(second->sheet->image()->path().ends_with("S0027.BAI"));
-    EXPECT_EQ(leader->next->next, second);  // id 25 lies between
+    // Id 25 lies between.
+    SheetCatalogue::Node* node = state.run.craftSheets.head();
+    while (node && node->object.get() != leader)
+        node = node->next;
+    ASSERT_TRUE(node && node->next && node->next->next);
+    EXPECT_EQ(node->next->next->object.get(), second);
 }
 
 TEST_F(SheetCatalogueLoader, AMissingPictureIsReportedWithItsRowsMessageAndStillListed) {
