@@ -1,8 +1,8 @@
 // A whole stage flown without a mouse: the program in its window (SDL's dummy video driver),
-// the expert autopilot's hand on the arrow keys or on a gamepad, from the stage 1 intro through
-// the boss to the stage-clear caption, the shop and on. Menus and captions are tapped by
-// walking the pointer there. It plays at the real pace, so it has the label `long`. The
-// session's recording holds only what the keys or the pad gave the game, and replays.
+// the expert autopilot's hand on the arrow keys or on a gamepad, from the stage 1 intro (tapped
+// away by walking the pointer there) through the boss until the stage is cleared. It plays at
+// the real pace, so it has the label `long`. The session's recording holds only what the keys
+// or the pad gave the game, and replays.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -35,7 +35,6 @@ void clearsStageOne(const std::string& hand) {
     ASSERT_FALSE(game["stages"].empty());
     EXPECT_EQ(game["stages"][0]["stage"], 1);
     EXPECT_TRUE(game["stages"][0]["cleared"]) << game["stages"][0].dump();
-    EXPECT_GE(game["longestStage"], 2) << "the shop and the next intro were tapped through";
 
     const std::string replay = std::string(CINDERVANE_PROGRAM) + " --headless --script " +
                                session.string() + " --data-dir " +
