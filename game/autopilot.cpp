@@ -46,6 +46,13 @@ constexpr std::int32_t kChargeHoldLimit = 30;
 // many pixels away or closer.
 constexpr std::int32_t kHeavyBodyShare = 8;
 constexpr int kHeavyBodyRange = 100;
+// A full charge bar and the beam after it keep the ship at a third of its speed, and the beam
+// rules out the roll, for a hundred frames and more: a body that would end the ship on a ram
+// (it has the ship's full hit points or more) is watched for within this many pixels, about
+// what one weaving across the screen covers meanwhile, and no charge is begun for this many
+// frames after one was seen, as such bodies come in waves.
+constexpr int kLethalBodyRange = 200;
+constexpr std::int32_t kLethalBodyMemory = 300;
 // Frames a boss is watched before it is trusted not to dash.
 constexpr std::int32_t kBossStudyFrames = 300;
 constexpr std::string_view kNick = "BOT";
@@ -263,15 +270,16 @@ void Autopilot::steer(GameState& state, const PlayerShip& ship) {
     }
 }
 
-bool Autopilot::heavyBodyNear(const GameState& state, const PlayerShip& ship) const {
+bool Autopilot::heavyBodyNear(const GameState& state, const PlayerShip& ship, int range,
+                              std::int32_t share, std::int32_t hp) const {
     const platform::Rect box = ship.hitBox();
     for (auto* node = state.field.enemies.head(); node; node = node->next) {
         const Enemy* enemy = node->object.get();
         if (!enemy || enemy->isBoss() || !enemy->isAlive() || !enemy->sheet()) continue;
-        if (enemy->getHp() * kHeavyBodyShare < ship.getHp()) continue;
+        if (enemy->getHp() * share < hp) continue;
         const platform::Rect body = enemy->hitBox();
-        if (body.right > box.left - kHeavyBodyRange && body.left < box.right + kHeavyBodyRange &&
-            body.bottom > box.top - kHeavyBodyRange && body.top < box.bottom + kHeavyBodyRange)
+        if (body.right > box.left - range && body.left < box.right + range &&
+            body.bottom > box.top - range && body.top < box.bottom + range)
             return true;
     }
     return false;
@@ -297,11 +305,18 @@ void Autopilot::useButtons(GameState& state) {
     // near a heavy body, a slow ship is a lost ship: no charge is begun there, and a charge
     // too small for the beam is let go before it slows the ship.
     const bool slowIsRisky =
-        skill_.watchesGuns && ((bossNear_ && (bossDashes_ || bossWatched_ < kBossStudyFrames)) ||
-                               heavyBodyNear(state, ship));
+        skill_.watchesGuns &&
+        ((bossNear_ && (bossDashes_ || bossWatched_ < kBossStudyFrames)) ||
+         heavyBodyNear(state, ship, kHeavyBodyRange, kHeavyBodyShare, ship.getHp()));
+    // While bodies that would end the ship come by, the beam waits: a slow ship that cannot
+    // roll would be caught by the next of them.
+    if (heavyBodyNear(state, ship, kLethalBodyRange, 1, ship.getFullHp()))
+        lethalBodySeenAt_ = frame_;
+    const bool beamIsRisky = skill_.watchesGuns && lethalBodySeenAt_ >= 0 &&
+                             frame_ - lethalBodySeenAt_ <= kLethalBodyMemory;
     if (!ship.isCharging()) {
         chargeHeld_ = 0;
-        if (ship.getChargeLevel() == 0 && ship.powerBarFull() && !slowIsRisky)
+        if (ship.getChargeLevel() == 0 && ship.powerBarFull() && !slowIsRisky && !beamIsRisky)
             press(state, kChargeKey);
         return;
     }

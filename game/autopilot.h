@@ -146,8 +146,10 @@ class Autopilot {
     void choosePlan(const PlayerShip& ship, const Goal& goal);
     void steer(GameState& state, const PlayerShip& ship);
     void useButtons(GameState& state);
-    // A heavy body near enough to meet a slow ship: then the ship is kept fast.
-    bool heavyBodyNear(const GameState& state, const PlayerShip& ship) const;
+    // A body within range pixels of the ship, near enough to meet it while it is slow, whose
+    // hit points times share are hp or more.
+    bool heavyBodyNear(const GameState& state, const PlayerShip& ship, int range,
+                       std::int32_t share, std::int32_t hp) const;
 
     AutopilotSettings settings_;
     Skill skill_;
@@ -179,6 +181,9 @@ class Autopilot {
     std::int32_t bossWatched_ = 0;
     // Frames the charge bar has been full without the beam being let go.
     std::int32_t chargeHeld_ = 0;
+    // The frame it last saw a body that a ram would end the ship on, near enough to come at it
+    // while the beam is out: they come in waves, so no charge is begun for a while after.
+    std::int32_t lethalBodySeenAt_ = -1;
     // Frames since the stage's boss fell.
     std::int32_t clearedFrames_ = 0;
     // This frame's threats; made once with the autopilot, so a frame allocates nothing.

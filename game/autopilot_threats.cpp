@@ -133,6 +133,12 @@ void Autopilot::addBody(const Enemy& enemy, std::int32_t fullHp) {
         const int vy = std::clamp(velocity.y + turn.y * kTurnFrames, -kMaxBodySpeed, kMaxBodySpeed);
         addThreat(padded, vx, vy, cost, true, 0, true, spread);
     }
+    // A weaving body (one swerving sideways) turns back the way it came once its weave has
+    // gone round, all at once, at the foot of the screen: one that would be past the foot
+    // within the look-ahead is also looked for flying back up.
+    if (!enemy.isBoss() && skill_.bodySpread > 0 && turn.x != 0 && velocity.y > 0 &&
+        box.bottom + velocity.y * skill_.lookAhead > kScreenHeight)
+        addThreat(padded, velocity.x, -velocity.y, cost, true, 0, true, spread);
     // A boss seen dashing may dash again: being slow near it is dangerous.
     if (enemy.isBoss() && std::abs(velocity.y) >= kChargeSpeedY) bossDashes_ = true;
     // A boss out of its first phase may charge: a practised hand keeps out of the lanes it

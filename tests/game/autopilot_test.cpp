@@ -1,6 +1,7 @@
 // The autopilot's hand on a started game: through the screens, auto fire, the refill
 // corner, dodging a shot and rolling out of one it cannot dodge, leaving the column of a gun
-// winding up, keeping the ship fast near a boss, and the nick it enters.
+// winding up, keeping the ship fast near a boss and while bodies a ram would end it on come
+// by, and the nick it enters.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -176,6 +177,35 @@ TEST_F(AutopilotTest, BeginsNoChargeNearABossItHasNotWatchedLongButDoesAwayFromI
     };
     EXPECT_TRUE(charges(false));
     EXPECT_FALSE(charges(true)) << "it may dash, and a slow ship cannot get out of its way";
+}
+
+TEST_F(AutopilotTest, BeginsNoChargeWhileBodiesThatARamWouldEndTheShipOnComeBy) {
+    // A body out of the ship's reach for now, standing still; a charge is then tried each
+    // frame for a while after it has gone.
+    const auto firstChargeAfter = [this](std::int32_t hp) {
+        startPlay();
+        PlayerShip& ship = *state.field.ship;
+        TestEnemyLayout layout;
+        layout.hp = hp;
+        TestEnemy& body = spawnTestEnemy(state, layout, 0, ship.getY() - 170);
+        body.setDirX(0);
+        body.setDirY(0);
+        Autopilot pilot;
+        ship.setPower(100);
+        step(pilot, 3);
+        if (ship.isCharging()) return 0;
+        body.setAlive(false);
+        for (int frame = 1; frame <= 600; ++frame) {
+            ship.setPower(100);
+            step(pilot);
+            if (ship.isCharging()) return frame;
+        }
+        return -1;
+    };
+    EXPECT_EQ(firstChargeAfter(500), 0) << "a light body is no reason to wait";
+    const int wait = firstChargeAfter(state.field.ship->getFullHp() * 2);
+    EXPECT_GT(wait, 100) << "the beam would keep the ship slow while the next one comes";
+    EXPECT_LT(wait, 600) << "the charge is begun again once they have stopped coming";
 }
 
 TEST_F(AutopilotTest, GivesUpAfterGameOverAndEntersTheNickBot) {
