@@ -45,7 +45,7 @@ void Enemy::setPart(int slot, std::unique_ptr<Enemy> part) {
 }
 
 bool Enemy::draw() {
-    if (!alive_ || !sheet()) return false;
+    if (!isAlive() || !sheet()) return false;
     if (offScreen()) return true;
     syncSprite();
     drawSyncedFrame(hitFlash_ && !isBoss_);
@@ -54,14 +54,14 @@ bool Enemy::draw() {
 }
 
 void Enemy::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
-        if (y_ >= kScreenHeight + 1 || x_ < -width()) {
-            alive_ = false;
-            age_ = 0;
-        } else if (x_ >= kScreenWidth + 1) {
+        if (getY() >= kScreenHeight + 1 || getX() < -width()) {
+            setAlive(false);
+            setAge(0);
+        } else if (getX() >= kScreenWidth + 1) {
             // An enemy above the screen stays alive: most enter from there.
-            alive_ = false;
+            setAlive(false);
         }
     }
     updateOwned();
@@ -81,8 +81,8 @@ void Enemy::placeParts() {
     for (int i = 0; i < partCount_; ++i) {
         Enemy* piece = parts_[i].get();
         if (!piece || !piece->isAlive()) continue;
-        piece->setX(x_);
-        piece->setY(y_);
+        piece->setX(getX());
+        piece->setY(getY());
     }
 }
 
@@ -123,7 +123,7 @@ void Enemy::dropBox() {
     if (boxCount_ < 1 || !box_) return;
     box_->setAlive(true);
     box_->centreOn(*this);
-    if (y_ < 0) box_->setY(0);
+    if (getY() < 0) box_->setY(0);
 }
 
 void Enemy::drawAsPart() {
@@ -152,14 +152,14 @@ void Enemy::drawWithParts() {
 }
 
 bool Enemy::isFinished() const {
-    if (alive_ || (explosion_ && explosion_->isAlive()) || anyShotAlive()) return false;
+    if (isAlive() || (explosion_ && explosion_->isAlive()) || anyShotAlive()) return false;
     if (boxCount_ > 0 && box_ && box_->isAlive()) return false;
     for (int i = 0; i < coinCount_; ++i)
         if (coins_[i] && coins_[i]->isAlive()) return false;
     for (int i = 0; i < partCount_; ++i) {
         const Enemy* piece = parts_[i].get();
         if (!piece) continue;
-        if (piece->alive_ || (piece->explosion_ && piece->explosion_->isAlive()) ||
+        if (piece->isAlive() || (piece->explosion_ && piece->explosion_->isAlive()) ||
             piece->anyShotAlive())
             return false;
         for (int j = 0; j < piece->coinCount_; ++j)

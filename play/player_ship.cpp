@@ -51,16 +51,16 @@ std::int32_t levelIndex(std::int32_t level) {
 
 PlayerShip::PlayerShip(ShipVariant variant) : variant_(variant) {
     const ShipVariantRow& row = shipVariantRow(variant);
-    kind_ = static_cast<std::int32_t>(variant);
+    setKind(static_cast<std::int32_t>(variant));
     fullHp_ = row.fullHp;
     hp_ = row.fullHp;
     evadeCap_ = row.evadeCap;
     evadeBar_ = row.evadeCap;
     auraX_ = row.auraX;
     auraY_ = row.auraY;
-    frameDelay_ = 5;
-    angle_ = 360;
-    alive_ = true;
+    setFrameDelay(5);
+    setAngleUnchecked(360);
+    setAlive(true);
     buildGuns(row);
     buildHyperGuns(row);
 
@@ -139,18 +139,18 @@ void PlayerShip::steerTo(std::int32_t px, std::int32_t py) {
     steering_ = true;
     targetX_ = px;
     targetY_ = py;
-    const std::int32_t cx = x_ + width() / 2;
-    const std::int32_t cy = y_ + height() / 2;
-    if (cx > px) dirX_ = -1;
-    if (cx < px) dirX_ = 1;
-    if (cy > py) dirY_ = -1;
-    if (cy < py) dirY_ = 1;
+    const std::int32_t cx = getX() + width() / 2;
+    const std::int32_t cy = getY() + height() / 2;
+    if (cx > px) setDirX(-1);
+    if (cx < px) setDirX(1);
+    if (cy > py) setDirY(-1);
+    if (cy < py) setDirY(1);
 }
 
 void PlayerShip::stopSteering() {
     steering_ = false;
-    dirX_ = 0;
-    dirY_ = 0;
+    setDirX(0);
+    setDirY(0);
 }
 
 void PlayerShip::keyDown(KeyIndex key) {
@@ -178,7 +178,7 @@ void PlayerShip::keyUp(KeyIndex key) {
     } else if (key == kKeyB) {
         if (evadeBarFull() && chargeLevel_ < 1 && !evading_) {
             evading_ = true;
-            frame_ = kRollFrame;
+            setFrameUnchecked(kRollFrame);
         }
     }
 }
@@ -186,14 +186,14 @@ void PlayerShip::keyUp(KeyIndex key) {
 // The frame.
 
 void PlayerShip::update() {
-    if (alive_) {
+    if (isAlive()) {
         fillCharge();
         refillPower();
         if (steering_) steer();
-        y_ += speedY_ * dirY_;
-        x_ += speedX_ * dirX_;
+        setY(getY() + getSpeedY() * getDirY());
+        setX(getX() + getSpeedX() * getDirX());
         // Held above the panel; x is kept on screen by the stylus target alone.
-        y_ = std::clamp(y_, 0, std::max(0, kBottomLimit - height()));
+        setY(std::clamp(getY(), 0, std::max(0, kBottomLimit - height())));
         if (tickAnimation() != 0) {
             if (chargeLevel_ > 0) {
                 drainCharge();
@@ -222,10 +222,10 @@ void PlayerShip::refillPower() {
 }
 
 void PlayerShip::steer() {
-    const std::int32_t third = speedCapX_ / 3;
-    const std::int32_t thirdY = speedCapY_ / 3;
-    const std::int32_t cx = x_ + width() / 2;
-    const std::int32_t cy = y_ + height() / 2;
+    const std::int32_t third = getSpeedCapX() / 3;
+    const std::int32_t thirdY = getSpeedCapY() / 3;
+    const std::int32_t cx = getX() + width() / 2;
+    const std::int32_t cy = getY() + height() / 2;
     if (chargeBarFull() || hyperFiring_) {
         setSpeedX(third);
         setSpeedY(thirdY);
@@ -236,11 +236,11 @@ void PlayerShip::steer() {
             if (distance >= 10) return 2 * part;
             return part;
         };
-        setSpeedX(speedFor(std::abs(cx - targetX_), speedCapX_, third));
-        setSpeedY(speedFor(std::abs(cy - targetY_), speedCapY_, thirdY));
+        setSpeedX(speedFor(std::abs(cx - targetX_), getSpeedCapX(), third));
+        setSpeedY(speedFor(std::abs(cy - targetY_), getSpeedCapY(), thirdY));
     }
-    if (cx - speedX_ < targetX_ && targetX_ < cx + speedX_) dirX_ = 0;
-    if (cy - speedY_ < targetY_ && targetY_ < cy + speedY_) dirY_ = 0;
+    if (cx - getSpeedX() < targetX_ && targetX_ < cx + getSpeedX()) setDirX(0);
+    if (cy - getSpeedY() < targetY_ && targetY_ < cy + getSpeedY()) setDirY(0);
 }
 
 void PlayerShip::drainCharge() {
@@ -256,7 +256,7 @@ void PlayerShip::drainCharge() {
 void PlayerShip::rollAndBank() {
     if (evading_) {
         // The roll runs from frame 6 through the last frame, round to 0 and stops at 3.
-        if (frame_ == kLevelFrame) {
+        if (getFrame() == kLevelFrame) {
             evadeBar_ = 0;
             evading_ = false;
         } else {
@@ -267,20 +267,20 @@ void PlayerShip::rollAndBank() {
     evadeTick_ = (evadeTick_ + 1) % evadeDelay_;
     if (evadeTick_ == 0) evadeBar_ = evadeBarFull() ? evadeCap_ : evadeBar_ + 2;
     // Frames 0 to 2 bank left, 3 is level, 4 to 6 bank right.
-    const std::int32_t third = speedCapX_ / 3;
-    if (dirX_ > 0) {
-        frame_ = speedX_ > 2 * third ? 6 : speedX_ > third ? 5 : 4;
-    } else if (dirX_ < 0) {
-        frame_ = speedX_ > 2 * third ? 0 : speedX_ > third ? 1 : 2;
-    } else if (frame_ > kLevelFrame) {
+    const std::int32_t third = getSpeedCapX() / 3;
+    if (getDirX() > 0) {
+        setFrameUnchecked(getSpeedX() > 2 * third ? 6 : getSpeedX() > third ? 5 : 4);
+    } else if (getDirX() < 0) {
+        setFrameUnchecked(getSpeedX() > 2 * third ? 0 : getSpeedX() > third ? 1 : 2);
+    } else if (getFrame() > kLevelFrame) {
         prevFrame();
-    } else if (frame_ < kLevelFrame) {
+    } else if (getFrame() < kLevelFrame) {
         nextFrame();
     }
 }
 
 void PlayerShip::fire() {
-    if (!alive_) {
+    if (!isAlive()) {
         clearHyperBeam();
         autoFire_ = false;
         hyperFiring_ = false;
@@ -304,8 +304,8 @@ void PlayerShip::fire() {
 
 void PlayerShip::updateShots() {
     if (aura_->isAlive()) {
-        aura_->setX(x_ + auraX_);
-        aura_->setY(y_ + auraY_);
+        aura_->setX(getX() + auraX_);
+        aura_->setY(getY() + auraY_);
         aura_->animate();
     } else {
         aura_->setFrame(0);
@@ -319,7 +319,7 @@ void PlayerShip::updateShots() {
 }
 
 void PlayerShip::die() {
-    alive_ = false;
+    setAlive(false);
     explosion_->centreOn(*this);
     explosion_->setAlive(true);
     explosion_->setFrame(0);
@@ -335,8 +335,8 @@ void PlayerShip::fireHyperBeam() {
     for (int i = 0; i < hyperGunCount_; ++i) {
         Gun* beam = hyperGuns_[i].get();
         if (!beam || !beam->isEnabled()) continue;
-        std::int32_t segmentX = x_ + beam->getOffsetX();
-        std::int32_t segmentY = y_ + beam->getOffsetY();
+        std::int32_t segmentX = getX() + beam->getOffsetX();
+        std::int32_t segmentY = getY() + beam->getOffsetY();
         for (int j = 0; j < beam->getProjectileCount(); ++j) {
             Projectile* segment = beam->projectile(j);
             if (!segment) continue;

@@ -7,21 +7,21 @@ namespace cindervane {
 
 Boss::Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t speedY,
            std::int32_t coins, RandomGenerator& random) {
-    kind_ = kind;
+    setKind(kind);
     isBoss_ = true;
     invulnerable_ = true;
-    alive_ = true;
-    frame_ = 0;
+    setAlive(true);
+    setFrameUnchecked(0);
     setAngle(0);
-    age_ = 0;
-    frameDelay_ = 2;
+    setAge(0);
+    setFrameDelay(2);
     fullHp_ = hp;
     hp_ = hp;
     setSpeedX(speedX);
     setSpeedY(speedY);
-    pattern_ = 0;
-    dirX_ = 0;
-    dirY_ = 1;
+    setPattern(0);
+    setDirX(0);
+    setDirY(1);
     setCoinCount(coins);
     for (int c = 0; c < coinCount_; ++c)
         coins_[c] = std::make_unique<Coin>(kCoinKind, random);
@@ -36,7 +36,7 @@ void Boss::plate(std::int32_t armor) {
 
 void Boss::fireGuns(int first, int last) {
     for (int g = first; g <= last; ++g)
-        if (Gun* each = gun(g)) each->fire(x_, y_);
+        if (Gun* each = gun(g)) each->fire(getX(), getY());
 }
 
 }  // namespace cindervane

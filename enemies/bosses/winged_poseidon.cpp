@@ -72,17 +72,17 @@ void WingedPoseidon::showRightWing() {
     const std::int32_t wingX = parts_[kRightWing]->getX();
     // First it slides left until the wing is near the screen's left edge.
     if (phaseTimer_ == 0 && wingX > -30) {
-        dirX_ = -1;
+        setDirX(-1);
         return;
     }
     phaseTimer_ += 1;
     if (phaseTimer_ >= kShowFrames) {
-        pattern_ = 0;
+        setPattern(0);
         phaseTimer_ = 0;
     } else if (wingX < -30) {
-        dirX_ = 1;
+        setDirX(1);
     } else if (wingX + width() - 30 > 270) {
-        dirX_ = -1;
+        setDirX(-1);
     }
 }
 
@@ -90,17 +90,17 @@ void WingedPoseidon::showLeftWing() {
     const Enemy& wing = *parts_[kLeftWing];
     // First it slides right until the wing's right edge is near the screen's right edge.
     if (phaseTimer_ == 0 && wing.getX() + wing.width() < 270) {
-        dirX_ = 1;
+        setDirX(1);
         return;
     }
     phaseTimer_ += 1;
     if (phaseTimer_ >= kShowFrames) {
-        pattern_ = 0;
+        setPattern(0);
         phaseTimer_ = 0;
     } else if (wing.getX() < -60) {
-        dirX_ = 1;
+        setDirX(1);
     } else if (width() + wing.getX() > 270) {
-        dirX_ = -1;
+        setDirX(-1);
     }
 }
 

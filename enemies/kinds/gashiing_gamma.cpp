@@ -18,11 +18,11 @@ GashiingGamma::GashiingGamma(RandomGenerator& random) : OrdinaryEnemy(kType, 1, 
 
 void GashiingGamma::script() {
     if (!target_) return;
-    if (age_ == 20) {
+    if (getAge() == 20) {
         stop();
         fire();
     }
-    if (age_ == 30) {
+    if (getAge() == 30) {
         fire();
         steering_ = true;
         heading_ = 0;  // it faces down, as it is drawn

@@ -9,15 +9,15 @@ namespace cindervane {
 
 OrdinaryEnemy::OrdinaryEnemy(std::int32_t type, std::int32_t frameDelay,
                              std::span<const EnemyGunRow> guns, RandomGenerator& random) {
-    kind_ = type;
-    alive_ = true;
-    frame_ = 0;
+    setKind(type);
+    setAlive(true);
+    setFrameUnchecked(0);
     setAngle(0);
-    age_ = 0;
-    frameDelay_ = frameDelay;
-    pattern_ = 0;
-    dirX_ = 0;
-    dirY_ = 1;
+    setAge(0);
+    setFrameDelay(frameDelay);
+    setPattern(0);
+    setDirX(0);
+    setDirY(1);
     if (const EnemyType* row = findEnemyType(type)) {
         fullHp_ = row->hitPoints;
         hp_ = row->hitPoints;
@@ -37,20 +37,20 @@ OrdinaryEnemy::OrdinaryEnemy(std::int32_t type, std::int32_t frameDelay,
 }
 
 void OrdinaryEnemy::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
         if (leavesNow()) leaveSilently();
     }
-    if (alive_) {
+    if (isAlive()) {
         if (animates_) animate();
-        ++age_;
+        setAge(getAge() + 1);
         if (scriptRuns()) script();
     }
     updateOwned();
 }
 
 void OrdinaryEnemy::fireGun(int slot) {
-    if (Gun* chosen = gun(slot); chosen && slot < gunCount_) chosen->fire(x_, y_);
+    if (Gun* chosen = gun(slot); chosen && slot < gunCount_) chosen->fire(getX(), getY());
 }
 
 void OrdinaryEnemy::fireGuns(int first, int last) {

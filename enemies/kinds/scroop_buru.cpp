@@ -12,18 +12,18 @@ ScroopBuru::ScroopBuru(std::int32_t type, RandomGenerator& random) : Dasher(type
 }
 
 void ScroopBuru::script() {
-    if (steering_ && y_ >= -10) aimAtTarget(*this);
-    if (y_ < 0 || !target_) return;
-    if (age_ == 20) {
+    if (steering_ && getY() >= -10) aimAtTarget(*this);
+    if (getY() < 0 || !target_) return;
+    if (getAge() == 20) {
         stop();
         setAngle(targetAngle_);
     }
-    if (age_ == 30) {
+    if (getAge() == 30) {
         lockOn();
         steering_ = false;
         setAngle(targetAngle_);
     }
-    if (age_ >= 35) {
+    if (getAge() >= 35) {
         dashStep();
         setAngle(targetAngle_);
     }

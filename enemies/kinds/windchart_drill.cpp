@@ -19,8 +19,8 @@ WindchartDrill::WindchartDrill(RandomGenerator& random) : OrdinaryEnemy(kType, 1
 void WindchartDrill::script() {
     if (steering_) aimAtTarget(*this);
     if (!target_) return;
-    if (age_ == 30) stop();
-    if (age_ == 40) {
+    if (getAge() == 30) stop();
+    if (getAge() == 40) {
         steering_ = false;
         fire();
         const EightWay way = eightWayOfDrawingAngle(targetAngle_);

@@ -37,13 +37,13 @@ struct TestEnemyLayout {
 class TestEnemy : public Enemy {
   public:
     TestEnemy(const TestEnemyLayout& layout, RandomGenerator& random) {
-        kind_ = layout.kind;
-        alive_ = true;
+        setKind(layout.kind);
+        setAlive(true);
         fullHp_ = layout.hp;
         hp_ = layout.hp;
         scoreValue_ = layout.scoreValue;
         isBoss_ = layout.boss;
-        dirY_ = 1;
+        setDirY(1);
         gunCount_ = layout.guns;
         for (int g = 0; g < layout.guns; ++g) {
             auto gun = std::make_unique<Gun>();
