@@ -4,7 +4,7 @@
 namespace cindervane {
 
 Enemy::Enemy() {
-    autoFire_ = true;
+    setAutoFire(true);
 }
 
 Enemy::~Enemy() {
@@ -48,8 +48,8 @@ bool Enemy::draw() {
     if (!isAlive() || !sheet()) return false;
     if (offScreen()) return true;
     syncSprite();
-    drawSyncedFrame(hitFlash_ && !isBoss_);
-    hitFlash_ = false;
+    drawSyncedFrame(getHitFlash() && !isBoss_);
+    setHitFlash(false);
     return true;
 }
 
@@ -93,7 +93,7 @@ void Enemy::updateCoinsAndShots() {
 }
 
 void Enemy::updateOwned() {
-    if (explosion_) explosion_->stepOnce();
+    if (explosion()) explosion()->stepOnce();
     if (boxCount_ > 0 && box_) box_->updateBox();
     updateCoinsAndShots();
     for (int i = 0; i < partCount_; ++i) {
@@ -128,7 +128,7 @@ void Enemy::dropBox() {
 
 void Enemy::drawAsPart() {
     draw();
-    if (explosion_) explosion_->draw();
+    if (explosion()) explosion()->draw();
     for (int i = 0; i < coinCount_; ++i)
         if (Coin* piece = coins_[i].get()) piece->draw();
     drawShots();
@@ -140,7 +140,7 @@ void Enemy::drawWithParts() {
         if (piece && piece->partLayer_ == 1) piece->drawAsPart();
     }
     draw();
-    if (explosion_) explosion_->draw();
+    if (explosion()) explosion()->draw();
     for (int i = 0; i < coinCount_; ++i)
         if (Coin* piece = coins_[i].get()) piece->draw();
     if (boxCount_ > 0 && box_) box_->draw();
@@ -152,14 +152,14 @@ void Enemy::drawWithParts() {
 }
 
 bool Enemy::isFinished() const {
-    if (isAlive() || (explosion_ && explosion_->isAlive()) || anyShotAlive()) return false;
+    if (isAlive() || (explosion() && explosion()->isAlive()) || anyShotAlive()) return false;
     if (boxCount_ > 0 && box_ && box_->isAlive()) return false;
     for (int i = 0; i < coinCount_; ++i)
         if (coins_[i] && coins_[i]->isAlive()) return false;
     for (int i = 0; i < partCount_; ++i) {
         const Enemy* piece = parts_[i].get();
         if (!piece) continue;
-        if (piece->isAlive() || (piece->explosion_ && piece->explosion_->isAlive()) ||
+        if (piece->isAlive() || (piece->explosion() && piece->explosion()->isAlive()) ||
             piece->anyShotAlive())
             return false;
         for (int j = 0; j < piece->coinCount_; ++j)

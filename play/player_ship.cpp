@@ -52,8 +52,8 @@ std::int32_t levelIndex(std::int32_t level) {
 PlayerShip::PlayerShip(ShipVariant variant) : variant_(variant) {
     const ShipVariantRow& row = shipVariantRow(variant);
     setKind(static_cast<std::int32_t>(variant));
-    fullHp_ = row.fullHp;
-    hp_ = row.fullHp;
+    setFullHp(row.fullHp);
+    setHpUnchecked(row.fullHp);
     evadeCap_ = row.evadeCap;
     evadeBar_ = row.evadeCap;
     auraX_ = row.auraX;
@@ -67,7 +67,7 @@ PlayerShip::PlayerShip(ShipVariant variant) : variant_(variant) {
     aura_ = std::make_unique<Actor>();
     aura_->setKind(kAuraKind);
     aura_->setFrameDelay(2);
-    explosion_ = std::make_unique<Explosion>();
+    setExplosion(std::make_unique<Explosion>());
 }
 
 PlayerShip::~PlayerShip() {
@@ -77,7 +77,7 @@ PlayerShip::~PlayerShip() {
 }
 
 void PlayerShip::buildGuns(const ShipVariantRow& row) {
-    gunCount_ = kShipGunCount;
+    setGunCountUnchecked(kShipGunCount);
     for (int i = 0; i < kShipGunCount; ++i) {
         const ShipGunRow& layout = kShipGuns[i];
         auto gun = std::make_unique<Gun>();
@@ -96,7 +96,7 @@ void PlayerShip::buildGuns(const ShipVariantRow& row) {
             shot->setHoming(layout.homing);
             gun->setProjectile(j, std::move(shot));
         }
-        guns_[i] = std::move(gun);
+        setGun(i, std::move(gun));
     }
 }
 
@@ -174,7 +174,7 @@ void PlayerShip::releaseCharge() {
 
 void PlayerShip::keyUp(KeyIndex key) {
     if (key == kKeyA) {
-        if (chargeLevel_ < 1) autoFire_ = !autoFire_;
+        if (chargeLevel_ < 1) setAutoFire(!getAutoFire());
     } else if (key == kKeyB) {
         if (evadeBarFull() && chargeLevel_ < 1 && !evading_) {
             evading_ = true;
@@ -250,7 +250,7 @@ void PlayerShip::drainCharge() {
         return;
     }
     charge_ -= std::max(chargeRate_ / 2, 1);
-    autoFire_ = charge_ < 1;
+    setAutoFire(charge_ < 1);
 }
 
 void PlayerShip::rollAndBank() {
@@ -282,23 +282,23 @@ void PlayerShip::rollAndBank() {
 void PlayerShip::fire() {
     if (!isAlive()) {
         clearHyperBeam();
-        autoFire_ = false;
+        setAutoFire(false);
         hyperFiring_ = false;
         aura_->setAlive(false);
-        invulnerable_ = false;
+        setInvulnerable(false);
         return;
     }
     if (chargeLevel_ > 1 && charge_ > 0) {
         fireHyperBeam();
         hyperFiring_ = true;
         aura_->setAlive(true);
-        invulnerable_ = true;
-    } else if (autoFire_) {
+        setInvulnerable(true);
+    } else if (getAutoFire()) {
         Craft::fire();
         clearHyperBeam();
         hyperFiring_ = false;
         aura_->setAlive(false);
-        invulnerable_ = false;
+        setInvulnerable(false);
     }
 }
 
@@ -310,7 +310,7 @@ void PlayerShip::updateShots() {
     } else {
         aura_->setFrame(0);
     }
-    explosion_->stepOnce();
+    explosion()->stepOnce();
     Craft::updateShots();
     for (int i = 0; i < hyperGunCount_; ++i) {
         Gun* beam = hyperGuns_[i].get();
@@ -320,9 +320,9 @@ void PlayerShip::updateShots() {
 
 void PlayerShip::die() {
     setAlive(false);
-    explosion_->centreOn(*this);
-    explosion_->setAlive(true);
-    explosion_->setFrame(0);
+    explosion()->centreOn(*this);
+    explosion()->setAlive(true);
+    explosion()->setFrame(0);
     clearHyperBeam();
 }
 
@@ -380,7 +380,7 @@ void PlayerShip::drawHyperBeam() {
 void PlayerShip::applyItem(std::int32_t itemKind) {
     switch (itemKind) {
         case 0:
-            hp_ = fullHp_;
+            setHpUnchecked(getFullHp());
             break;
         case 1:
             if (missileLevel_ < missileCap_) setMissileLevel(missileLevel_ + 1);
@@ -392,7 +392,7 @@ void PlayerShip::applyItem(std::int32_t itemKind) {
             if (pulseLevel_ < pulseCap_) setPulseLevel(pulseLevel_ + 1);
             break;
         case 4:
-            if (armor_ < armorScale_) setArmor(armor_ + 1);
+            if (getArmor() < getArmorScale()) setArmor(getArmor() + 1);
             break;
         case 5:
             if (chargeRate_ < chargeRateCap_) setChargeRate(chargeRate_ + 1);
@@ -413,7 +413,7 @@ void PlayerShip::applyItem(std::int32_t itemKind) {
 
 void PlayerShip::switchGuns(std::int32_t kind, std::int32_t damage) {
     for (int i = 0; i < kShipGunCount; ++i) {
-        Gun* gun = guns_[i].get();
+        Gun* gun = Craft::gun(i);
         if (gunKind(gun) != kind) continue;
         gun->setEnabled(damage != 0);
         if (damage != 0) gun->setDamage(damage);
@@ -436,7 +436,7 @@ void PlayerShip::setMissileLevel(std::int32_t level) {
     level = levelIndex(level);
     std::int32_t left = kMissileGunsByLevel[level];
     for (int i = 0; i < kShipGunCount && left > 0; ++i) {
-        Gun* gun = guns_[i].get();
+        Gun* gun = Craft::gun(i);
         if (gunKind(gun) != kMissileKind) continue;
         gun->setEnabled(true);
         gun->setDamage(kMissileDamage);

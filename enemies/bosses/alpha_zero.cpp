@@ -108,7 +108,7 @@ AlphaZero::AlphaZero(RandomGenerator& random) : Boss(kType, kFullHp, 4, 4, kCoin
 }
 
 void AlphaZero::setBodyGunsOpen(bool open) {
-    for (int g = 0; g < gunCount_; ++g)
+    for (int g = 0; g < getGunCount(); ++g)
         if (Gun* each = gun(g)) each->setEnabled(open);
 }
 
@@ -143,7 +143,7 @@ void AlphaZero::holdBeam() {
 
 void AlphaZero::enter() {
     setX(120 - width() / 2);
-    invulnerable_ = true;
+    setInvulnerable(true);
     for (int i = 0; i < partCount_; ++i)
         if (Enemy* piece = parts_[i].get()) piece->setInvulnerable(true);
     setDirX(0);
@@ -247,7 +247,7 @@ void AlphaZero::selectAttack() {
     steering_ = true;
     setBodyGunsOpen(true);
     if (getFrame() >= 1 && getFrame() <= frameCount()) setFrameUnchecked(getFrame() - 1);
-    invulnerable_ = false;
+    setInvulnerable(false);
     setDirX(0);
     setDirY(0);
     setSpeedX(getSpeedCapX() <= kSelectorSpeed && getSpeedCapX() != 0 ? getSpeedCapX()

@@ -9,14 +9,14 @@ Boss::Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t
            std::int32_t coins, RandomGenerator& random) {
     setKind(kind);
     isBoss_ = true;
-    invulnerable_ = true;
+    setInvulnerable(true);
     setAlive(true);
     setFrameUnchecked(0);
     setAngle(0);
     setAge(0);
     setFrameDelay(2);
-    fullHp_ = hp;
-    hp_ = hp;
+    setFullHp(hp);
+    setHpUnchecked(hp);
     setSpeedX(speedX);
     setSpeedY(speedY);
     setPattern(0);
@@ -25,7 +25,7 @@ Boss::Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t
     setCoinCount(coins);
     for (int c = 0; c < coinCount_; ++c)
         coins_[c] = std::make_unique<Coin>(kCoinKind, random);
-    explosion_ = std::make_unique<Explosion>();
+    setExplosion(std::make_unique<Explosion>());
 }
 
 void Boss::plate(std::int32_t armor) {

@@ -8,21 +8,21 @@ namespace cindervane {
 BossPart::BossPart(std::int32_t kind, std::int32_t hp, std::int32_t layer) {
     setKind(kind);
     isBoss_ = true;
-    invulnerable_ = true;
+    setInvulnerable(true);
     setAlive(true);
     setFrameUnchecked(0);
     setAngle(0);
     setAge(0);
     setFrameDelay(2);
-    fullHp_ = hp;
-    hp_ = hp;
+    setFullHp(hp);
+    setHpUnchecked(hp);
     setSpeedX(0);
     setSpeedY(0);
     setPattern(0);
     setDirX(0);
     setDirY(0);
     partLayer_ = layer;
-    explosion_ = std::make_unique<Explosion>();
+    setExplosion(std::make_unique<Explosion>());
 }
 
 void BossPart::move() {

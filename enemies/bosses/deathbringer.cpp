@@ -110,11 +110,11 @@ void Deathbringer::move() {
             setDirX(0);
         } else if (getAge() == kArrivalAge) {
             setDirY(0);
-            hp_ = kFullHp;
-            invulnerable_ = false;
+            setHpUnchecked(kFullHp);
+            setInvulnerable(false);
             volleyCounter_ = 0;
         } else if (getAge() > kArrivalAge) {
-            if (hp_ < kFierceHp) fierce_ = true;
+            if (getHp() < kFierceHp) fierce_ = true;
             volleyCounter_ = (volleyCounter_ + 1) % kVolleyRound;
             sway();
             fireVolley(volleyCounter_);

@@ -90,13 +90,13 @@ void Poseidon::move() {
             if (getPattern() == 0) {
                 setAge(getAge() + 1);
                 if (getAge() == kArrivalAge) {
-                    hp_ = kFullHp;
+                    setHpUnchecked(kFullHp);
                     setDirY(0);
                     setDirX(1);
                     setSpeedX(1);
                     setSpeedY(4);
                     swingAngle_ = 180;
-                    invulnerable_ = false;
+                    setInvulnerable(false);
                 } else if (getAge() > kSweepAge) {
                     bounce();
                     swing(15);
@@ -104,7 +104,7 @@ void Poseidon::move() {
                     if (c == 0 || c == 5 || c == 10) fireGuns(10, 13);
                     if (c == 1 || c == 6 || c == 11) fireGuns(14, 16);
                     volleyCounter_ = (c + 1) % kVolleyRound;
-                    if (hp_ < kFuryHp) {
+                    if (getHp() < kFuryHp) {
                         setPattern(1);
                         setSpeedX(3);
                     }

@@ -59,8 +59,8 @@ void PoseidonV2::bob() {
 void PoseidonV2::arrive() {
     setDirX(1);
     setDirY(0);
-    hp_ = kFullHp;
-    invulnerable_ = false;
+    setHpUnchecked(kFullHp);
+    setInvulnerable(false);
     for (int i = 0; i < partCount_; ++i) {
         if (Enemy* wing = parts_[i].get()) {
             wing->setHp(PoseidonV2Wing::kFullHp);

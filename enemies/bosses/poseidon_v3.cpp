@@ -67,8 +67,8 @@ void PoseidonV3::arrive() {
     setDirX(1);
     setDirY(0);
     setSpeedX(1);
-    hp_ = kFullHp;
-    invulnerable_ = false;
+    setHpUnchecked(kFullHp);
+    setInvulnerable(false);
     for (int i = 0; i < partCount_; ++i) {
         if (Enemy* piece = parts_[i].get()) {
             piece->setHp(piece->getFullHp());

@@ -66,7 +66,7 @@ void Rauder::fireGun(int slot) {
 }
 
 void Rauder::fireVolley(std::int32_t c) {
-    const bool fury = hp_ < kFuryHp;
+    const bool fury = getHp() < kFuryHp;
     if ((within(c, 11, 29) && c % 5 == 0) || (within(c, 51, 79) && c % 7 == 0)) {
         fireGun(7);
         fireGun(8);
@@ -99,15 +99,15 @@ void Rauder::circle() {
         setDirX(0);
         setDirY(0);
         setOrbitAngle(kCircleTop);
-        hp_ = kFullHp;
-        invulnerable_ = false;
+        setHpUnchecked(kFullHp);
+        setInvulnerable(false);
     }
     if (getAge() >= kCircleAge) {
         setSpeedX(1);
         setSpeedY(1);
         setX(orbitPointX(*this));
         setY(orbitPointY(*this));
-        setOrbitAngle(getOrbitAngle() - (hp_ < kFuryHp ? kFuryCircleStep : kCircleStep));
+        setOrbitAngle(getOrbitAngle() - (getHp() < kFuryHp ? kFuryCircleStep : kCircleStep));
         volleyCounter_ = (volleyCounter_ + 1) % kVolleyRound;
         fireVolley(volleyCounter_);
     }

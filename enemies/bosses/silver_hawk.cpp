@@ -120,9 +120,9 @@ void SilverHawk::script() {
         setDirY(-1);
         setSpeedY(kClimbSpeed);
     } else if (getAge() == kWeaveAge) {
-        if (invulnerable_) {
-            hp_ = kFullHp;
-            invulnerable_ = false;
+        if (getInvulnerable()) {
+            setHpUnchecked(kFullHp);
+            setInvulnerable(false);
         }
         if (getPattern() != 4) setPattern(1);
     } else if (getAge() == kFirstDiveAge || getAge() == kSecondDiveAge) {
@@ -164,7 +164,7 @@ void SilverHawk::move() {
             }
             volleyCounter_ = (c + 1) % kVolleyRound;
             // Its fury waits until it is back on its row from a dive.
-            if (hp_ < kFuryHp && getPattern() != 2) setPattern(4);
+            if (getHp() < kFuryHp && getPattern() != 2) setPattern(4);
         }
     }
     updateOwned();

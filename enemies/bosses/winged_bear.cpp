@@ -98,8 +98,8 @@ void WingedBear::move() {
             setOrbitAngle(kCircleTop);
             setDirX(0);
             setDirY(0);
-            hp_ = kFullHp;
-            invulnerable_ = false;
+            setHpUnchecked(kFullHp);
+            setInvulnerable(false);
         } else if (getAge() >= kCircleAge) {
             // Its age stays here: nothing more is keyed on it.
             setAge(kCircleAge);

@@ -19,8 +19,8 @@ OrdinaryEnemy::OrdinaryEnemy(std::int32_t type, std::int32_t frameDelay,
     setDirX(0);
     setDirY(1);
     if (const EnemyType* row = findEnemyType(type)) {
-        fullHp_ = row->hitPoints;
-        hp_ = row->hitPoints;
+        setFullHp(row->hitPoints);
+        setHpUnchecked(row->hitPoints);
         setSpeedX(row->speedX);
         setSpeedY(row->speedY);
         const std::int32_t coinKind = coinKindOfValue(row->coinValue);
@@ -33,7 +33,7 @@ OrdinaryEnemy::OrdinaryEnemy(std::int32_t type, std::int32_t frameDelay,
         }
     }
     addEnemyGuns(*this, guns);
-    explosion_ = std::make_unique<Explosion>();
+    setExplosion(std::make_unique<Explosion>());
 }
 
 void OrdinaryEnemy::move() {
@@ -50,7 +50,7 @@ void OrdinaryEnemy::move() {
 }
 
 void OrdinaryEnemy::fireGun(int slot) {
-    if (Gun* chosen = gun(slot); chosen && slot < gunCount_) chosen->fire(getX(), getY());
+    if (Gun* chosen = gun(slot); chosen && slot < getGunCount()) chosen->fire(getX(), getY());
 }
 
 void OrdinaryEnemy::fireGuns(int first, int last) {

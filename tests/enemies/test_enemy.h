@@ -39,12 +39,12 @@ class TestEnemy : public Enemy {
     TestEnemy(const TestEnemyLayout& layout, RandomGenerator& random) {
         setKind(layout.kind);
         setAlive(true);
-        fullHp_ = layout.hp;
-        hp_ = layout.hp;
+        setFullHp(layout.hp);
+        setHpUnchecked(layout.hp);
         scoreValue_ = layout.scoreValue;
         isBoss_ = layout.boss;
         setDirY(1);
-        gunCount_ = layout.guns;
+        setGunCountUnchecked(layout.guns);
         for (int g = 0; g < layout.guns; ++g) {
             auto gun = std::make_unique<Gun>();
             gun->setEnabled(true);
@@ -56,7 +56,7 @@ class TestEnemy : public Enemy {
                 shot->setSpeedY(layout.shotSpeed);
                 gun->setProjectile(p, std::move(shot));
             }
-            guns_[g] = std::move(gun);
+            setGun(g, std::move(gun));
         }
         coinCount_ = layout.coins;
         for (int c = 0; c < layout.coins; ++c)
@@ -65,7 +65,7 @@ class TestEnemy : public Enemy {
             boxCount_ = 1;
             box_ = std::make_unique<ItemBox>();
         }
-        explosion_ = std::make_unique<Explosion>();
+        setExplosion(std::make_unique<Explosion>());
     }
 
     void addPart(std::unique_ptr<TestEnemy> part, std::int32_t layer) {
@@ -76,15 +76,15 @@ class TestEnemy : public Enemy {
     // Every picture looked up as the enemy factory does; parts in the part catalogue.
     void resolve(GameState& state, bool asPart = false) {
         resolveSprite(asPart ? state.run.partSheets : state.run.craftSheets);
-        for (int g = 0; g < gunCount_; ++g)
-            for (int p = 0; p < guns_[g]->getProjectileCount(); ++p) {
-                guns_[g]->projectile(p)->resolveSprite(state.run.projectileSheets);
-                guns_[g]->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
+        for (int g = 0; g < getGunCount(); ++g)
+            for (int p = 0; p < gun(g)->getProjectileCount(); ++p) {
+                gun(g)->projectile(p)->resolveSprite(state.run.projectileSheets);
+                gun(g)->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
             }
         for (int c = 0; c < coinCount_; ++c)
             coins_[c]->resolveSprite(state.run.coinSheets);
         if (box_) box_->resolveSprite(state.run.boxSheets);
-        explosion_->resolveSprite(state.run.effectSheets);
+        explosion()->resolveSprite(state.run.effectSheets);
         for (int i = 0; i < partCount_; ++i)
             static_cast<TestEnemy*>(parts_[i].get())->resolve(state, true);
     }
