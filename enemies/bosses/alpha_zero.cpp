@@ -101,9 +101,9 @@ AlphaZero::AlphaZero(RandomGenerator& random) : Boss(kType, kFullHp, 4, 4, kCoin
     // The bare body's guns stay shut while its sections stand; the selector opens them.
     setBodyGunsOpen(false);
     setPartCount(3);
-    parts_[kFront] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Front);
-    parts_[kCentre] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Centre);
-    parts_[kRear] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Rear);
+    setPart(kFront, std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Front));
+    setPart(kCentre, std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Centre));
+    setPart(kRear, std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Rear));
     plate(kPlating);
 }
 
@@ -118,8 +118,8 @@ bool AlphaZero::partAlive(int slot) const {
 }
 
 void AlphaZero::placeParts() {
-    for (int i = 0; i < partCount_ && i < static_cast<int>(std::size(kPlacements)); ++i) {
-        Enemy* piece = parts_[i].get();
+    for (int i = 0; i < getPartCount() && i < static_cast<int>(std::size(kPlacements)); ++i) {
+        Enemy* piece = part(i);
         if (!piece) continue;
         piece->setX(getX() + kPlacements[i].x);
         piece->setY(getY() + kPlacements[i].y);
@@ -132,7 +132,7 @@ void AlphaZero::fireGuns(Enemy& from, int first, int last) {
 }
 
 void AlphaZero::holdBeam() {
-    Enemy& front = *parts_[kFront];
+    Enemy& front = *part(kFront);
     const Gun* beam = front.gun(AlphaZeroSection::kBeamGun);
     Projectile* shot = beam ? beam->projectile(0) : nullptr;
     if (!shot || !shot->isAlive()) return;
@@ -144,8 +144,8 @@ void AlphaZero::holdBeam() {
 void AlphaZero::enter() {
     setX(120 - width() / 2);
     setInvulnerable(true);
-    for (int i = 0; i < partCount_; ++i)
-        if (Enemy* piece = parts_[i].get()) piece->setInvulnerable(true);
+    for (int i = 0; i < getPartCount(); ++i)
+        if (Enemy* piece = part(i)) piece->setInvulnerable(true);
     setDirX(0);
     setDirY(1);
     setSpeedY(getSpeedCapY() <= kEntrySpeedY && getSpeedCapY() != 0 ? getSpeedCapY()
@@ -154,15 +154,15 @@ void AlphaZero::enter() {
     if (getY() >= kArrivalY) {
         setPattern(1);
         setDirY(0);
-        parts_[kFront]->setHp(AlphaZeroSection::kFullHp);
-        parts_[kFront]->setInvulnerable(false);
+        part(kFront)->setHp(AlphaZeroSection::kFullHp);
+        part(kFront)->setInvulnerable(false);
     }
 }
 
 void AlphaZero::openingVolley() {
     setAge(getAge() + 1);
-    Enemy& front = *parts_[kFront];
-    Enemy& centre = *parts_[kCentre];
+    Enemy& front = *part(kFront);
+    Enemy& centre = *part(kCentre);
     if (getAge() >= 11 && getAge() <= 40) {
         fireGuns(centre, getAge() - 11, getAge() - 11);
         fireGuns(centre, getAge() + 19, getAge() + 19);
@@ -192,8 +192,8 @@ void AlphaZero::sway() {
 
 void AlphaZero::firstFormAttack() {
     setAge(getAge() + 1);
-    Enemy& front = *parts_[kFront];
-    Enemy& centre = *parts_[kCentre];
+    Enemy& front = *part(kFront);
+    Enemy& centre = *part(kCentre);
     if (getPattern() == 2) {
         // Sway over the middle; walls of missiles from the centre, one pair missing, the gap
         // moving along from wall to wall; an aimed shot from the front in between.
@@ -244,7 +244,7 @@ void AlphaZero::firstFormAttack() {
 }
 
 void AlphaZero::selectAttack() {
-    steering_ = true;
+    setSteering(true);
     setBodyGunsOpen(true);
     if (getFrame() >= 1 && getFrame() <= frameCount()) setFrameUnchecked(getFrame() - 1);
     setInvulnerable(false);
@@ -338,8 +338,8 @@ void AlphaZero::foretellBeams(BeamForecast& forecast) const {
     std::int32_t age = getAge();
     std::int32_t phase = phaseCounter_;
     if (partAlive(kFront)) {
-        const Enemy& front = *parts_[kFront];
-        const Enemy& centre = *parts_[kCentre];
+        const Enemy& front = *part(kFront);
+        const Enemy& centre = *part(kCentre);
         for (std::int32_t k = 1; k <= kWindUpFrames; ++k) {
             age += 1;
             if ((pattern == 1 && age == 21) || (pattern == 4 && age == 40))
@@ -387,9 +387,9 @@ void AlphaZero::move() {
             else
                 firstFormAttack();
         } else {
-            for (int i = 0; i < partCount_; ++i) {
+            for (int i = 0; i < getPartCount(); ++i) {
                 if (!partAlive(i)) continue;
-                parts_[i]->die();
+                part(i)->die();
                 setPattern(0);
                 phaseCounter_ = 0;
             }
@@ -398,7 +398,7 @@ void AlphaZero::move() {
             else
                 secondFormAttack();
         }
-        if (steering_) aimAtTarget(*this);
+        if (isSteering()) aimAtTarget(*this);
     }
     updateOwned();
 }

@@ -8,7 +8,7 @@ namespace cindervane {
 Boss::Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t speedY,
            std::int32_t coins, RandomGenerator& random) {
     setKind(kind);
-    isBoss_ = true;
+    setBoss(true);
     setInvulnerable(true);
     setAlive(true);
     setFrameUnchecked(0);
@@ -23,14 +23,14 @@ Boss::Boss(std::int32_t kind, std::int32_t hp, std::int32_t speedX, std::int32_t
     setDirX(0);
     setDirY(1);
     setCoinCount(coins);
-    for (int c = 0; c < coinCount_; ++c)
-        coins_[c] = std::make_unique<Coin>(kCoinKind, random);
+    for (int c = 0; c < getCoinCount(); ++c)
+        setCoin(c, std::make_unique<Coin>(kCoinKind, random));
     setExplosion(std::make_unique<Explosion>());
 }
 
 void Boss::plate(std::int32_t armor) {
     setArmor(armor);
-    for (int i = 0; i < partCount_; ++i)
+    for (int i = 0; i < getPartCount(); ++i)
         if (Enemy* piece = part(i)) piece->setArmor(armor);
 }
 

@@ -7,7 +7,7 @@ namespace cindervane {
 
 BossPart::BossPart(std::int32_t kind, std::int32_t hp, std::int32_t layer) {
     setKind(kind);
-    isBoss_ = true;
+    setBoss(true);
     setInvulnerable(true);
     setAlive(true);
     setFrameUnchecked(0);
@@ -21,7 +21,7 @@ BossPart::BossPart(std::int32_t kind, std::int32_t hp, std::int32_t layer) {
     setPattern(0);
     setDirX(0);
     setDirY(0);
-    partLayer_ = layer;
+    setPartLayer(layer);
     setExplosion(std::make_unique<Explosion>());
 }
 

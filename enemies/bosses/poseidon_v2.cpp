@@ -33,13 +33,13 @@ constexpr bool within(std::int32_t c, std::int32_t low, std::int32_t high) {
 PoseidonV2::PoseidonV2(RandomGenerator& random)
     : WingedPoseidon(kType, kFullHp, 1, 1, kCoins, random) {
     setPartCount(2);
-    parts_[kLeftWing] = std::make_unique<PoseidonV2Wing>(PoseidonV2Wing::Side::Left);
-    parts_[kRightWing] = std::make_unique<PoseidonV2Wing>(PoseidonV2Wing::Side::Right);
+    setPart(kLeftWing, std::make_unique<PoseidonV2Wing>(PoseidonV2Wing::Side::Left));
+    setPart(kRightWing, std::make_unique<PoseidonV2Wing>(PoseidonV2Wing::Side::Right));
 }
 
 void PoseidonV2::placeParts() {
-    for (int i = 0; i < partCount_; ++i) {
-        Enemy* wing = parts_[i].get();
+    for (int i = 0; i < getPartCount(); ++i) {
+        Enemy* wing = part(i);
         if (!wing) continue;
         wing->setX(getX() + (i == kLeftWing ? kLeftWingX : kRightWingX));
         wing->setY(getY() + kWingY);
@@ -61,8 +61,8 @@ void PoseidonV2::arrive() {
     setDirY(0);
     setHpUnchecked(kFullHp);
     setInvulnerable(false);
-    for (int i = 0; i < partCount_; ++i) {
-        if (Enemy* wing = parts_[i].get()) {
+    for (int i = 0; i < getPartCount(); ++i) {
+        if (Enemy* wing = part(i)) {
             wing->setHp(PoseidonV2Wing::kFullHp);
             wing->setInvulnerable(false);
         }
@@ -116,8 +116,8 @@ void PoseidonV2::move() {
                     sweep();
                 const std::int32_t c = volleyCounter_;
                 if (isWingVolley(c))
-                    for (int i = 0; i < partCount_; ++i)
-                        if (partAlive(i)) parts_[i]->fire();
+                    for (int i = 0; i < getPartCount(); ++i)
+                        if (partAlive(i)) part(i)->fire();
                 if (!partAlive(kLeftWing) && !partAlive(kRightWing)) {
                     setSpeedX(kBareSpeedX);
                     bareVolley(c);

@@ -47,16 +47,16 @@ PoseidonV3::PoseidonV3(RandomGenerator& random)
     : WingedPoseidon(kType, kFullHp, 1, 4, kCoins, random) {
     addEnemyGuns(*this, kNoseLasers);
     setPartCount(4);
-    parts_[kLeftWing] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::LeftWing);
-    parts_[kRightWing] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightWing);
-    parts_[kLeftBack] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::LeftBack);
-    parts_[kRightBack] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightBack);
+    setPart(kLeftWing, std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::LeftWing));
+    setPart(kRightWing, std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightWing));
+    setPart(kLeftBack, std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::LeftBack));
+    setPart(kRightBack, std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightBack));
     plate(kPlating);
 }
 
 void PoseidonV3::placeParts() {
-    for (int i = 0; i < partCount_ && i < static_cast<int>(std::size(kPlacements)); ++i) {
-        Enemy* piece = parts_[i].get();
+    for (int i = 0; i < getPartCount() && i < static_cast<int>(std::size(kPlacements)); ++i) {
+        Enemy* piece = part(i);
         if (!piece) continue;
         piece->setX(getX() + kPlacements[i].x);
         piece->setY(getY() + kPlacements[i].y);
@@ -69,8 +69,8 @@ void PoseidonV3::arrive() {
     setSpeedX(1);
     setHpUnchecked(kFullHp);
     setInvulnerable(false);
-    for (int i = 0; i < partCount_; ++i) {
-        if (Enemy* piece = parts_[i].get()) {
+    for (int i = 0; i < getPartCount(); ++i) {
+        if (Enemy* piece = part(i)) {
             piece->setHp(piece->getFullHp());
             piece->setInvulnerable(false);
         }
@@ -125,11 +125,11 @@ void PoseidonV3::fight() {
     const std::int32_t c = volleyCounter_;
     if (isWingVolley(c))
         for (int slot : {kLeftWing, kRightWing})
-            if (partAlive(slot)) parts_[slot]->fire();
+            if (partAlive(slot)) part(slot)->fire();
     for (std::int32_t each : kBackVolleys)
         if (each == c)
             for (int slot : {kLeftBack, kRightBack})
-                if (partAlive(slot)) parts_[slot]->fire();
+                if (partAlive(slot)) part(slot)->fire();
 
     const bool winged = partAlive(kLeftWing) || partAlive(kRightWing);
     const bool backed = partAlive(kLeftBack) || partAlive(kRightBack);
@@ -147,7 +147,7 @@ void PoseidonV3::foretellBeams(BeamForecast& forecast) const {
     for (int slot : {kLeftBack, kRightBack}) {
         if (!partAlive(slot)) continue;
         for (int gun : {5, 6})
-            foretellGun(forecast, *parts_[slot], slot, gun, [&](std::int32_t k) {
+            foretellGun(forecast, *part(slot), slot, gun, [&](std::int32_t k) {
                 const std::int32_t c = count(k);
                 return std::find(std::begin(kBackVolleys), std::end(kBackVolleys), c) !=
                        std::end(kBackVolleys);

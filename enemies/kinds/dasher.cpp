@@ -15,9 +15,9 @@ constexpr std::int32_t sign(std::int32_t value) {
 }  // namespace
 
 void Dasher::lockOn() {
-    if (!target_) return;
-    lockedTargetX_ = centreX(*target_);
-    lockedTargetY_ = centreY(*target_);
+    if (!getTarget()) return;
+    lockedTargetX_ = centreX(*getTarget());
+    lockedTargetY_ = centreY(*getTarget());
     lockedOwnX_ = centreX(*this);
     lockedOwnY_ = centreY(*this);
     remainder_ = 0.0;

@@ -18,7 +18,7 @@ constexpr EnemyGunRow kGuns[] = {
 GashiingAlpha::GashiingAlpha(RandomGenerator& random) : Dasher(kType, 2, kGuns, random) {}
 
 void GashiingAlpha::script() {
-    if (!target_) return;
+    if (!getTarget()) return;
     if (getAge() == 20) {
         stop();
         const int first = getPattern() == 1 ? 1 : 0;

@@ -25,11 +25,11 @@ OrdinaryEnemy::OrdinaryEnemy(std::int32_t type, std::int32_t frameDelay,
         setSpeedY(row->speedY);
         const std::int32_t coinKind = coinKindOfValue(row->coinValue);
         setCoinCount(row->coinCount);
-        for (int c = 0; c < coinCount_; ++c)
-            coins_[c] = std::make_unique<Coin>(coinKind, random);
+        for (int c = 0; c < getCoinCount(); ++c)
+            setCoin(c, std::make_unique<Coin>(coinKind, random));
         if (row->carriesBox) {
-            boxCount_ = 1;
-            box_ = std::make_unique<ItemBox>();
+            setBoxCountUnchecked(1);
+            setBox(std::make_unique<ItemBox>());
         }
     }
     addEnemyGuns(*this, guns);

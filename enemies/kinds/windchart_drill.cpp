@@ -13,17 +13,17 @@ constexpr EnemyGunRow kGuns[] = {
 }  // namespace
 
 WindchartDrill::WindchartDrill(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {
-    steering_ = true;
+    setSteering(true);
 }
 
 void WindchartDrill::script() {
-    if (steering_) aimAtTarget(*this);
-    if (!target_) return;
+    if (isSteering()) aimAtTarget(*this);
+    if (!getTarget()) return;
     if (getAge() == 30) stop();
     if (getAge() == 40) {
-        steering_ = false;
+        setSteering(false);
         fire();
-        const EightWay way = eightWayOfDrawingAngle(targetAngle_);
+        const EightWay way = eightWayOfDrawingAngle(getTargetAngle());
         head(way.dirX, way.dirY);
     }
 }

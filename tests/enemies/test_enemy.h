@@ -41,8 +41,8 @@ class TestEnemy : public Enemy {
         setAlive(true);
         setFullHp(layout.hp);
         setHpUnchecked(layout.hp);
-        scoreValue_ = layout.scoreValue;
-        isBoss_ = layout.boss;
+        setScoreValue(layout.scoreValue);
+        setBoss(layout.boss);
         setDirY(1);
         setGunCountUnchecked(layout.guns);
         for (int g = 0; g < layout.guns; ++g) {
@@ -58,19 +58,21 @@ class TestEnemy : public Enemy {
             }
             setGun(g, std::move(gun));
         }
-        coinCount_ = layout.coins;
+        setCoinCountUnchecked(layout.coins);
         for (int c = 0; c < layout.coins; ++c)
-            coins_[c] = std::make_unique<Coin>(layout.coinKind, random);
+            setCoin(c, std::make_unique<Coin>(layout.coinKind, random));
         if (layout.box) {
-            boxCount_ = 1;
-            box_ = std::make_unique<ItemBox>();
+            setBoxCountUnchecked(1);
+            setBox(std::make_unique<ItemBox>());
         }
         setExplosion(std::make_unique<Explosion>());
     }
 
     void addPart(std::unique_ptr<TestEnemy> part, std::int32_t layer) {
         part->setPartLayer(layer);
-        parts_[partCount_++] = std::move(part);
+        const std::int32_t slot = getPartCount();
+        setPart(slot, std::move(part));
+        setPartCountUnchecked(slot + 1);
     }
 
     // Every picture looked up as the enemy factory does; parts in the part catalogue.
@@ -81,12 +83,12 @@ class TestEnemy : public Enemy {
                 gun(g)->projectile(p)->resolveSprite(state.run.projectileSheets);
                 gun(g)->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
             }
-        for (int c = 0; c < coinCount_; ++c)
-            coins_[c]->resolveSprite(state.run.coinSheets);
-        if (box_) box_->resolveSprite(state.run.boxSheets);
+        for (int c = 0; c < getCoinCount(); ++c)
+            coin(c)->resolveSprite(state.run.coinSheets);
+        if (box()) box()->resolveSprite(state.run.boxSheets);
         explosion()->resolveSprite(state.run.effectSheets);
-        for (int i = 0; i < partCount_; ++i)
-            static_cast<TestEnemy*>(parts_[i].get())->resolve(state, true);
+        for (int i = 0; i < getPartCount(); ++i)
+            static_cast<TestEnemy*>(part(i))->resolve(state, true);
     }
 };
 
