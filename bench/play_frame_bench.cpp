@@ -25,9 +25,9 @@ class Gunner : public TestEnemy {
                      .damage = 0,
                      .coins = 2},
                     state.run.random) {
-        for (int g = 0; g < gunCount_; ++g) {
-            guns_[g]->setInterval(3);
-            guns_[g]->setOffsetX(8 * g);
+        for (int g = 0; g < getGunCount(); ++g) {
+            gun(g)->setInterval(3);
+            gun(g)->setOffsetX(8 * g);
         }
     }
     void move() override {

@@ -4,7 +4,7 @@
 namespace cindervane {
 
 Enemy::Enemy() {
-    autoFire_ = true;
+    setAutoFire(true);
 }
 
 Enemy::~Enemy() {
@@ -45,23 +45,23 @@ void Enemy::setPart(int slot, std::unique_ptr<Enemy> part) {
 }
 
 bool Enemy::draw() {
-    if (!alive_ || !sheet()) return false;
+    if (!isAlive() || !sheet()) return false;
     if (offScreen()) return true;
     syncSprite();
-    drawSyncedFrame(hitFlash_ && !isBoss_);
-    hitFlash_ = false;
+    drawSyncedFrame(getHitFlash() && !isBoss_);
+    setHitFlash(false);
     return true;
 }
 
 void Enemy::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
-        if (y_ >= kScreenHeight + 1 || x_ < -width()) {
-            alive_ = false;
-            age_ = 0;
-        } else if (x_ >= kScreenWidth + 1) {
+        if (getY() >= kScreenHeight + 1 || getX() < -width()) {
+            setAlive(false);
+            setAge(0);
+        } else if (getX() >= kScreenWidth + 1) {
             // An enemy above the screen stays alive: most enter from there.
-            alive_ = false;
+            setAlive(false);
         }
     }
     updateOwned();
@@ -81,8 +81,8 @@ void Enemy::placeParts() {
     for (int i = 0; i < partCount_; ++i) {
         Enemy* piece = parts_[i].get();
         if (!piece || !piece->isAlive()) continue;
-        piece->setX(x_);
-        piece->setY(y_);
+        piece->setX(getX());
+        piece->setY(getY());
     }
 }
 
@@ -93,7 +93,7 @@ void Enemy::updateCoinsAndShots() {
 }
 
 void Enemy::updateOwned() {
-    if (explosion_) explosion_->stepOnce();
+    if (explosion()) explosion()->stepOnce();
     if (boxCount_ > 0 && box_) box_->updateBox();
     updateCoinsAndShots();
     for (int i = 0; i < partCount_; ++i) {
@@ -123,12 +123,12 @@ void Enemy::dropBox() {
     if (boxCount_ < 1 || !box_) return;
     box_->setAlive(true);
     box_->centreOn(*this);
-    if (y_ < 0) box_->setY(0);
+    if (getY() < 0) box_->setY(0);
 }
 
 void Enemy::drawAsPart() {
     draw();
-    if (explosion_) explosion_->draw();
+    if (explosion()) explosion()->draw();
     for (int i = 0; i < coinCount_; ++i)
         if (Coin* piece = coins_[i].get()) piece->draw();
     drawShots();
@@ -140,7 +140,7 @@ void Enemy::drawWithParts() {
         if (piece && piece->partLayer_ == 1) piece->drawAsPart();
     }
     draw();
-    if (explosion_) explosion_->draw();
+    if (explosion()) explosion()->draw();
     for (int i = 0; i < coinCount_; ++i)
         if (Coin* piece = coins_[i].get()) piece->draw();
     if (boxCount_ > 0 && box_) box_->draw();
@@ -152,14 +152,14 @@ void Enemy::drawWithParts() {
 }
 
 bool Enemy::isFinished() const {
-    if (alive_ || (explosion_ && explosion_->isAlive()) || anyShotAlive()) return false;
+    if (isAlive() || (explosion() && explosion()->isAlive()) || anyShotAlive()) return false;
     if (boxCount_ > 0 && box_ && box_->isAlive()) return false;
     for (int i = 0; i < coinCount_; ++i)
         if (coins_[i] && coins_[i]->isAlive()) return false;
     for (int i = 0; i < partCount_; ++i) {
         const Enemy* piece = parts_[i].get();
         if (!piece) continue;
-        if (piece->alive_ || (piece->explosion_ && piece->explosion_->isAlive()) ||
+        if (piece->isAlive() || (piece->explosion() && piece->explosion()->isAlive()) ||
             piece->anyShotAlive())
             return false;
         for (int j = 0; j < piece->coinCount_; ++j)

@@ -101,6 +101,16 @@ class Enemy : public Craft {
     // A part with its explosion, coins and shots.
     void drawAsPart();
 
+    // For the kinds that build themselves: bosses and boss parts, steering turrets, and the
+    // counts and box as their tables give them, written as they stand.
+    void setBoss(bool boss) { isBoss_ = boss; }
+    void setSteering(bool steering) { steering_ = steering; }
+    void setBox(std::unique_ptr<ItemBox> box) { box_ = std::move(box); }
+    void setCoinCountUnchecked(std::int32_t count) { coinCount_ = count; }
+    void setPartCountUnchecked(std::int32_t count) { partCount_ = count; }
+    void setBoxCountUnchecked(std::int32_t count) { boxCount_ = count; }
+
+  private:
     bool isBoss_ = false;
     std::int32_t scoreValue_ = 0;
     std::int32_t coinCount_ = 0;

@@ -122,6 +122,15 @@ class Actor {
     // True when the frame lies wholly outside the screen.
     bool offScreen() const;
 
+    // Plain writes that skip the public setters' rules, for the behaviours that set a speed
+    // past its cap, a frame the sheet may not have yet or an angle kept as computed.
+    void setSpeedXUncapped(std::int32_t speed) { speedX_ = speed; }
+    void setSpeedYUncapped(std::int32_t speed) { speedY_ = speed; }
+    void setFrameUnchecked(std::int32_t frame) { frame_ = frame; }
+    void setAngleUnchecked(std::int32_t angle) { angle_ = angle; }
+
+  private:
+    // Every class built on the actor reaches these through the accessors above.
     std::int32_t x_ = 0;
     std::int32_t y_ = 0;
     std::int32_t dirX_ = 0;
@@ -141,7 +150,6 @@ class Actor {
     std::int32_t pattern_ = 0;
     std::int32_t angle_ = 360;
 
-  private:
     // Only the actor's own animation and sprite operations touch these.
     std::int32_t frameTick_ = 0;
     SheetEntry* sprite_ = nullptr;

@@ -4,13 +4,13 @@
 namespace cindervane {
 
 BeamSegment::BeamSegment(std::int32_t kind) {
-    kind_ = kind;
+    setKind(kind);
     diesOnHit_ = false;
-    frameDelay_ = 1;
+    setFrameDelay(1);
 }
 
 void BeamSegment::move() {
-    if (alive_) animate();
+    if (isAlive()) animate();
 }
 
 }  // namespace cindervane

@@ -6,7 +6,7 @@ namespace cindervane {
 Craft::~Craft() = default;
 
 bool Craft::draw() {
-    if (!alive_ || !sheet()) return false;
+    if (!isAlive() || !sheet()) return false;
     if (offScreen()) return true;
     syncSprite();
     drawSyncedFrame(hitFlash_);
@@ -17,7 +17,7 @@ bool Craft::draw() {
 void Craft::fire() {
     for (int i = 0; i < gunCount_; ++i) {
         Gun* slot = guns_[i].get();
-        if (slot && slot->isEnabled()) slot->fire(x_, y_);
+        if (slot && slot->isEnabled()) slot->fire(getX(), getY());
     }
 }
 
@@ -26,7 +26,7 @@ void Craft::move() {
 }
 
 void Craft::die() {
-    alive_ = false;
+    setAlive(false);
     hp_ = 0;
     if (explosion_) {
         explosion_->centreOn(*this);

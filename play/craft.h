@@ -78,6 +78,12 @@ class Craft : public Actor {
     void forgetTarget(const Craft& gone);
 
   protected:
+    // Plain writes that skip the public setters' limits, for the ships and enemies that
+    // set their hit points and gun count as their tables give them.
+    void setHpUnchecked(std::int32_t hp) { hp_ = hp; }
+    void setGunCountUnchecked(std::int32_t count) { gunCount_ = count; }
+
+  private:
     bool autoFire_ = false;
     bool invulnerable_ = false;
     std::int32_t fullHp_ = 0;

@@ -4,8 +4,8 @@
 namespace cindervane {
 
 HitSpark::HitSpark() {
-    kind_ = kKind;
-    frameDelay_ = 1;
+    setKind(kKind);
+    setFrameDelay(1);
 }
 
 }  // namespace cindervane

@@ -4,22 +4,22 @@
 namespace cindervane {
 
 ItemBox::ItemBox() {
-    kind_ = kKind;
-    speedX_ = 3;
-    speedY_ = 3;
-    dirX_ = 1;
-    dirY_ = 1;
-    frameDelay_ = 2;
+    setKind(kKind);
+    setSpeedXUncapped(3);
+    setSpeedYUncapped(3);
+    setDirX(1);
+    setDirY(1);
+    setFrameDelay(2);
 }
 
 void ItemBox::updateBox() {
-    if (!alive_) return;
+    if (!isAlive()) return;
     moveStep();
-    if (!(x_ > 0 && x_ + width() < kScreenWidth)) dirX_ = -dirX_;
-    if (!(y_ > 0 && y_ + height() < kScreenHeight)) dirY_ = -dirY_;
+    if (!(getX() > 0 && getX() + width() < kScreenWidth)) setDirX(-getDirX());
+    if (!(getY() > 0 && getY() + height() < kScreenHeight)) setDirY(-getDirY());
     animate();
-    ++age_;
-    if (age_ >= kLifetime) alive_ = false;
+    setAge(getAge() + 1);
+    if (getAge() >= kLifetime) setAlive(false);
 }
 
 }  // namespace cindervane

@@ -4,9 +4,9 @@
 namespace cindervane {
 
 LaserShot::LaserShot(std::int32_t kind) {
-    kind_ = kind;
+    setKind(kind);
     diesOnHit_ = false;
-    frameDelay_ = 2;
+    setFrameDelay(2);
 }
 
 void LaserShot::move() {

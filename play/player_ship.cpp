@@ -51,23 +51,23 @@ std::int32_t levelIndex(std::int32_t level) {
 
 PlayerShip::PlayerShip(ShipVariant variant) : variant_(variant) {
     const ShipVariantRow& row = shipVariantRow(variant);
-    kind_ = static_cast<std::int32_t>(variant);
-    fullHp_ = row.fullHp;
-    hp_ = row.fullHp;
+    setKind(static_cast<std::int32_t>(variant));
+    setFullHp(row.fullHp);
+    setHpUnchecked(row.fullHp);
     evadeCap_ = row.evadeCap;
     evadeBar_ = row.evadeCap;
     auraX_ = row.auraX;
     auraY_ = row.auraY;
-    frameDelay_ = 5;
-    angle_ = 360;
-    alive_ = true;
+    setFrameDelay(5);
+    setAngleUnchecked(360);
+    setAlive(true);
     buildGuns(row);
     buildHyperGuns(row);
 
     aura_ = std::make_unique<Actor>();
     aura_->setKind(kAuraKind);
     aura_->setFrameDelay(2);
-    explosion_ = std::make_unique<Explosion>();
+    setExplosion(std::make_unique<Explosion>());
 }
 
 PlayerShip::~PlayerShip() {
@@ -77,7 +77,7 @@ PlayerShip::~PlayerShip() {
 }
 
 void PlayerShip::buildGuns(const ShipVariantRow& row) {
-    gunCount_ = kShipGunCount;
+    setGunCountUnchecked(kShipGunCount);
     for (int i = 0; i < kShipGunCount; ++i) {
         const ShipGunRow& layout = kShipGuns[i];
         auto gun = std::make_unique<Gun>();
@@ -96,7 +96,7 @@ void PlayerShip::buildGuns(const ShipVariantRow& row) {
             shot->setHoming(layout.homing);
             gun->setProjectile(j, std::move(shot));
         }
-        guns_[i] = std::move(gun);
+        setGun(i, std::move(gun));
     }
 }
 
@@ -139,18 +139,18 @@ void PlayerShip::steerTo(std::int32_t px, std::int32_t py) {
     steering_ = true;
     targetX_ = px;
     targetY_ = py;
-    const std::int32_t cx = x_ + width() / 2;
-    const std::int32_t cy = y_ + height() / 2;
-    if (cx > px) dirX_ = -1;
-    if (cx < px) dirX_ = 1;
-    if (cy > py) dirY_ = -1;
-    if (cy < py) dirY_ = 1;
+    const std::int32_t cx = getX() + width() / 2;
+    const std::int32_t cy = getY() + height() / 2;
+    if (cx > px) setDirX(-1);
+    if (cx < px) setDirX(1);
+    if (cy > py) setDirY(-1);
+    if (cy < py) setDirY(1);
 }
 
 void PlayerShip::stopSteering() {
     steering_ = false;
-    dirX_ = 0;
-    dirY_ = 0;
+    setDirX(0);
+    setDirY(0);
 }
 
 void PlayerShip::keyDown(KeyIndex key) {
@@ -174,11 +174,11 @@ void PlayerShip::releaseCharge() {
 
 void PlayerShip::keyUp(KeyIndex key) {
     if (key == kKeyA) {
-        if (chargeLevel_ < 1) autoFire_ = !autoFire_;
+        if (chargeLevel_ < 1) setAutoFire(!getAutoFire());
     } else if (key == kKeyB) {
         if (evadeBarFull() && chargeLevel_ < 1 && !evading_) {
             evading_ = true;
-            frame_ = kRollFrame;
+            setFrameUnchecked(kRollFrame);
         }
     }
 }
@@ -186,14 +186,14 @@ void PlayerShip::keyUp(KeyIndex key) {
 // The frame.
 
 void PlayerShip::update() {
-    if (alive_) {
+    if (isAlive()) {
         fillCharge();
         refillPower();
         if (steering_) steer();
-        y_ += speedY_ * dirY_;
-        x_ += speedX_ * dirX_;
+        setY(getY() + getSpeedY() * getDirY());
+        setX(getX() + getSpeedX() * getDirX());
         // Held above the panel; x is kept on screen by the stylus target alone.
-        y_ = std::clamp(y_, 0, std::max(0, kBottomLimit - height()));
+        setY(std::clamp(getY(), 0, std::max(0, kBottomLimit - height())));
         if (tickAnimation() != 0) {
             if (chargeLevel_ > 0) {
                 drainCharge();
@@ -222,10 +222,10 @@ void PlayerShip::refillPower() {
 }
 
 void PlayerShip::steer() {
-    const std::int32_t third = speedCapX_ / 3;
-    const std::int32_t thirdY = speedCapY_ / 3;
-    const std::int32_t cx = x_ + width() / 2;
-    const std::int32_t cy = y_ + height() / 2;
+    const std::int32_t third = getSpeedCapX() / 3;
+    const std::int32_t thirdY = getSpeedCapY() / 3;
+    const std::int32_t cx = getX() + width() / 2;
+    const std::int32_t cy = getY() + height() / 2;
     if (chargeBarFull() || hyperFiring_) {
         setSpeedX(third);
         setSpeedY(thirdY);
@@ -236,11 +236,11 @@ void PlayerShip::steer() {
             if (distance >= 10) return 2 * part;
             return part;
         };
-        setSpeedX(speedFor(std::abs(cx - targetX_), speedCapX_, third));
-        setSpeedY(speedFor(std::abs(cy - targetY_), speedCapY_, thirdY));
+        setSpeedX(speedFor(std::abs(cx - targetX_), getSpeedCapX(), third));
+        setSpeedY(speedFor(std::abs(cy - targetY_), getSpeedCapY(), thirdY));
     }
-    if (cx - speedX_ < targetX_ && targetX_ < cx + speedX_) dirX_ = 0;
-    if (cy - speedY_ < targetY_ && targetY_ < cy + speedY_) dirY_ = 0;
+    if (cx - getSpeedX() < targetX_ && targetX_ < cx + getSpeedX()) setDirX(0);
+    if (cy - getSpeedY() < targetY_ && targetY_ < cy + getSpeedY()) setDirY(0);
 }
 
 void PlayerShip::drainCharge() {
@@ -250,13 +250,13 @@ void PlayerShip::drainCharge() {
         return;
     }
     charge_ -= std::max(chargeRate_ / 2, 1);
-    autoFire_ = charge_ < 1;
+    setAutoFire(charge_ < 1);
 }
 
 void PlayerShip::rollAndBank() {
     if (evading_) {
         // The roll runs from frame 6 through the last frame, round to 0 and stops at 3.
-        if (frame_ == kLevelFrame) {
+        if (getFrame() == kLevelFrame) {
             evadeBar_ = 0;
             evading_ = false;
         } else {
@@ -267,50 +267,50 @@ void PlayerShip::rollAndBank() {
     evadeTick_ = (evadeTick_ + 1) % evadeDelay_;
     if (evadeTick_ == 0) evadeBar_ = evadeBarFull() ? evadeCap_ : evadeBar_ + 2;
     // Frames 0 to 2 bank left, 3 is level, 4 to 6 bank right.
-    const std::int32_t third = speedCapX_ / 3;
-    if (dirX_ > 0) {
-        frame_ = speedX_ > 2 * third ? 6 : speedX_ > third ? 5 : 4;
-    } else if (dirX_ < 0) {
-        frame_ = speedX_ > 2 * third ? 0 : speedX_ > third ? 1 : 2;
-    } else if (frame_ > kLevelFrame) {
+    const std::int32_t third = getSpeedCapX() / 3;
+    if (getDirX() > 0) {
+        setFrameUnchecked(getSpeedX() > 2 * third ? 6 : getSpeedX() > third ? 5 : 4);
+    } else if (getDirX() < 0) {
+        setFrameUnchecked(getSpeedX() > 2 * third ? 0 : getSpeedX() > third ? 1 : 2);
+    } else if (getFrame() > kLevelFrame) {
         prevFrame();
-    } else if (frame_ < kLevelFrame) {
+    } else if (getFrame() < kLevelFrame) {
         nextFrame();
     }
 }
 
 void PlayerShip::fire() {
-    if (!alive_) {
+    if (!isAlive()) {
         clearHyperBeam();
-        autoFire_ = false;
+        setAutoFire(false);
         hyperFiring_ = false;
         aura_->setAlive(false);
-        invulnerable_ = false;
+        setInvulnerable(false);
         return;
     }
     if (chargeLevel_ > 1 && charge_ > 0) {
         fireHyperBeam();
         hyperFiring_ = true;
         aura_->setAlive(true);
-        invulnerable_ = true;
-    } else if (autoFire_) {
+        setInvulnerable(true);
+    } else if (getAutoFire()) {
         Craft::fire();
         clearHyperBeam();
         hyperFiring_ = false;
         aura_->setAlive(false);
-        invulnerable_ = false;
+        setInvulnerable(false);
     }
 }
 
 void PlayerShip::updateShots() {
     if (aura_->isAlive()) {
-        aura_->setX(x_ + auraX_);
-        aura_->setY(y_ + auraY_);
+        aura_->setX(getX() + auraX_);
+        aura_->setY(getY() + auraY_);
         aura_->animate();
     } else {
         aura_->setFrame(0);
     }
-    explosion_->stepOnce();
+    explosion()->stepOnce();
     Craft::updateShots();
     for (int i = 0; i < hyperGunCount_; ++i) {
         Gun* beam = hyperGuns_[i].get();
@@ -319,10 +319,10 @@ void PlayerShip::updateShots() {
 }
 
 void PlayerShip::die() {
-    alive_ = false;
-    explosion_->centreOn(*this);
-    explosion_->setAlive(true);
-    explosion_->setFrame(0);
+    setAlive(false);
+    explosion()->centreOn(*this);
+    explosion()->setAlive(true);
+    explosion()->setFrame(0);
     clearHyperBeam();
 }
 
@@ -335,8 +335,8 @@ void PlayerShip::fireHyperBeam() {
     for (int i = 0; i < hyperGunCount_; ++i) {
         Gun* beam = hyperGuns_[i].get();
         if (!beam || !beam->isEnabled()) continue;
-        std::int32_t segmentX = x_ + beam->getOffsetX();
-        std::int32_t segmentY = y_ + beam->getOffsetY();
+        std::int32_t segmentX = getX() + beam->getOffsetX();
+        std::int32_t segmentY = getY() + beam->getOffsetY();
         for (int j = 0; j < beam->getProjectileCount(); ++j) {
             Projectile* segment = beam->projectile(j);
             if (!segment) continue;
@@ -380,7 +380,7 @@ void PlayerShip::drawHyperBeam() {
 void PlayerShip::applyItem(std::int32_t itemKind) {
     switch (itemKind) {
         case 0:
-            hp_ = fullHp_;
+            setHpUnchecked(getFullHp());
             break;
         case 1:
             if (missileLevel_ < missileCap_) setMissileLevel(missileLevel_ + 1);
@@ -392,7 +392,7 @@ void PlayerShip::applyItem(std::int32_t itemKind) {
             if (pulseLevel_ < pulseCap_) setPulseLevel(pulseLevel_ + 1);
             break;
         case 4:
-            if (armor_ < armorScale_) setArmor(armor_ + 1);
+            if (getArmor() < getArmorScale()) setArmor(getArmor() + 1);
             break;
         case 5:
             if (chargeRate_ < chargeRateCap_) setChargeRate(chargeRate_ + 1);
@@ -413,7 +413,7 @@ void PlayerShip::applyItem(std::int32_t itemKind) {
 
 void PlayerShip::switchGuns(std::int32_t kind, std::int32_t damage) {
     for (int i = 0; i < kShipGunCount; ++i) {
-        Gun* gun = guns_[i].get();
+        Gun* gun = Craft::gun(i);
         if (gunKind(gun) != kind) continue;
         gun->setEnabled(damage != 0);
         if (damage != 0) gun->setDamage(damage);
@@ -436,7 +436,7 @@ void PlayerShip::setMissileLevel(std::int32_t level) {
     level = levelIndex(level);
     std::int32_t left = kMissileGunsByLevel[level];
     for (int i = 0; i < kShipGunCount && left > 0; ++i) {
-        Gun* gun = guns_[i].get();
+        Gun* gun = Craft::gun(i);
         if (gunKind(gun) != kMissileKind) continue;
         gun->setEnabled(true);
         gun->setDamage(kMissileDamage);

@@ -9,11 +9,11 @@ Projectile::~Projectile() = default;
 
 void Projectile::strike(std::int32_t px, std::int32_t py) {
     if (diesOnHit_) {
-        alive_ = false;
-        age_ = 0;
+        setAlive(false);
+        setAge(0);
         if (homing_) {
             target_ = nullptr;
-            angle_ = 360;
+            setAngleUnchecked(360);
         }
     }
     if (!hitSpark_->isAlive()) {

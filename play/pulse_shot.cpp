@@ -4,15 +4,16 @@
 namespace cindervane {
 
 PulseShot::PulseShot(std::int32_t kind) {
-    kind_ = kind;
+    setKind(kind);
     diesOnHit_ = false;
-    frameDelay_ = 1;
+    setFrameDelay(1);
 }
 
 void PulseShot::move() {
-    if (!alive_) return;
+    if (!isAlive()) return;
     moveStep();
-    if (x_ < 1 || x_ >= kScreenWidth + 1 || y_ < 1 || y_ >= kScreenHeight + 1) alive_ = false;
+    if (getX() < 1 || getX() >= kScreenWidth + 1 || getY() < 1 || getY() >= kScreenHeight + 1)
+        setAlive(false);
 }
 
 }  // namespace cindervane

@@ -4,16 +4,17 @@
 namespace cindervane {
 
 StraightShot::StraightShot(std::int32_t kind) {
-    kind_ = kind;
+    setKind(kind);
     diesOnHit_ = true;
-    frameDelay_ = 1;
+    setFrameDelay(1);
 }
 
 void StraightShot::move() {
-    if (!alive_) return;
+    if (!isAlive()) return;
     moveStep();
-    if (x_ + width() < 1 || x_ >= kScreenWidth + 1 || y_ + height() < 1 || y_ >= kScreenHeight + 1)
-        alive_ = false;
+    if (getX() + width() < 1 || getX() >= kScreenWidth + 1 || getY() + height() < 1 ||
+        getY() >= kScreenHeight + 1)
+        setAlive(false);
 }
 
 }  // namespace cindervane

@@ -101,14 +101,14 @@ AlphaZero::AlphaZero(RandomGenerator& random) : Boss(kType, kFullHp, 4, 4, kCoin
     // The bare body's guns stay shut while its sections stand; the selector opens them.
     setBodyGunsOpen(false);
     setPartCount(3);
-    parts_[kFront] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Front);
-    parts_[kCentre] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Centre);
-    parts_[kRear] = std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Rear);
+    setPart(kFront, std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Front));
+    setPart(kCentre, std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Centre));
+    setPart(kRear, std::make_unique<AlphaZeroSection>(AlphaZeroSection::Piece::Rear));
     plate(kPlating);
 }
 
 void AlphaZero::setBodyGunsOpen(bool open) {
-    for (int g = 0; g < gunCount_; ++g)
+    for (int g = 0; g < getGunCount(); ++g)
         if (Gun* each = gun(g)) each->setEnabled(open);
 }
 
@@ -118,11 +118,11 @@ bool AlphaZero::partAlive(int slot) const {
 }
 
 void AlphaZero::placeParts() {
-    for (int i = 0; i < partCount_ && i < static_cast<int>(std::size(kPlacements)); ++i) {
-        Enemy* piece = parts_[i].get();
+    for (int i = 0; i < getPartCount() && i < static_cast<int>(std::size(kPlacements)); ++i) {
+        Enemy* piece = part(i);
         if (!piece) continue;
-        piece->setX(x_ + kPlacements[i].x);
-        piece->setY(y_ + kPlacements[i].y);
+        piece->setX(getX() + kPlacements[i].x);
+        piece->setY(getY() + kPlacements[i].y);
     }
 }
 
@@ -132,73 +132,74 @@ void AlphaZero::fireGuns(Enemy& from, int first, int last) {
 }
 
 void AlphaZero::holdBeam() {
-    Enemy& front = *parts_[kFront];
+    Enemy& front = *part(kFront);
     const Gun* beam = front.gun(AlphaZeroSection::kBeamGun);
     Projectile* shot = beam ? beam->projectile(0) : nullptr;
     if (!shot || !shot->isAlive()) return;
     // Where the front is laid this frame, so the beam never trails it.
-    shot->setX(x_ + kPlacements[kFront].x + beam->getOffsetX());
-    shot->setY(y_ + kPlacements[kFront].y + beam->getOffsetY());
+    shot->setX(getX() + kPlacements[kFront].x + beam->getOffsetX());
+    shot->setY(getY() + kPlacements[kFront].y + beam->getOffsetY());
 }
 
 void AlphaZero::enter() {
-    x_ = 120 - width() / 2;
-    invulnerable_ = true;
-    for (int i = 0; i < partCount_; ++i)
-        if (Enemy* piece = parts_[i].get()) piece->setInvulnerable(true);
-    dirX_ = 0;
-    dirY_ = 1;
-    setSpeedY(speedCapY_ <= kEntrySpeedY && speedCapY_ != 0 ? speedCapY_ : kEntrySpeedY);
-    setSpeedX(speedCapX_ < 0 ? speedCapX_ : 0);
-    if (y_ >= kArrivalY) {
-        pattern_ = 1;
-        dirY_ = 0;
-        parts_[kFront]->setHp(AlphaZeroSection::kFullHp);
-        parts_[kFront]->setInvulnerable(false);
+    setX(120 - width() / 2);
+    setInvulnerable(true);
+    for (int i = 0; i < getPartCount(); ++i)
+        if (Enemy* piece = part(i)) piece->setInvulnerable(true);
+    setDirX(0);
+    setDirY(1);
+    setSpeedY(getSpeedCapY() <= kEntrySpeedY && getSpeedCapY() != 0 ? getSpeedCapY()
+                                                                    : kEntrySpeedY);
+    setSpeedX(getSpeedCapX() < 0 ? getSpeedCapX() : 0);
+    if (getY() >= kArrivalY) {
+        setPattern(1);
+        setDirY(0);
+        part(kFront)->setHp(AlphaZeroSection::kFullHp);
+        part(kFront)->setInvulnerable(false);
     }
 }
 
 void AlphaZero::openingVolley() {
-    age_ += 1;
-    Enemy& front = *parts_[kFront];
-    Enemy& centre = *parts_[kCentre];
-    if (age_ >= 11 && age_ <= 40) {
-        fireGuns(centre, age_ - 11, age_ - 11);
-        fireGuns(centre, age_ + 19, age_ + 19);
+    setAge(getAge() + 1);
+    Enemy& front = *part(kFront);
+    Enemy& centre = *part(kCentre);
+    if (getAge() >= 11 && getAge() <= 40) {
+        fireGuns(centre, getAge() - 11, getAge() - 11);
+        fireGuns(centre, getAge() + 19, getAge() + 19);
     }
-    if (age_ >= 11 && age_ <= 19)
+    if (getAge() >= 11 && getAge() <= 19)
         fireGuns(front, AlphaZeroSection::kStreamGun, AlphaZeroSection::kStreamGun);
-    if (age_ == 21) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
-    if (age_ >= 21 && age_ <= 68) holdBeam();
-    if (age_ >= 62 && age_ <= 67) {
-        dirY_ = -1;
-        setSpeedY(speedCapY_ < 2 && speedCapY_ != 0 ? speedCapY_ : kRiseSpeedY);
+    if (getAge() == 21) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
+    if (getAge() >= 21 && getAge() <= 68) holdBeam();
+    if (getAge() >= 62 && getAge() <= 67) {
+        setDirY(-1);
+        setSpeedY(getSpeedCapY() < 2 && getSpeedCapY() != 0 ? getSpeedCapY() : kRiseSpeedY);
     }
-    if (age_ == 70) {
-        dirY_ = 0;
+    if (getAge() == 70) {
+        setDirY(0);
         front.setInvulnerable(false);
-        age_ = 0;
-        pattern_ = 2;
+        setAge(0);
+        setPattern(2);
         phaseCounter_ = 0;
     }
 }
 
 void AlphaZero::sway() {
     setSpeedX(1);
-    if (age_ == 1 || x_ <= kSwayLeft) dirX_ = 1;
-    if (x_ >= kSwayRight) dirX_ = -1;
+    if (getAge() == 1 || getX() <= kSwayLeft) setDirX(1);
+    if (getX() >= kSwayRight) setDirX(-1);
 }
 
 void AlphaZero::firstFormAttack() {
-    age_ += 1;
-    Enemy& front = *parts_[kFront];
-    Enemy& centre = *parts_[kCentre];
-    if (pattern_ == 2) {
+    setAge(getAge() + 1);
+    Enemy& front = *part(kFront);
+    Enemy& centre = *part(kCentre);
+    if (getPattern() == 2) {
         // Sway over the middle; walls of missiles from the centre, one pair missing, the gap
         // moving along from wall to wall; an aimed shot from the front in between.
         sway();
-        if (age_ % 40 == 10) {
-            const int gap = 2 * ((age_ / 40) % 4);
+        if (getAge() % 40 == 10) {
+            const int gap = 2 * ((getAge() / 40) % 4);
             for (int g = 0; g < 8; ++g)
                 if (g != gap && g != gap + 1) fireGuns(centre, 60 + g, 60 + g);
             // The wall's wings: the curtain's gentler slants reach the corners beyond its
@@ -207,73 +208,76 @@ void AlphaZero::firstFormAttack() {
             fireGuns(centre, 30 + kWallWings, 30 + kWallWings + 9);
         }
         // An aimed shot halfway between two walls, from each of the front's guns in turn.
-        if (age_ % 40 == 30) fireGuns(front, 48 + (age_ / 40) % 8, 48 + (age_ / 40) % 8);
-        if (age_ >= kWallFrames) {
-            dirX_ = 0;
-            age_ = 0;
-            pattern_ = 3;
+        if (getAge() % 40 == 30)
+            fireGuns(front, 48 + (getAge() / 40) % 8, 48 + (getAge() / 40) % 8);
+        if (getAge() >= kWallFrames) {
+            setDirX(0);
+            setAge(0);
+            setPattern(3);
         }
-    } else if (pattern_ == 3) {
+    } else if (getPattern() == 3) {
         // Standing, the nose's fan and its steeper twin in turn, each through the other's
         // gaps; the wingtip lasers to close.
-        if (age_ % 40 == 10 && age_ < 130) fireGuns(front, 0, 15);
-        if (age_ % 40 == 30 && age_ < 130) fireGuns(front, 16, 31);
-        if (age_ == 130) fireGuns(centre, 68, 71);
-        if (age_ >= kFanFrames) {
-            age_ = 0;
-            pattern_ = 4;
+        if (getAge() % 40 == 10 && getAge() < 130) fireGuns(front, 0, 15);
+        if (getAge() % 40 == 30 && getAge() < 130) fireGuns(front, 16, 31);
+        if (getAge() == 130) fireGuns(centre, 68, 71);
+        if (getAge() >= kFanFrames) {
+            setAge(0);
+            setPattern(4);
         }
     } else {
         // Standing: napalm as the warning, then the broad beam under the front for as long as
         // it burns, with aimed shots from the centre to move a ship beside it; once it is out,
         // the pulse beams, straight then slanting.
-        if (age_ == 10) fireGuns(front, 56, 61);
-        if (age_ == 40) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
+        if (getAge() == 10) fireGuns(front, 56, 61);
+        if (getAge() == 40) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
         holdBeam();
-        if (age_ == 100 || age_ == 120 || age_ == 140) fireGuns(centre, 72, 73);
-        if (age_ == 170) fireGuns(front, 32, 39);
-        if (age_ == 185) fireGuns(front, 40, 47);
-        if (age_ >= kBeamFrames) {
-            dirX_ = 0;
-            age_ = 0;
-            pattern_ = 2;
+        if (getAge() == 100 || getAge() == 120 || getAge() == 140) fireGuns(centre, 72, 73);
+        if (getAge() == 170) fireGuns(front, 32, 39);
+        if (getAge() == 185) fireGuns(front, 40, 47);
+        if (getAge() >= kBeamFrames) {
+            setDirX(0);
+            setAge(0);
+            setPattern(2);
         }
     }
 }
 
 void AlphaZero::selectAttack() {
-    steering_ = true;
+    setSteering(true);
     setBodyGunsOpen(true);
-    if (frame_ >= 1 && frame_ <= frameCount()) frame_ -= 1;
-    invulnerable_ = false;
-    dirX_ = 0;
-    dirY_ = 0;
-    setSpeedX(speedCapX_ <= kSelectorSpeed && speedCapX_ != 0 ? speedCapX_ : kSelectorSpeed);
-    setSpeedY(speedCapY_ <= kSelectorSpeed && speedCapY_ != 0 ? speedCapY_ : kSelectorSpeed);
-    age_ = 0;
+    if (getFrame() >= 1 && getFrame() <= frameCount()) setFrameUnchecked(getFrame() - 1);
+    setInvulnerable(false);
+    setDirX(0);
+    setDirY(0);
+    setSpeedX(getSpeedCapX() <= kSelectorSpeed && getSpeedCapX() != 0 ? getSpeedCapX()
+                                                                      : kSelectorSpeed);
+    setSpeedY(getSpeedCapY() <= kSelectorSpeed && getSpeedCapY() != 0 ? getSpeedCapY()
+                                                                      : kSelectorSpeed);
+    setAge(0);
     phaseCounter_ = (phaseCounter_ % 12) + 1;
-    pattern_ = kSecondFormOrder[phaseCounter_ - 1];
+    setPattern(kSecondFormOrder[phaseCounter_ - 1]);
 }
 
 void AlphaZero::settle() {
     // The bare body sinks to its fighting line a pixel a frame, then holds it.
     setSpeedY(1);
-    dirY_ = y_ < kFightLineY ? 1 : 0;
+    setDirY(getY() < kFightLineY ? 1 : 0);
 }
 
 void AlphaZero::secondFormAttack() {
-    age_ += 1;
+    setAge(getAge() + 1);
     settle();
     std::int32_t length = 80;
-    switch (pattern_) {
+    switch (getPattern()) {
         case 1:
             // Two rings, thirty frames apart.
-            if (age_ == 10 || age_ == 40) fireGuns(0, 23);
+            if (getAge() == 10 || getAge() == 40) fireGuns(0, 23);
             length = 70;
             break;
         case 2:
             // A stream of aimed shots, each from the next gun along.
-            if (age_ % 6 == 0 && age_ <= 72) {
+            if (getAge() % 6 == 0 && getAge() <= 72) {
                 fireGuns(24 + loopIndex_ % 12, 24 + loopIndex_ % 12);
                 loopIndex_ += 1;
             }
@@ -282,10 +286,10 @@ void AlphaZero::secondFormAttack() {
             // A slide to one side and back, the side changing each time, dropping two walls
             // of missiles with a moving gap.
             setSpeedX(2);
-            if (age_ == 1) dirX_ = loopIndex_ % 2 == 0 ? -1 : 1;
-            if (age_ == 21) dirX_ = -dirX_;
-            if (age_ == 41) dirX_ = 0;
-            if (age_ == 10 || age_ == 35) {
+            if (getAge() == 1) setDirX(loopIndex_ % 2 == 0 ? -1 : 1);
+            if (getAge() == 21) setDirX(-getDirX());
+            if (getAge() == 41) setDirX(0);
+            if (getAge() == 10 || getAge() == 35) {
                 const int gap = 2 * (loopIndex_ % 4);
                 for (int g = 0; g < 8; ++g)
                     if (g != gap && g != gap + 1) fireGuns(36 + g, 36 + g);
@@ -295,34 +299,34 @@ void AlphaZero::secondFormAttack() {
             break;
         case 4:
             // The pulse fan, open down the middle, with every other laser between.
-            if (age_ == 10 || age_ == 40) fireGuns(44, 51);
+            if (getAge() == 10 || getAge() == 40) fireGuns(44, 51);
             for (int g = 0; g < 8; g += 2) {
-                if (age_ == 25) fireGuns(52 + g, 52 + g);
-                if (age_ == 55) fireGuns(53 + g, 53 + g);
+                if (getAge() == 25) fireGuns(52 + g, 52 + g);
+                if (getAge() == 55) fireGuns(53 + g, 53 + g);
             }
             break;
         default: {
             // Napalm as the warning, then the broad beam straight down under the body.
-            if (age_ == 10) fireGuns(60, 63);
-            if (age_ == 30) fireGuns(kBodyBeamGun, kBodyBeamGun);
+            if (getAge() == 10) fireGuns(60, 63);
+            if (getAge() == 30) fireGuns(kBodyBeamGun, kBodyBeamGun);
             const Gun* beam = gun(kBodyBeamGun);
             if (Projectile* shot = beam->projectile(0); shot && shot->isAlive()) {
-                shot->setX(x_ + beam->getOffsetX());
-                shot->setY(y_ + beam->getOffsetY());
+                shot->setX(getX() + beam->getOffsetX());
+                shot->setY(getY() + beam->getOffsetY());
             }
             length = 100;
             break;
         }
     }
-    if (age_ >= length) {
-        dirX_ = 0;
-        dirY_ = 0;
-        pattern_ = 0;
+    if (getAge() >= length) {
+        setDirX(0);
+        setDirY(0);
+        setPattern(0);
     }
 }
 
 void AlphaZero::foretellBeams(BeamForecast& forecast) const {
-    if (!alive_ || pattern_ == 0) return;
+    if (!isAlive() || getPattern() == 0) return;
     std::array<bool, 80> warned{};  // by gun, body and parts together: each warned once
     auto warn = [&](const Enemy& from, int part, int gun, std::int32_t k) {
         const std::size_t key = static_cast<std::size_t>(gun % 80);
@@ -330,12 +334,12 @@ void AlphaZero::foretellBeams(BeamForecast& forecast) const {
         warned[key] = true;
         forecast.add(from, part, gun, k);
     };
-    std::int32_t pattern = pattern_;
-    std::int32_t age = age_;
+    std::int32_t pattern = getPattern();
+    std::int32_t age = getAge();
     std::int32_t phase = phaseCounter_;
     if (partAlive(kFront)) {
-        const Enemy& front = *parts_[kFront];
-        const Enemy& centre = *parts_[kCentre];
+        const Enemy& front = *part(kFront);
+        const Enemy& centre = *part(kCentre);
         for (std::int32_t k = 1; k <= kWindUpFrames; ++k) {
             age += 1;
             if ((pattern == 1 && age == 21) || (pattern == 4 && age == 40))
@@ -373,28 +377,28 @@ void AlphaZero::foretellBeams(BeamForecast& forecast) const {
 }
 
 void AlphaZero::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
         if (partAlive(kFront)) {
-            if (pattern_ == 0)
+            if (getPattern() == 0)
                 enter();
-            else if (pattern_ == 1)
+            else if (getPattern() == 1)
                 openingVolley();
             else
                 firstFormAttack();
         } else {
-            for (int i = 0; i < partCount_; ++i) {
+            for (int i = 0; i < getPartCount(); ++i) {
                 if (!partAlive(i)) continue;
-                parts_[i]->die();
-                pattern_ = 0;
+                part(i)->die();
+                setPattern(0);
                 phaseCounter_ = 0;
             }
-            if (pattern_ == 0)
+            if (getPattern() == 0)
                 selectAttack();
             else
                 secondFormAttack();
         }
-        if (steering_) aimAtTarget(*this);
+        if (isSteering()) aimAtTarget(*this);
     }
     updateOwned();
 }

@@ -50,11 +50,11 @@ Deathbringer::Deathbringer(RandomGenerator& random) : Boss(kType, kFullHp, 4, 4,
 
 void Deathbringer::sway() {
     if (!fierce_ && volleyCounter_ % kSwayFrames != 0) return;
-    if (x_ <= kSwayLeft)
+    if (getX() <= kSwayLeft)
         swayDir_ = 1;
-    else if (x_ >= kSwayRight)
+    else if (getX() >= kSwayRight)
         swayDir_ = -1;
-    x_ += swayDir_;
+    setX(getX() + swayDir_);
 }
 
 void Deathbringer::fireVolley(std::int32_t c) {
@@ -85,7 +85,7 @@ void Deathbringer::fireVolley(std::int32_t c) {
 }
 
 void Deathbringer::foretellBeams(BeamForecast& forecast) const {
-    if (!alive_ || age_ < kArrivalAge) return;
+    if (!isAlive() || getAge() < kArrivalAge) return;
     for (int gun : {8, 9, 10, 11, 32, 33}) {
         foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) {
             const std::int32_t c = (volleyCounter_ + k) % kVolleyRound;
@@ -97,24 +97,24 @@ void Deathbringer::foretellBeams(BeamForecast& forecast) const {
 }
 
 void Deathbringer::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
-        if (age_ <= kArrivalAge) age_ += 1;
-        if (age_ == 1) {
+        if (getAge() <= kArrivalAge) setAge(getAge() + 1);
+        if (getAge() == 1) {
             // Glide slowly: to the middle of the screen and down.
             setSpeedX(1);
             setSpeedY(1);
-            dirX_ = -1;
-            dirY_ = 1;
-        } else if (age_ == kCentredAge) {
-            dirX_ = 0;
-        } else if (age_ == kArrivalAge) {
-            dirY_ = 0;
-            hp_ = kFullHp;
-            invulnerable_ = false;
+            setDirX(-1);
+            setDirY(1);
+        } else if (getAge() == kCentredAge) {
+            setDirX(0);
+        } else if (getAge() == kArrivalAge) {
+            setDirY(0);
+            setHpUnchecked(kFullHp);
+            setInvulnerable(false);
             volleyCounter_ = 0;
-        } else if (age_ > kArrivalAge) {
-            if (hp_ < kFierceHp) fierce_ = true;
+        } else if (getAge() > kArrivalAge) {
+            if (getHp() < kFierceHp) fierce_ = true;
             volleyCounter_ = (volleyCounter_ + 1) % kVolleyRound;
             sway();
             fireVolley(volleyCounter_);

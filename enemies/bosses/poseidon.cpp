@@ -41,14 +41,14 @@ Poseidon::Poseidon(RandomGenerator& random) : Boss(kType, kFullHp, 1, 1, kCoins,
 }
 
 void Poseidon::bounce() {
-    if (x_ < kLeftTurn || x_ + width() >= kRightTurn) dirX_ = -dirX_;
+    if (getX() < kLeftTurn || getX() + width() >= kRightTurn) setDirX(-getDirX());
 }
 
 void Poseidon::swing(std::int32_t centreRow) {
     // Truncation toward zero, as the game's conversion does: rows centreRow - 10 .. + 10.
-    y_ = centreRow - static_cast<std::int32_t>(std::cos(swingAngle_ * kDegreesToRadians) * -10.0);
+    setY(centreRow - static_cast<std::int32_t>(std::cos(swingAngle_ * kDegreesToRadians) * -10.0));
     // With dirY 0 the vertical speed serves as the swing step: 4 degrees a frame.
-    swingAngle_ = swingAngle_ % 360 + speedY_;
+    swingAngle_ = swingAngle_ % 360 + getSpeedY();
 }
 
 void Poseidon::missileVolley(std::int32_t c) {
@@ -69,9 +69,9 @@ void Poseidon::missileVolley(std::int32_t c) {
 }
 
 void Poseidon::foretellBeams(BeamForecast& forecast) const {
-    if (!alive_ || y_ <= 0 || pattern_ > 1) return;
+    if (!isAlive() || getY() <= 0 || getPattern() > 1) return;
     // The frames before the sweep, and with it the volleys, begins.
-    const std::int32_t wait = pattern_ == 0 && age_ < kSweepAge ? kSweepAge - age_ : 0;
+    const std::int32_t wait = getPattern() == 0 && getAge() < kSweepAge ? kSweepAge - getAge() : 0;
     auto calledAt = [&](std::int32_t k) {
         if (k <= wait) return false;
         const std::int32_t c = (volleyCounter_ + k - wait - 1) % kVolleyRound;
@@ -82,38 +82,38 @@ void Poseidon::foretellBeams(BeamForecast& forecast) const {
 }
 
 void Poseidon::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
         // Nothing but the entry until the body has come down onto the screen.
-        if (y_ > 0) {
+        if (getY() > 0) {
             const std::int32_t c = volleyCounter_;
-            if (pattern_ == 0) {
-                age_ += 1;
-                if (age_ == kArrivalAge) {
-                    hp_ = kFullHp;
-                    dirY_ = 0;
-                    dirX_ = 1;
+            if (getPattern() == 0) {
+                setAge(getAge() + 1);
+                if (getAge() == kArrivalAge) {
+                    setHpUnchecked(kFullHp);
+                    setDirY(0);
+                    setDirX(1);
                     setSpeedX(1);
                     setSpeedY(4);
                     swingAngle_ = 180;
-                    invulnerable_ = false;
-                } else if (age_ > kSweepAge) {
+                    setInvulnerable(false);
+                } else if (getAge() > kSweepAge) {
                     bounce();
                     swing(15);
                     missileVolley(c);
                     if (c == 0 || c == 5 || c == 10) fireGuns(10, 13);
                     if (c == 1 || c == 6 || c == 11) fireGuns(14, 16);
                     volleyCounter_ = (c + 1) % kVolleyRound;
-                    if (hp_ < kFuryHp) {
-                        pattern_ = 1;
+                    if (getHp() < kFuryHp) {
+                        setPattern(1);
                         setSpeedX(3);
                     }
                 }
-            } else if (pattern_ == 1) {
-                age_ += 1;
-                if (age_ == kArrivalAge) {
-                    dirX_ = 1;
-                    dirY_ = 0;
+            } else if (getPattern() == 1) {
+                setAge(getAge() + 1);
+                if (getAge() == kArrivalAge) {
+                    setDirX(1);
+                    setDirY(0);
                 }
                 bounce();
                 swing(10);

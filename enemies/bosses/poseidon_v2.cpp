@@ -33,36 +33,36 @@ constexpr bool within(std::int32_t c, std::int32_t low, std::int32_t high) {
 PoseidonV2::PoseidonV2(RandomGenerator& random)
     : WingedPoseidon(kType, kFullHp, 1, 1, kCoins, random) {
     setPartCount(2);
-    parts_[kLeftWing] = std::make_unique<PoseidonV2Wing>(PoseidonV2Wing::Side::Left);
-    parts_[kRightWing] = std::make_unique<PoseidonV2Wing>(PoseidonV2Wing::Side::Right);
+    setPart(kLeftWing, std::make_unique<PoseidonV2Wing>(PoseidonV2Wing::Side::Left));
+    setPart(kRightWing, std::make_unique<PoseidonV2Wing>(PoseidonV2Wing::Side::Right));
 }
 
 void PoseidonV2::placeParts() {
-    for (int i = 0; i < partCount_; ++i) {
-        Enemy* wing = parts_[i].get();
+    for (int i = 0; i < getPartCount(); ++i) {
+        Enemy* wing = part(i);
         if (!wing) continue;
-        wing->setX(x_ + (i == kLeftWing ? kLeftWingX : kRightWingX));
-        wing->setY(y_ + kWingY);
+        wing->setX(getX() + (i == kLeftWing ? kLeftWingX : kRightWingX));
+        wing->setY(getY() + kWingY);
     }
 }
 
 void PoseidonV2::bob() {
     const std::int32_t c = volleyCounter_;
     if (within(c, 11, 19) || within(c, 151, 159))
-        dirY_ = -1;
+        setDirY(-1);
     else if (within(c, 71, 79) || within(c, 281, 289))
-        dirY_ = 1;
+        setDirY(1);
     else
-        dirY_ = 0;
+        setDirY(0);
 }
 
 void PoseidonV2::arrive() {
-    dirX_ = 1;
-    dirY_ = 0;
-    hp_ = kFullHp;
-    invulnerable_ = false;
-    for (int i = 0; i < partCount_; ++i) {
-        if (Enemy* wing = parts_[i].get()) {
+    setDirX(1);
+    setDirY(0);
+    setHpUnchecked(kFullHp);
+    setInvulnerable(false);
+    for (int i = 0; i < getPartCount(); ++i) {
+        if (Enemy* wing = part(i)) {
             wing->setHp(PoseidonV2Wing::kFullHp);
             wing->setInvulnerable(false);
         }
@@ -70,7 +70,7 @@ void PoseidonV2::arrive() {
     volleyCounter_ = 0;
     phaseTimer_ = 0;
     nextSide_ = Side::Right;
-    if (partAlive(kRightWing)) pattern_ = 1;
+    if (partAlive(kRightWing)) setPattern(1);
 }
 
 void PoseidonV2::sweep() {
@@ -78,46 +78,46 @@ void PoseidonV2::sweep() {
     if (phaseTimer_ >= kSweepFrames) {
         phaseTimer_ = 0;
         if (nextSide_ == Side::Left) {
-            pattern_ = 2;
+            setPattern(2);
             nextSide_ = Side::Right;
         } else {
-            pattern_ = 1;
+            setPattern(1);
             nextSide_ = Side::Left;
         }
-    } else if (x_ < -30) {
-        dirX_ = 1;
-    } else if (x_ + width() > 270) {
-        dirX_ = -1;
+    } else if (getX() < -30) {
+        setDirX(1);
+    } else if (getX() + width() > 270) {
+        setDirX(-1);
     }
 }
 
 void PoseidonV2::foretellBeams(BeamForecast& forecast) const {
     // Its counter runs from the frame after its arrival on.
-    if (alive_ && age_ >= kArrivalAge) foretellWingAndBodyLasers(forecast);
+    if (isAlive() && getAge() >= kArrivalAge) foretellWingAndBodyLasers(forecast);
 }
 
 void PoseidonV2::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
-        if (y_ >= 1 || age_ >= kHeldAge) {
+        if (getY() >= 1 || getAge() >= kHeldAge) {
             bob();
-            if (age_ < kHeldAge) age_ += 1;
-            if (age_ == kArrivalAge) {
+            if (getAge() < kHeldAge) setAge(getAge() + 1);
+            if (getAge() == kArrivalAge) {
                 arrive();
-            } else if (age_ > kArrivalAge) {
-                if (pattern_ == 1 && !partAlive(kRightWing)) pattern_ = 0;
-                if (pattern_ == 2 && !partAlive(kLeftWing)) pattern_ = 0;
+            } else if (getAge() > kArrivalAge) {
+                if (getPattern() == 1 && !partAlive(kRightWing)) setPattern(0);
+                if (getPattern() == 2 && !partAlive(kLeftWing)) setPattern(0);
                 advanceCounter();
-                if (pattern_ == 1)
+                if (getPattern() == 1)
                     showRightWing();
-                else if (pattern_ == 2)
+                else if (getPattern() == 2)
                     showLeftWing();
                 else
                     sweep();
                 const std::int32_t c = volleyCounter_;
                 if (isWingVolley(c))
-                    for (int i = 0; i < partCount_; ++i)
-                        if (partAlive(i)) parts_[i]->fire();
+                    for (int i = 0; i < getPartCount(); ++i)
+                        if (partAlive(i)) part(i)->fire();
                 if (!partAlive(kLeftWing) && !partAlive(kRightWing)) {
                     setSpeedX(kBareSpeedX);
                     bareVolley(c);

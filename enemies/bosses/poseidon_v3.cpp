@@ -47,30 +47,30 @@ PoseidonV3::PoseidonV3(RandomGenerator& random)
     : WingedPoseidon(kType, kFullHp, 1, 4, kCoins, random) {
     addEnemyGuns(*this, kNoseLasers);
     setPartCount(4);
-    parts_[kLeftWing] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::LeftWing);
-    parts_[kRightWing] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightWing);
-    parts_[kLeftBack] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::LeftBack);
-    parts_[kRightBack] = std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightBack);
+    setPart(kLeftWing, std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::LeftWing));
+    setPart(kRightWing, std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightWing));
+    setPart(kLeftBack, std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::LeftBack));
+    setPart(kRightBack, std::make_unique<PoseidonV3Part>(PoseidonV3Part::Piece::RightBack));
     plate(kPlating);
 }
 
 void PoseidonV3::placeParts() {
-    for (int i = 0; i < partCount_ && i < static_cast<int>(std::size(kPlacements)); ++i) {
-        Enemy* piece = parts_[i].get();
+    for (int i = 0; i < getPartCount() && i < static_cast<int>(std::size(kPlacements)); ++i) {
+        Enemy* piece = part(i);
         if (!piece) continue;
-        piece->setX(x_ + kPlacements[i].x);
-        piece->setY(y_ + kPlacements[i].y);
+        piece->setX(getX() + kPlacements[i].x);
+        piece->setY(getY() + kPlacements[i].y);
     }
 }
 
 void PoseidonV3::arrive() {
-    dirX_ = 1;
-    dirY_ = 0;
+    setDirX(1);
+    setDirY(0);
     setSpeedX(1);
-    hp_ = kFullHp;
-    invulnerable_ = false;
-    for (int i = 0; i < partCount_; ++i) {
-        if (Enemy* piece = parts_[i].get()) {
+    setHpUnchecked(kFullHp);
+    setInvulnerable(false);
+    for (int i = 0; i < getPartCount(); ++i) {
+        if (Enemy* piece = part(i)) {
             piece->setHp(piece->getFullHp());
             piece->setInvulnerable(false);
         }
@@ -80,7 +80,7 @@ void PoseidonV3::arrive() {
     // The right wing is shown first, the left one after the next sweep.
     nextSide_ = Side::Right;
     if (partAlive(kRightWing)) {
-        pattern_ = 1;
+        setPattern(1);
         nextSide_ = Side::Left;
     }
 }
@@ -94,12 +94,12 @@ void PoseidonV3::sweep() {
         if (!partAlive(side == Side::Left ? kLeftWing : kRightWing))
             side = side == Side::Left ? Side::Right : Side::Left;
         if (!partAlive(side == Side::Left ? kLeftWing : kRightWing)) return;
-        pattern_ = side == Side::Left ? 2 : 1;
+        setPattern(side == Side::Left ? 2 : 1);
         nextSide_ = side == Side::Left ? Side::Right : Side::Left;
-    } else if (x_ < -30) {
-        dirX_ = 1;
-    } else if (x_ + width() > 270) {
-        dirX_ = -1;
+    } else if (getX() < -30) {
+        setDirX(1);
+    } else if (getX() + width() > 270) {
+        setDirX(-1);
     }
 }
 
@@ -112,12 +112,12 @@ void PoseidonV3::bodyVolley(std::int32_t c, bool bare) {
 }
 
 void PoseidonV3::fight() {
-    if (pattern_ == 1 && !partAlive(kRightWing)) pattern_ = 0;
-    if (pattern_ == 2 && !partAlive(kLeftWing)) pattern_ = 0;
+    if (getPattern() == 1 && !partAlive(kRightWing)) setPattern(0);
+    if (getPattern() == 2 && !partAlive(kLeftWing)) setPattern(0);
     advanceCounter();
-    if (pattern_ == 1)
+    if (getPattern() == 1)
         showRightWing();
-    else if (pattern_ == 2)
+    else if (getPattern() == 2)
         showLeftWing();
     else
         sweep();
@@ -125,11 +125,11 @@ void PoseidonV3::fight() {
     const std::int32_t c = volleyCounter_;
     if (isWingVolley(c))
         for (int slot : {kLeftWing, kRightWing})
-            if (partAlive(slot)) parts_[slot]->fire();
+            if (partAlive(slot)) part(slot)->fire();
     for (std::int32_t each : kBackVolleys)
         if (each == c)
             for (int slot : {kLeftBack, kRightBack})
-                if (partAlive(slot)) parts_[slot]->fire();
+                if (partAlive(slot)) part(slot)->fire();
 
     const bool winged = partAlive(kLeftWing) || partAlive(kRightWing);
     const bool backed = partAlive(kLeftBack) || partAlive(kRightBack);
@@ -138,7 +138,7 @@ void PoseidonV3::fight() {
 }
 
 void PoseidonV3::foretellBeams(BeamForecast& forecast) const {
-    if (!alive_ || age_ < kFightAge) return;
+    if (!isAlive() || getAge() < kFightAge) return;
     foretellWingAndBodyLasers(forecast);
     auto count = [&](std::int32_t k) { return (volleyCounter_ + k) % 300; };
     // The nose lasers, and the back sections' long lasers (their guns 5 and 6).
@@ -147,7 +147,7 @@ void PoseidonV3::foretellBeams(BeamForecast& forecast) const {
     for (int slot : {kLeftBack, kRightBack}) {
         if (!partAlive(slot)) continue;
         for (int gun : {5, 6})
-            foretellGun(forecast, *parts_[slot], slot, gun, [&](std::int32_t k) {
+            foretellGun(forecast, *part(slot), slot, gun, [&](std::int32_t k) {
                 const std::int32_t c = count(k);
                 return std::find(std::begin(kBackVolleys), std::end(kBackVolleys), c) !=
                        std::end(kBackVolleys);
@@ -156,15 +156,15 @@ void PoseidonV3::foretellBeams(BeamForecast& forecast) const {
 }
 
 void PoseidonV3::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
-        if (y_ >= kEntryLine || age_ > 0) {
-            if (age_ < kFightAge) age_ += 1;
-            if (age_ == kStopAge)
-                dirY_ = 0;
-            else if (age_ == kArrivalAge)
+        if (getY() >= kEntryLine || getAge() > 0) {
+            if (getAge() < kFightAge) setAge(getAge() + 1);
+            if (getAge() == kStopAge)
+                setDirY(0);
+            else if (getAge() == kArrivalAge)
                 arrive();
-            else if (age_ == kFightAge)
+            else if (getAge() == kFightAge)
                 fight();
         }
     }

@@ -62,11 +62,11 @@ Rauder::Rauder(RandomGenerator& random) : Boss(kType, kFullHp, 1, 1, kCoins, ran
 }
 
 void Rauder::fireGun(int slot) {
-    if (Gun* each = gun(slot)) each->fire(x_, y_);
+    if (Gun* each = gun(slot)) each->fire(getX(), getY());
 }
 
 void Rauder::fireVolley(std::int32_t c) {
-    const bool fury = hp_ < kFuryHp;
+    const bool fury = getHp() < kFuryHp;
     if ((within(c, 11, 29) && c % 5 == 0) || (within(c, 51, 79) && c % 7 == 0)) {
         fireGun(7);
         fireGun(8);
@@ -92,65 +92,65 @@ void Rauder::fireVolley(std::int32_t c) {
 }
 
 void Rauder::circle() {
-    if (age_ == kArrivalAge) {
-        orbitX_ = x_;
-        orbitY_ = y_ + kCircleDrop;
+    if (getAge() == kArrivalAge) {
+        setOrbitX(getX());
+        setOrbitY(getY() + kCircleDrop);
         measureOrbitRadius(*this);
-        dirX_ = 0;
-        dirY_ = 0;
-        orbitAngle_ = kCircleTop;
-        hp_ = kFullHp;
-        invulnerable_ = false;
+        setDirX(0);
+        setDirY(0);
+        setOrbitAngle(kCircleTop);
+        setHpUnchecked(kFullHp);
+        setInvulnerable(false);
     }
-    if (age_ >= kCircleAge) {
+    if (getAge() >= kCircleAge) {
         setSpeedX(1);
         setSpeedY(1);
-        x_ = orbitPointX(*this);
-        y_ = orbitPointY(*this);
-        orbitAngle_ -= hp_ < kFuryHp ? kFuryCircleStep : kCircleStep;
+        setX(orbitPointX(*this));
+        setY(orbitPointY(*this));
+        setOrbitAngle(getOrbitAngle() - (getHp() < kFuryHp ? kFuryCircleStep : kCircleStep));
         volleyCounter_ = (volleyCounter_ + 1) % kVolleyRound;
         fireVolley(volleyCounter_);
     }
-    if (age_ % kDownDashRound == 0) {
-        pattern_ = 1;
-    } else if (age_ % kRightDashRound == 0) {
-        pattern_ = 2;
-    } else if (age_ % kLeftDashRound == 0) {
-        pattern_ = 3;
+    if (getAge() % kDownDashRound == 0) {
+        setPattern(1);
+    } else if (getAge() % kRightDashRound == 0) {
+        setPattern(2);
+    } else if (getAge() % kLeftDashRound == 0) {
+        setPattern(3);
     }
 }
 
 void Rauder::dash(std::int32_t period, std::int32_t standTo, std::int32_t outTo,
                   std::int32_t backTo, std::int32_t circleTo, std::int32_t dx, std::int32_t dy) {
-    const std::int32_t r = age_ % period;
+    const std::int32_t r = getAge() % period;
     if (r < standTo) {
         setSpeedX(0);
         setSpeedY(0);
     } else if (r < outTo) {
         setSpeedX(kDashSpeedX);
         setSpeedY(kDashSpeedY);
-        dirX_ = dx;
-        dirY_ = dy;
+        setDirX(dx);
+        setDirY(dy);
     } else if (r < backTo) {
         setSpeedX(kDashSpeedX);
         setSpeedY(kDashSpeedY);
-        dirX_ = -dx;
-        dirY_ = -dy;
+        setDirX(-dx);
+        setDirY(-dy);
     } else if (r <= circleTo) {
         // The centre of its circle never moves: the next frame puts it back on it.
-        pattern_ = 0;
+        setPattern(0);
     }
 }
 
 void Rauder::foretellBeams(BeamForecast& forecast) const {
-    if (!alive_ || y_ < kEntryRow) return;
+    if (!isAlive() || getY() < kEntryRow) return;
     // Follows its phases forward: the counter runs only on its circle, which a dash round
     // interrupts and the end of the dash resumes.
     std::array<bool, kWindUpFrames + 1> volley{};
-    std::int32_t pattern = pattern_;
+    std::int32_t pattern = getPattern();
     std::int32_t c = volleyCounter_;
     for (std::int32_t k = 1; k <= kWindUpFrames; ++k) {
-        const std::int32_t age = age_ + k;
+        const std::int32_t age = getAge() + k;
         if (pattern == 0) {
             if (age >= kCircleAge) {
                 c = (c + 1) % kVolleyRound;
@@ -175,17 +175,17 @@ void Rauder::foretellBeams(BeamForecast& forecast) const {
 }
 
 void Rauder::move() {
-    if (alive_) {
-        if (y_ < kEntryRow) {
+    if (isAlive()) {
+        if (getY() < kEntryRow) {
             setSpeedX(kEntrySpeed);
             setSpeedY(kEntrySpeed);
-            dirX_ = 0;
-            dirY_ = 1;
-            age_ = kEntryAge;
+            setDirX(0);
+            setDirY(1);
+            setAge(kEntryAge);
         }
         moveStep();
-        age_ += 1;
-        switch (pattern_) {
+        setAge(getAge() + 1);
+        switch (getPattern()) {
             case 0:
                 circle();
                 break;

@@ -67,30 +67,30 @@ SilverHawk::SilverHawk(RandomGenerator& random)
 void SilverHawk::chooseLane() {
     const Craft* ship = getTarget();
     const bool shipOnTheLeft = ship && ship->getX() + ship->width() / 2 < 120;
-    x_ = shipOnTheLeft ? kRightLane : kLeftLane;
+    setX(shipOnTheLeft ? kRightLane : kLeftLane);
     // The weave picks up where the lane ends.
-    orbitAngle_ = shipOnTheLeft ? kRightWeaveAngle : kLeftWeaveAngle;
+    setOrbitAngle(shipOnTheLeft ? kRightWeaveAngle : kLeftWeaveAngle);
 }
 
 void SilverHawk::weave(std::int32_t step) {
-    dirX_ = 0;
-    if (y_ > kWeaveRow) {
+    setDirX(0);
+    if (getY() > kWeaveRow) {
         // Still climbing its lane: the last step lands on the row.
-        dirY_ = -1;
-        setSpeedY(y_ - kWeaveRow < kClimbSpeed ? y_ - kWeaveRow : kClimbSpeed);
+        setDirY(-1);
+        setSpeedY(getY() - kWeaveRow < kClimbSpeed ? getY() - kWeaveRow : kClimbSpeed);
         return;
     }
-    dirY_ = 0;
-    orbitAngle_ = (orbitAngle_ + step) % 360;
-    x_ = weaveX(orbitAngle_, kWeaveFactor) + kWeaveShift;
+    setDirY(0);
+    setOrbitAngle((getOrbitAngle() + step) % 360);
+    setX(weaveX(getOrbitAngle(), kWeaveFactor) + kWeaveShift);
 }
 
 void SilverHawk::dive() {
     // The dive starts at its mark; the frames after it count down, then up.
-    const std::int32_t r = age_ - (age_ >= kSecondDiveAge ? kSecondDiveAge : kFirstDiveAge);
+    const std::int32_t r = getAge() - (getAge() >= kSecondDiveAge ? kSecondDiveAge : kFirstDiveAge);
     setSpeedY(kDiveSpeed);
-    dirX_ = 0;
-    dirY_ = r < kDiveFrames ? 1 : -1;
+    setDirX(0);
+    setDirY(r < kDiveFrames ? 1 : -1);
     if (r == 5) fireGuns(8, 9);
     if (r == kDiveFrames) fireGuns(12, 19);
 }
@@ -111,38 +111,38 @@ void SilverHawk::secondVolley(std::int32_t c) {
 }
 
 void SilverHawk::script() {
-    if (age_ == kWaitAge) {
+    if (getAge() == kWaitAge) {
         // It waits below the screen while the warning shows.
-        dirX_ = 0;
-        dirY_ = 0;
-    } else if (age_ == kClimbAge) {
+        setDirX(0);
+        setDirY(0);
+    } else if (getAge() == kClimbAge) {
         chooseLane();
-        dirY_ = -1;
+        setDirY(-1);
         setSpeedY(kClimbSpeed);
-    } else if (age_ == kWeaveAge) {
-        if (invulnerable_) {
-            hp_ = kFullHp;
-            invulnerable_ = false;
+    } else if (getAge() == kWeaveAge) {
+        if (getInvulnerable()) {
+            setHpUnchecked(kFullHp);
+            setInvulnerable(false);
         }
-        if (pattern_ != 4) pattern_ = 1;
-    } else if (age_ == kFirstDiveAge || age_ == kSecondDiveAge) {
-        if (pattern_ != 4) pattern_ = 2;
-    } else if (age_ == kSecondWeaveAge) {
-        if (pattern_ != 4) pattern_ = 3;
-    } else if (age_ == kRoundAge) {
-        age_ = kWeaveAge;
-        if (pattern_ != 4) pattern_ = 1;
+        if (getPattern() != 4) setPattern(1);
+    } else if (getAge() == kFirstDiveAge || getAge() == kSecondDiveAge) {
+        if (getPattern() != 4) setPattern(2);
+    } else if (getAge() == kSecondWeaveAge) {
+        if (getPattern() != 4) setPattern(3);
+    } else if (getAge() == kRoundAge) {
+        setAge(kWeaveAge);
+        if (getPattern() != 4) setPattern(1);
     }
 }
 
 void SilverHawk::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
-        age_ += 1;
+        setAge(getAge() + 1);
         script();
         const std::int32_t c = volleyCounter_;
-        if (age_ >= kWeaveAge) {
-            switch (pattern_) {
+        if (getAge() >= kWeaveAge) {
+            switch (getPattern()) {
                 case 1:
                     weave(kWeaveStep);
                     firstVolley(c);
@@ -164,7 +164,7 @@ void SilverHawk::move() {
             }
             volleyCounter_ = (c + 1) % kVolleyRound;
             // Its fury waits until it is back on its row from a dive.
-            if (hp_ < kFuryHp && pattern_ != 2) pattern_ = 4;
+            if (getHp() < kFuryHp && getPattern() != 2) setPattern(4);
         }
     }
     updateOwned();

@@ -77,7 +77,7 @@ void WingedBear::fireVolley(std::int32_t c) {
 }
 
 void WingedBear::foretellBeams(BeamForecast& forecast) const {
-    if (!alive_ || age_ < kCircleAge - 1) return;
+    if (!isAlive() || getAge() < kCircleAge - 1) return;
     for (int gun = 6; gun <= 9; ++gun)
         foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) {
             const std::int32_t c = (volleyCounter_ + k) % kVolleyRound;
@@ -86,26 +86,26 @@ void WingedBear::foretellBeams(BeamForecast& forecast) const {
 }
 
 void WingedBear::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
-        age_ += 1;
-        if (age_ == kBrakeAge) {
+        setAge(getAge() + 1);
+        if (getAge() == kBrakeAge) {
             setSpeedY(kBrakeSpeed);
-        } else if (age_ == kArrivalAge) {
-            orbitX_ = x_;
-            orbitY_ = y_ + kCircleDrop;
+        } else if (getAge() == kArrivalAge) {
+            setOrbitX(getX());
+            setOrbitY(getY() + kCircleDrop);
             measureOrbitRadius(*this);
-            orbitAngle_ = kCircleTop;
-            dirX_ = 0;
-            dirY_ = 0;
-            hp_ = kFullHp;
-            invulnerable_ = false;
-        } else if (age_ >= kCircleAge) {
+            setOrbitAngle(kCircleTop);
+            setDirX(0);
+            setDirY(0);
+            setHpUnchecked(kFullHp);
+            setInvulnerable(false);
+        } else if (getAge() >= kCircleAge) {
             // Its age stays here: nothing more is keyed on it.
-            age_ = kCircleAge;
-            x_ = orbitPointX(*this);
-            y_ = orbitPointY(*this);
-            orbitAngle_ = (orbitAngle_ - kCircleStep) % 360;
+            setAge(kCircleAge);
+            setX(orbitPointX(*this));
+            setY(orbitPointY(*this));
+            setOrbitAngle((getOrbitAngle() - kCircleStep) % 360);
             volleyCounter_ = (volleyCounter_ + 1) % kVolleyRound;
             fireVolley(volleyCounter_);
         }

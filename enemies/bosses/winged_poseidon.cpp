@@ -69,38 +69,38 @@ void WingedPoseidon::advanceCounter() {
 }
 
 void WingedPoseidon::showRightWing() {
-    const std::int32_t wingX = parts_[kRightWing]->getX();
+    const std::int32_t wingX = part(kRightWing)->getX();
     // First it slides left until the wing is near the screen's left edge.
     if (phaseTimer_ == 0 && wingX > -30) {
-        dirX_ = -1;
+        setDirX(-1);
         return;
     }
     phaseTimer_ += 1;
     if (phaseTimer_ >= kShowFrames) {
-        pattern_ = 0;
+        setPattern(0);
         phaseTimer_ = 0;
     } else if (wingX < -30) {
-        dirX_ = 1;
+        setDirX(1);
     } else if (wingX + width() - 30 > 270) {
-        dirX_ = -1;
+        setDirX(-1);
     }
 }
 
 void WingedPoseidon::showLeftWing() {
-    const Enemy& wing = *parts_[kLeftWing];
+    const Enemy& wing = *part(kLeftWing);
     // First it slides right until the wing's right edge is near the screen's right edge.
     if (phaseTimer_ == 0 && wing.getX() + wing.width() < 270) {
-        dirX_ = 1;
+        setDirX(1);
         return;
     }
     phaseTimer_ += 1;
     if (phaseTimer_ >= kShowFrames) {
-        pattern_ = 0;
+        setPattern(0);
         phaseTimer_ = 0;
     } else if (wing.getX() < -60) {
-        dirX_ = 1;
+        setDirX(1);
     } else if (width() + wing.getX() > 270) {
-        dirX_ = -1;
+        setDirX(-1);
     }
 }
 
@@ -132,7 +132,7 @@ void WingedPoseidon::foretellWingAndBodyLasers(BeamForecast& forecast) const {
     for (int slot : {kLeftWing, kRightWing}) {
         if (!partAlive(slot)) continue;
         for (int gun : {4, 5})
-            foretellGun(forecast, *parts_[slot], slot, gun,
+            foretellGun(forecast, *part(slot), slot, gun,
                         [&](std::int32_t k) { return isWingVolley(count(k)); });
     }
     if (partAlive(kLeftWing) || partAlive(kRightWing)) return;

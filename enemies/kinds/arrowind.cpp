@@ -16,7 +16,7 @@ Arrowind::Arrowind(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, ran
 }
 
 void Arrowind::script() {
-    if ((pattern_ == 1 && age_ == 3) || (pattern_ == 2 && age_ == 10)) fire();
+    if ((getPattern() == 1 && getAge() == 3) || (getPattern() == 2 && getAge() == 10)) fire();
 }
 
 }  // namespace cindervane

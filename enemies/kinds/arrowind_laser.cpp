@@ -18,9 +18,9 @@ ArrowindLaser::ArrowindLaser(RandomGenerator& random) : OrdinaryEnemy(kType, 1, 
 }
 
 void ArrowindLaser::script() {
-    if (age_ == 35) stop();
+    if (getAge() == 35) stop();
     if (ageIsOneOf(kShots)) fire();
-    if (age_ == 194) head(pattern_ == 1 ? 1 : -1, -1);
+    if (getAge() == 194) head(getPattern() == 1 ? 1 : -1, -1);
 }
 
 }  // namespace cindervane

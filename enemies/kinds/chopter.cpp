@@ -26,14 +26,14 @@ Chopter::Chopter(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, rando
 
 void Chopter::script() {
     aimAtTarget(*this);
-    switch (pattern_) {
+    switch (getPattern()) {
         case 0:
         case 1:
-            stopFireLeave(30, 40, 60, pattern_ == 0 ? -1 : 1);
+            stopFireLeave(30, 40, 60, getPattern() == 0 ? -1 : 1);
             break;
         case 4:
         case 5:
-            stopFireLeave(10, 20, 40, pattern_ == 4 ? -1 : 1);
+            stopFireLeave(10, 20, 40, getPattern() == 4 ? -1 : 1);
             break;
         case 2:
         case 3:
@@ -46,37 +46,38 @@ void Chopter::script() {
 
 void Chopter::stopFireLeave(std::int32_t stopAt, std::int32_t fireAt, std::int32_t leaveAt,
                             std::int32_t sideways) {
-    if (age_ == stopAt) stop();
-    if (age_ == fireAt) fireGun(0);
-    if (age_ == leaveAt) {
+    if (getAge() == stopAt) stop();
+    if (getAge() == fireAt) fireGun(0);
+    if (getAge() == leaveAt) {
         setSpeedX(3);
         head(sideways, -1);
     }
 }
 
 void Chopter::circle() {
-    if (age_ == 30) stop();
-    if (age_ == 40) {
+    if (getAge() == 30) stop();
+    if (getAge() == 40) {
         fireGun(0);
-        orbitX_ = x_;
-        orbitY_ = 270 - y_;  // the centre lies below it: it starts at the circle's top
+        setOrbitX(getX());
+        setOrbitY(270 - getY());  // the centre lies below it: it starts at the circle's top
         measureOrbitRadius(*this);
-        orbitAngle_ = kCircleStart;
+        setOrbitAngle(kCircleStart);
         stop();
     }
     // Circling while it stands; leaving straight down ends it.
-    if (age_ < 41 || dirX_ != 0 || dirY_ != 0) return;
-    const bool clockwise = pattern_ == 3;
+    if (getAge() < 41 || getDirX() != 0 || getDirY() != 0) return;
+    const bool clockwise = getPattern() == 3;
     const bool past =
-        clockwise ? orbitAngle_ >= kClockwiseLimit : orbitAngle_ < kAnticlockwiseLimit;
+        clockwise ? getOrbitAngle() >= kClockwiseLimit : getOrbitAngle() < kAnticlockwiseLimit;
     if (past) {
-        if (age_ >= kLeavesCircleFrom) head(0, 1);
+        if (getAge() >= kLeavesCircleFrom) head(0, 1);
         return;
     }
-    x_ = orbitPointX(*this);
-    y_ = orbitPointY(*this);
-    orbitAngle_ += clockwise ? kCircleStep : -kCircleStep;
-    if (clockwise ? orbitAngle_ >= kClockwiseFiresFrom : orbitAngle_ < kAnticlockwiseFiresBelow)
+    setX(orbitPointX(*this));
+    setY(orbitPointY(*this));
+    setOrbitAngle(getOrbitAngle() + (clockwise ? kCircleStep : -kCircleStep));
+    if (clockwise ? getOrbitAngle() >= kClockwiseFiresFrom
+                  : getOrbitAngle() < kAnticlockwiseFiresBelow)
         fireGun(0);
 }
 

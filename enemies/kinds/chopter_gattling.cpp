@@ -20,7 +20,7 @@ void ChopterGattling::script() {
         stop();
         fire();
     }
-    if (age_ == 40) head(pattern_ == 1 ? 1 : -1, 1);
+    if (getAge() == 40) head(getPattern() == 1 ? 1 : -1, 1);
 }
 
 }  // namespace cindervane

@@ -15,14 +15,14 @@ constexpr std::int32_t sign(std::int32_t value) {
 }  // namespace
 
 void Dasher::lockOn() {
-    if (!target_) return;
-    lockedTargetX_ = centreX(*target_);
-    lockedTargetY_ = centreY(*target_);
+    if (!getTarget()) return;
+    lockedTargetX_ = centreX(*getTarget());
+    lockedTargetY_ = centreY(*getTarget());
     lockedOwnX_ = centreX(*this);
     lockedOwnY_ = centreY(*this);
     remainder_ = 0.0;
-    setSpeedY(speedY_ * 2);
-    setSpeedX(speedX_ * 2);
+    setSpeedY(getSpeedY() * 2);
+    setSpeedX(getSpeedX() * 2);
 }
 
 void Dasher::dashStep() {
@@ -35,19 +35,19 @@ void Dasher::dashStep() {
     } else if (std::abs(dx) == std::abs(dy)) {
         head(sign(dx), sign(dy));
     } else if (std::abs(dy) > std::abs(dx)) {
-        dirY_ = sign(dy);
-        remainder_ += static_cast<double>(dx) / dy * speedY_;
+        setDirY(sign(dy));
+        remainder_ += static_cast<double>(dx) / dy * getSpeedY();
         const auto whole = static_cast<std::int32_t>(remainder_);
         if (std::abs(whole) >= 1) {
-            x_ += lockedTargetX_ > lockedOwnX_ ? std::abs(whole) : -std::abs(whole);
+            setX(getX() + (lockedTargetX_ > lockedOwnX_ ? std::abs(whole) : -std::abs(whole)));
             remainder_ -= whole;
         }
     } else {
-        dirX_ = sign(dx);
-        remainder_ += static_cast<double>(dy) / dx * speedX_;
+        setDirX(sign(dx));
+        remainder_ += static_cast<double>(dy) / dx * getSpeedX();
         const auto whole = static_cast<std::int32_t>(remainder_);
         if (std::abs(whole) >= 1) {
-            y_ += lockedTargetY_ > lockedOwnY_ ? std::abs(whole) : -std::abs(whole);
+            setY(getY() + (lockedTargetY_ > lockedOwnY_ ? std::abs(whole) : -std::abs(whole)));
             remainder_ -= whole;
         }
     }

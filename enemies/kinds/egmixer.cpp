@@ -37,7 +37,7 @@ Egmixer::Egmixer(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, rando
 void Egmixer::script() {
     fireGun(0);
     for (const Sway& sway : kSways)
-        if (age_ == sway.age) head(sway.dirX, sway.dirY);
+        if (getAge() == sway.age) head(sway.dirX, sway.dirY);
     for (const Burst& burst : kBursts)
         if (ageIn(burst.from, burst.to)) fireGuns(1, 4);
 }

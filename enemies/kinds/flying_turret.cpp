@@ -30,12 +30,12 @@ FlyingTurret::FlyingTurret(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kG
 
 void FlyingTurret::script() {
     aimAtTarget(*this);
-    if (!target_) return;
-    if (age_ == 30) stop();
-    if (age_ == 100) head(0, 1);
-    if (age_ < 30) return;
+    if (!getTarget()) return;
+    if (getAge() == 30) stop();
+    if (getAge() == 100) head(0, 1);
+    if (getAge() < 30) return;
     // The aim's direction is the drawing angle plus 90, in 0..359 for the barrel's index.
-    const std::int32_t direction = ((targetAngle_ + 90) % 360 + 360) % 360;
+    const std::int32_t direction = ((getTargetAngle() + 90) % 360 + 360) % 360;
     fireGun((direction + kBarrelStep / 2) / kBarrelStep % 24);
 }
 

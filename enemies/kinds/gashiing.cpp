@@ -18,27 +18,27 @@ constexpr EnemyGunRow kGuns[] = {
 Gashiing::Gashiing(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, random) {}
 
 void Gashiing::script() {
-    if (age_ == 30) {
+    if (getAge() == 30) {
         stop();
         fire();
     }
-    if (age_ == 90 || age_ == 150) fire();
-    if (age_ != 210) return;
-    switch (pattern_) {
+    if (getAge() == 90 || getAge() == 150) fire();
+    if (getAge() != 210) return;
+    switch (getPattern()) {
         case 0:
             head(0, 1);
-            setSpeedY(speedY_ * 2);
+            setSpeedY(getSpeedY() * 2);
             break;
         case 3:
             head(0, -1);
-            setSpeedY(speedY_ * 2);
+            setSpeedY(getSpeedY() * 2);
             break;
         case 1:
         case 2:
         case 4:
         case 5:
-            head(pattern_ == 1 || pattern_ == 4 ? 1 : -1, pattern_ <= 2 ? 1 : -1);
-            setSpeedX(speedX_ * 2);
+            head(getPattern() == 1 || getPattern() == 4 ? 1 : -1, getPattern() <= 2 ? 1 : -1);
+            setSpeedX(getSpeedX() * 2);
             break;
         default:
             break;

@@ -18,15 +18,15 @@ constexpr EnemyGunRow kGuns[] = {
 GashiingAlpha::GashiingAlpha(RandomGenerator& random) : Dasher(kType, 2, kGuns, random) {}
 
 void GashiingAlpha::script() {
-    if (!target_) return;
-    if (age_ == 20) {
+    if (!getTarget()) return;
+    if (getAge() == 20) {
         stop();
-        const int first = pattern_ == 1 ? 1 : 0;
+        const int first = getPattern() == 1 ? 1 : 0;
         for (int slot = first; slot < 8; slot += 2)
             fireGun(slot);
     }
-    if (age_ == 25) lockOn();
-    if (age_ >= 30) dashStep();
+    if (getAge() == 25) lockOn();
+    if (getAge() >= 30) dashStep();
 }
 
 }  // namespace cindervane

@@ -10,23 +10,23 @@ namespace cindervane {
 GashiingBeta::GashiingBeta(RandomGenerator& random) : OrdinaryEnemy(kType, 2, {}, random) {}
 
 void GashiingBeta::script() {
-    const std::int32_t p = pattern_ >= 0 && pattern_ <= 3 ? pattern_ : 0;
-    if (age_ == 1) {
+    const std::int32_t p = getPattern() >= 0 && getPattern() <= 3 ? getPattern() : 0;
+    if (getAge() == 1) {
         constexpr std::int32_t kStart[] = {200, 0, 340, 180};
         stop();
-        orbitAngle_ = kStart[p];
+        setOrbitAngle(kStart[p]);
     }
-    const double a = orbitAngle_ * kDegreesToRadians;
+    const double a = getOrbitAngle() * kDegreesToRadians;
     // Patterns 0 and 3 swing round a centre on the right edge, 1 and 2 round one left of
     // the screen by its width; 0 and 2 reach down to the bottom less its height from the
     // top edge, 1 and 3 up from the bottom edge to the top.
     const bool rightCentre = p == 0 || p == 3;
     const bool fromTop = p == 0 || p == 2;
-    x_ = static_cast<std::int32_t>(rightCentre ? std::cos(a) * 240 + 240
-                                               : std::cos(a) * 240 - width());
-    y_ = static_cast<std::int32_t>(fromTop ? (kScreenHeight - height()) * std::sin(a)
-                                           : std::sin(a) * 320 + 320);
-    orbitAngle_ += p == 0 || p == 1 ? -speedX_ : speedX_;
+    setX(static_cast<std::int32_t>(rightCentre ? std::cos(a) * 240 + 240
+                                               : std::cos(a) * 240 - width()));
+    setY(static_cast<std::int32_t>(fromTop ? (kScreenHeight - height()) * std::sin(a)
+                                           : std::sin(a) * 320 + 320));
+    setOrbitAngle(getOrbitAngle() + (p == 0 || p == 1 ? -getSpeedX() : getSpeedX()));
 }
 
 }  // namespace cindervane

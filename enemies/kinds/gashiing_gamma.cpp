@@ -17,21 +17,21 @@ constexpr EnemyGunRow kGuns[] = {
 GashiingGamma::GashiingGamma(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {}
 
 void GashiingGamma::script() {
-    if (!target_) return;
-    if (age_ == 20) {
+    if (!getTarget()) return;
+    if (getAge() == 20) {
         stop();
         fire();
     }
-    if (age_ == 30) {
+    if (getAge() == 30) {
         fire();
-        steering_ = true;
-        heading_ = 0;  // it faces down, as it is drawn
+        setSteering(true);
+        setHeading(0);  // it faces down, as it is drawn
     }
-    if (!steering_) return;
+    if (!isSteering()) return;
     turnTowardTarget(*this);
-    const EightWay way = eightWayOfDrawingAngle(heading_);
+    const EightWay way = eightWayOfDrawingAngle(getHeading());
     head(way.dirX, way.dirY);
-    if (heading_ == targetAngle_) steering_ = false;
+    if (getHeading() == getTargetAngle()) setSteering(false);
 }
 
 }  // namespace cindervane

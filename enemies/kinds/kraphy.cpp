@@ -13,11 +13,11 @@ constexpr EnemyGunRow kGuns[] = {
 Kraphy::Kraphy(RandomGenerator& random) : SineWeaver(kType, 1, kGuns, random) {}
 
 void Kraphy::script() {
-    const bool mirrored = pattern_ == 1;
+    const bool mirrored = getPattern() == 1;
     fire();
-    if (age_ == 1) startWeave(mirrored ? -45 : 45, 1);
+    if (getAge() == 1) startWeave(mirrored ? -45 : 45, 1);
     weave(mirrored ? -120 : 120, mirrored ? -1 : 1);
-    if (orbitAngle_ >= 360) dirY_ = -1;
+    if (getOrbitAngle() >= 360) setDirY(-1);
 }
 
 }  // namespace cindervane

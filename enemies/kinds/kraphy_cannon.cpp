@@ -15,13 +15,13 @@ constexpr EnemyGunRow kGuns[] = {
 KraphyCannon::KraphyCannon(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {}
 
 void KraphyCannon::script() {
-    if (age_ == 30) {
+    if (getAge() == 30) {
         stop();
         fireGun(0);
     }
-    if (age_ == 40) {
+    if (getAge() == 40) {
         fireGuns(1, 2);
-        head(pattern_ == 1 ? 1 : -1, 1);
+        head(getPattern() == 1 ? 1 : -1, 1);
     }
 }
 

@@ -17,16 +17,16 @@ constexpr EnemyGunRow kGuns[] = {
 KraphyLeader::KraphyLeader(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {}
 
 void KraphyLeader::script() {
-    if (age_ == 1) {
+    if (getAge() == 1) {
         head(0, 1);
         setSpeedY(2);
     }
-    if (age_ == 60) {
-        head(x_ + width() / 2 < kScreenWidth / 2 ? -1 : 1, 1);
+    if (getAge() == 60) {
+        head(getX() + width() / 2 < kScreenWidth / 2 ? -1 : 1, 1);
         setSpeedX(2);
     }
-    if (y_ < 0) return;
-    if (age_ < 60)
+    if (getY() < 0) return;
+    if (getAge() < 60)
         fireGun(0);
     else
         fireGuns(1, 4);

@@ -16,13 +16,13 @@ constexpr EnemyGunRow kGuns[] = {
 KraphyMissile::KraphyMissile(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {}
 
 void KraphyMissile::script() {
-    if (age_ == 30) {
+    if (getAge() == 30) {
         stop();
         fireGuns(0, 1);
     }
-    if (age_ == 40) {
+    if (getAge() == 40) {
         fireGun(2);
-        head(pattern_ == 1 ? 1 : -1, -1);
+        head(getPattern() == 1 ? 1 : -1, -1);
     }
 }
 

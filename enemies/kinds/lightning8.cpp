@@ -13,12 +13,12 @@ constexpr EnemyGunRow kGuns[] = {
 Lightning8::Lightning8(RandomGenerator& random) : SineWeaver(kType, 2, kGuns, random) {}
 
 void Lightning8::script() {
-    const bool mirrored = pattern_ == 1;
-    if (age_ == 1) startWeave(mirrored ? -45 : 45, 1);
+    const bool mirrored = getPattern() == 1;
+    if (getAge() == 1) startWeave(mirrored ? -45 : 45, 1);
     weave(mirrored ? -120 : 120, mirrored ? -1 : 1);
-    if (orbitAngle_ >= 360) dirY_ = -1;
-    if (age_ == 25 || age_ == 85) fire();
-    if (age_ >= 10) setFrame(3);
+    if (getOrbitAngle() >= 360) setDirY(-1);
+    if (getAge() == 25 || getAge() == 85) fire();
+    if (getAge() >= 10) setFrame(3);
 }
 
 }  // namespace cindervane

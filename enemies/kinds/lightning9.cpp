@@ -22,30 +22,30 @@ Lightning9::Lightning9(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns,
 void Lightning9::script() {
     // Patterns 0 and 2 start on the left of their circle and go round anticlockwise on the
     // screen (down first); 1 and 3 are their mirror images.
-    const bool fromLeft = pattern_ == 0 || pattern_ == 2;
-    const std::int32_t sweep = pattern_ >= 2 ? 360 : 180;
-    if (age_ == 20) stop();
-    if (age_ == 30) {
+    const bool fromLeft = getPattern() == 0 || getPattern() == 2;
+    const std::int32_t sweep = getPattern() >= 2 ? 360 : 180;
+    if (getAge() == 20) stop();
+    if (getAge() == 30) {
         stop();
-        orbitX_ = x_ + (fromLeft ? kRadius : -kRadius);
-        orbitY_ = y_;
+        setOrbitX(getX() + (fromLeft ? kRadius : -kRadius));
+        setOrbitY(getY());
         measureOrbitRadius(*this);
-        orbitAngle_ = fromLeft ? 180 : 0;
+        setOrbitAngle(fromLeft ? 180 : 0);
         turned_ = 0;
     }
-    if (age_ > 30 && dirX_ == 0 && dirY_ == 0) {
+    if (getAge() > 30 && getDirX() == 0 && getDirY() == 0) {
         if (turned_ >= sweep) {
             head(0, 1);
         } else {
-            orbitAngle_ += fromLeft ? -kStep : kStep;
+            setOrbitAngle(getOrbitAngle() + (fromLeft ? -kStep : kStep));
             turned_ += kStep;
-            x_ = orbitPointX(*this);
-            y_ = orbitPointY(*this);
+            setX(orbitPointX(*this));
+            setY(orbitPointY(*this));
         }
     }
-    if (age_ == 45) fireGun(0);
-    if (age_ == 51) fireGun(1);
-    if (age_ == 53) fireGun(2);
+    if (getAge() == 45) fireGun(0);
+    if (getAge() == 51) fireGun(1);
+    if (getAge() == 53) fireGun(2);
 }
 
 }  // namespace cindervane

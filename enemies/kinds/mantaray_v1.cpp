@@ -22,14 +22,14 @@ constexpr std::int32_t kAimedShots[] = {202, 219, 337, 381, 392};
 MantarayV1::MantarayV1(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, random) {}
 
 void MantarayV1::script() {
-    if (age_ == 1) {
+    if (getAge() == 1) {
         head(0, 1);
-        setSpeedY(speedY_ * 2);  // down into the screen quickly, to sway there slowly
+        setSpeedY(getSpeedY() * 2);  // down into the screen quickly, to sway there slowly
     }
-    if (age_ == 31) head(pattern_ == 1 ? -1 : 1, 0);
-    if (ageIsOneOf(kTurns)) dirX_ = -dirX_;
-    if (age_ == 421) head(0, 1);
-    if (y_ < 0) return;
+    if (getAge() == 31) head(getPattern() == 1 ? -1 : 1, 0);
+    if (ageIsOneOf(kTurns)) setDirX(-getDirX());
+    if (getAge() == 421) head(0, 1);
+    if (getY() < 0) return;
     if (ageIsOneOf(kWingBolts)) fireGuns(0, 1);
     if (ageIsOneOf(kBombs)) fireGun(2);
     if (ageIsOneOf(kAimedShots)) fireGuns(3, 4);

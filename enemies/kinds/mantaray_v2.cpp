@@ -20,8 +20,8 @@ MantarayV2::MantarayV2(std::int32_t type, std::span<const EnemyGunRow> guns,
     : OrdinaryEnemy(type, 2, guns, random) {}
 
 void MantarayV2::script() {
-    if (age_ == 1) head(0, 1);
-    if (age_ >= 60 && y_ >= 0) fire();
+    if (getAge() == 1) head(0, 1);
+    if (getAge() >= 60 && getY() >= 0) fire();
 }
 
 }  // namespace cindervane

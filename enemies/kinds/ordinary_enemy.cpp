@@ -9,48 +9,48 @@ namespace cindervane {
 
 OrdinaryEnemy::OrdinaryEnemy(std::int32_t type, std::int32_t frameDelay,
                              std::span<const EnemyGunRow> guns, RandomGenerator& random) {
-    kind_ = type;
-    alive_ = true;
-    frame_ = 0;
+    setKind(type);
+    setAlive(true);
+    setFrameUnchecked(0);
     setAngle(0);
-    age_ = 0;
-    frameDelay_ = frameDelay;
-    pattern_ = 0;
-    dirX_ = 0;
-    dirY_ = 1;
+    setAge(0);
+    setFrameDelay(frameDelay);
+    setPattern(0);
+    setDirX(0);
+    setDirY(1);
     if (const EnemyType* row = findEnemyType(type)) {
-        fullHp_ = row->hitPoints;
-        hp_ = row->hitPoints;
+        setFullHp(row->hitPoints);
+        setHpUnchecked(row->hitPoints);
         setSpeedX(row->speedX);
         setSpeedY(row->speedY);
         const std::int32_t coinKind = coinKindOfValue(row->coinValue);
         setCoinCount(row->coinCount);
-        for (int c = 0; c < coinCount_; ++c)
-            coins_[c] = std::make_unique<Coin>(coinKind, random);
+        for (int c = 0; c < getCoinCount(); ++c)
+            setCoin(c, std::make_unique<Coin>(coinKind, random));
         if (row->carriesBox) {
-            boxCount_ = 1;
-            box_ = std::make_unique<ItemBox>();
+            setBoxCountUnchecked(1);
+            setBox(std::make_unique<ItemBox>());
         }
     }
     addEnemyGuns(*this, guns);
-    explosion_ = std::make_unique<Explosion>();
+    setExplosion(std::make_unique<Explosion>());
 }
 
 void OrdinaryEnemy::move() {
-    if (alive_) {
+    if (isAlive()) {
         moveStep();
         if (leavesNow()) leaveSilently();
     }
-    if (alive_) {
+    if (isAlive()) {
         if (animates_) animate();
-        ++age_;
+        setAge(getAge() + 1);
         if (scriptRuns()) script();
     }
     updateOwned();
 }
 
 void OrdinaryEnemy::fireGun(int slot) {
-    if (Gun* chosen = gun(slot); chosen && slot < gunCount_) chosen->fire(x_, y_);
+    if (Gun* chosen = gun(slot); chosen && slot < getGunCount()) chosen->fire(getX(), getY());
 }
 
 void OrdinaryEnemy::fireGuns(int first, int last) {

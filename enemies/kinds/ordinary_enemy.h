@@ -34,30 +34,31 @@ class OrdinaryEnemy : public Enemy {
     // The kind's timetable of actions, run after the age has counted up. Must not allocate.
     virtual void script() = 0;
     // Whether the script runs this frame; most kinds wait until they have reached the screen.
-    virtual bool scriptRuns() const { return y_ >= 0; }
+    virtual bool scriptRuns() const { return getY() >= 0; }
     // Whether the enemy leaves the game now, silently; by default once it lies wholly outside
     // the screen after its first 50 frames, so it may enter from any side.
-    virtual bool leavesNow() const { return outsideScreen() && age_ > kGrace; }
+    virtual bool leavesNow() const { return outsideScreen() && getAge() > kGrace; }
 
     // The frame lies wholly outside the screen box.
     bool outsideScreen() const {
-        return y_ < -height() || y_ >= kScreenHeight + 1 || x_ < -width() || x_ >= kScreenWidth + 1;
+        return getY() < -height() || getY() >= kScreenHeight + 1 || getX() < -width() ||
+               getX() >= kScreenWidth + 1;
     }
     // The base enemy's exit: below the screen, or beyond its left or right edge (never the
     // top), for the kinds that enter from above without a grace period.
     bool belowOrBesideScreen() const {
-        return y_ >= kScreenHeight + 1 || x_ < -width() || x_ >= kScreenWidth + 1;
+        return getY() >= kScreenHeight + 1 || getX() < -width() || getX() >= kScreenWidth + 1;
     }
     // Beyond the left or right edge (the rule of the kinds that die there at once).
-    bool pastSideEdge() const { return x_ < -width() || x_ > kScreenWidth; }
+    bool pastSideEdge() const { return getX() < -width() || getX() > kScreenWidth; }
     // Gone without an explosion or drops.
     void leaveSilently() {
-        alive_ = false;
-        age_ = 0;
+        setAlive(false);
+        setAge(0);
     }
     void head(std::int32_t dirX, std::int32_t dirY) {
-        dirX_ = dirX;
-        dirY_ = dirY;
+        setDirX(dirX);
+        setDirY(dirY);
     }
     void stop() { head(0, 0); }
     // One gun fired from the enemy's corner, keeping its own interval.
@@ -67,11 +68,13 @@ class OrdinaryEnemy : public Enemy {
     // Whether the age is one of the marks.
     bool ageIsOneOf(std::span<const std::int32_t> marks) const {
         for (std::int32_t mark : marks)
-            if (mark == age_) return true;
+            if (mark == getAge()) return true;
         return false;
     }
     // Whether the age lies in [from, to].
-    bool ageIn(std::int32_t from, std::int32_t to) const { return age_ >= from && age_ <= to; }
+    bool ageIn(std::int32_t from, std::int32_t to) const {
+        return getAge() >= from && getAge() <= to;
+    }
 
     // Whether the looping animation runs (not for kinds drawn in one pose).
     bool animates_ = true;

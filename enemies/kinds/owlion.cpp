@@ -13,11 +13,11 @@ constexpr EnemyGunRow kGuns[] = {
 Owlion::Owlion(RandomGenerator& random) : SineWeaver(kType, 2, kGuns, random) {}
 
 void Owlion::script() {
-    const bool mirrored = pattern_ == 1;
-    if (age_ == 1) startWeave(mirrored ? -45 : 45, 1);
+    const bool mirrored = getPattern() == 1;
+    if (getAge() == 1) startWeave(mirrored ? -45 : 45, 1);
     weave(mirrored ? -120 : 120, mirrored ? -1 : 1);
-    if (age_ == 30 || age_ == 120) fire();
-    if (mirrored ? orbitAngle_ >= 360 : orbitAngle_ > 360) dirY_ = -1;
+    if (getAge() == 30 || getAge() == 120) fire();
+    if (mirrored ? getOrbitAngle() >= 360 : getOrbitAngle() > 360) setDirY(-1);
 }
 
 }  // namespace cindervane

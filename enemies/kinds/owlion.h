@@ -19,7 +19,7 @@ class Owlion : public SineWeaver {
     void script() override;
     bool scriptRuns() const override { return true; }
     // Only above the screen, after its first 50 frames.
-    bool leavesNow() const override { return age_ > kGrace && y_ < -height(); }
+    bool leavesNow() const override { return getAge() > kGrace && getY() < -height(); }
 };
 
 }  // namespace cindervane

@@ -13,8 +13,8 @@ constexpr EnemyGunRow kGuns[] = {
 OwlionLaser::OwlionLaser(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, random) {}
 
 void OwlionLaser::script() {
-    if (age_ == 20) head(pattern_ == 1 ? -1 : 1, 0);
-    if (age_ >= 26) fire();
+    if (getAge() == 20) head(getPattern() == 1 ? -1 : 1, 0);
+    if (getAge() >= 26) fire();
 }
 
 }  // namespace cindervane

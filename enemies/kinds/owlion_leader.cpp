@@ -17,11 +17,11 @@ constexpr std::int32_t kSweep[] = {35, 37, 39, 41, 43, 45};
 OwlionLeader::OwlionLeader(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, random) {}
 
 void OwlionLeader::script() {
-    const bool fromRight = pattern_ == 1;
-    if (age_ == 30) stop();
+    const bool fromRight = getPattern() == 1;
+    if (getAge() == 30) stop();
     for (int i = 0; i < 6; ++i)
-        if (age_ == kSweep[i]) fireGun(fromRight ? 2 - i % 3 : i % 3);
-    if (age_ == 45) head(fromRight ? -1 : 1, 1);
+        if (getAge() == kSweep[i]) fireGun(fromRight ? 2 - i % 3 : i % 3);
+    if (getAge() == 45) head(fromRight ? -1 : 1, 1);
 }
 
 }  // namespace cindervane

@@ -15,9 +15,9 @@ constexpr EnemyGunRow kGuns[] = {
 OwlionLeader2::OwlionLeader2(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, random) {}
 
 void OwlionLeader2::script() {
-    if (age_ == 10) fire();
-    if (age_ == 12 || age_ == 15) fireGun(0);
-    if (age_ == 15) dirX_ = pattern_ == 1 ? 1 : -1;
+    if (getAge() == 10) fire();
+    if (getAge() == 12 || getAge() == 15) fireGun(0);
+    if (getAge() == 15) setDirX(getPattern() == 1 ? 1 : -1);
 }
 
 }  // namespace cindervane

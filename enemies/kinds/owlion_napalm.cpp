@@ -17,7 +17,8 @@ OwlionNapalm::OwlionNapalm(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kG
 
 void OwlionNapalm::script() {
     if (ageIsOneOf(kBombs)) fire();
-    if (age_ == 13 && pattern_ == 1) dirX_ = x_ + width() / 2 < kScreenWidth / 2 ? 1 : -1;
+    if (getAge() == 13 && getPattern() == 1)
+        setDirX(getX() + width() / 2 < kScreenWidth / 2 ? 1 : -1);
 }
 
 }  // namespace cindervane

@@ -20,23 +20,23 @@ constexpr std::int32_t kBolts[] = {125, 165, 205, 300, 305, 310, 405, 420};
 Oyster::Oyster(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, random) {}
 
 void Oyster::script() {
-    if (age_ == 65) stop();
+    if (getAge() == 65) stop();
     if (ageIsOneOf(kSightings)) fireGun(1);
     if (ageIsOneOf(kBeams)) fireGun(0);
     if (ageIsOneOf(kBolts)) fireGuns(2, 3);
     // A slow shift to one side, so the next beams fall in another column, and a quicker
     // one back towards the middle.
-    const std::int32_t towardsMiddle = x_ + width() / 2 < kScreenWidth / 2 ? 1 : -1;
-    if (age_ == 205) {
+    const std::int32_t towardsMiddle = getX() + width() / 2 < kScreenWidth / 2 ? 1 : -1;
+    if (getAge() == 205) {
         setSpeedX(1);
         head(-towardsMiddle, 0);
     }
-    if (age_ == 380) {
+    if (getAge() == 380) {
         setSpeedX(3);
         head(towardsMiddle, 0);
     }
-    if (age_ == 280 || age_ == 401) stop();
-    if (age_ == 485) head(0, 1);
+    if (getAge() == 280 || getAge() == 401) stop();
+    if (getAge() == 485) head(0, 1);
 }
 
 }  // namespace cindervane

@@ -6,10 +6,10 @@ namespace cindervane {
 Scroop::Scroop(RandomGenerator& random) : OrdinaryEnemy(kType, 2, {}, random) {}
 
 void Scroop::script() {
-    if (age_ == 20) stop();
-    if (age_ == 40) {
+    if (getAge() == 20) stop();
+    if (getAge() == 40) {
         head(0, 1);
-        setSpeedY(speedY_ * 2);
+        setSpeedY(getSpeedY() * 2);
     }
 }
 

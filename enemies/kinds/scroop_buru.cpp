@@ -8,24 +8,24 @@ namespace cindervane {
 ScroopBuru::ScroopBuru(RandomGenerator& random) : ScroopBuru(kType, random) {}
 
 ScroopBuru::ScroopBuru(std::int32_t type, RandomGenerator& random) : Dasher(type, 2, {}, random) {
-    steering_ = true;
+    setSteering(true);
 }
 
 void ScroopBuru::script() {
-    if (steering_ && y_ >= -10) aimAtTarget(*this);
-    if (y_ < 0 || !target_) return;
-    if (age_ == 20) {
+    if (isSteering() && getY() >= -10) aimAtTarget(*this);
+    if (getY() < 0 || !getTarget()) return;
+    if (getAge() == 20) {
         stop();
-        setAngle(targetAngle_);
+        setAngle(getTargetAngle());
     }
-    if (age_ == 30) {
+    if (getAge() == 30) {
         lockOn();
-        steering_ = false;
-        setAngle(targetAngle_);
+        setSteering(false);
+        setAngle(getTargetAngle());
     }
-    if (age_ >= 35) {
+    if (getAge() >= 35) {
         dashStep();
-        setAngle(targetAngle_);
+        setAngle(getTargetAngle());
     }
 }
 

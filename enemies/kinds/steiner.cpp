@@ -21,9 +21,9 @@ constexpr EnemyGunRow kGuns[] = {
 Steiner::Steiner(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {}
 
 void Steiner::script() {
-    if (age_ == 20) stop();
-    if (age_ == 35) fireGuns(0, 11);
-    if (age_ == 36) {
+    if (getAge() == 20) stop();
+    if (getAge() == 35) fireGuns(0, 11);
+    if (getAge() == 36) {
         fireGun(12);
         head(0, -1);
     }

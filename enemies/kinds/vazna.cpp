@@ -13,14 +13,14 @@ constexpr EnemyGunRow kGuns[] = {
 }  // namespace
 
 Vazna::Vazna(RandomGenerator& random) : SineWeaver(kType, 2, kGuns, random) {
-    orbitAngle_ = 45;
+    setOrbitAngle(45);
 }
 
 void Vazna::script() {
     const std::int32_t step = weaveStep();
-    orbitAngle_ += step;
-    x_ = weaveX(orbitAngle_, pattern_ == 1 ? -120 : 120);
-    if (y_ >= 0) fire();
+    setOrbitAngle(getOrbitAngle() + step);
+    setX(weaveX(getOrbitAngle(), getPattern() == 1 ? -120 : 120));
+    if (getY() >= 0) fire();
 }
 
 }  // namespace cindervane

@@ -20,13 +20,13 @@ constexpr EnemyGunRow kGuns[] = {
 Whitecross::Whitecross(RandomGenerator& random) : SineWeaver(kType, 2, kGuns, random) {}
 
 void Whitecross::script() {
-    orbitAngle_ += weaveStep();
-    x_ = weaveX(orbitAngle_, 120);
-    if (y_ < 0) return;
+    setOrbitAngle(getOrbitAngle() + weaveStep());
+    setX(weaveX(getOrbitAngle(), 120));
+    if (getY() < 0) return;
     fireGuns(0, 1);
     fireGuns(4, 5);
     // x = 100 - 120 sin(angle) falls while the cosine is positive: it swings left.
-    const std::int32_t turn = (orbitAngle_ % 360 + 360) % 360;
+    const std::int32_t turn = (getOrbitAngle() % 360 + 360) % 360;
     fireGun(turn < 90 || turn >= 270 ? 2 : 3);
 }
 

@@ -14,9 +14,9 @@ Windchart::Windchart(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, r
 
 void Windchart::script() {
     fire();
-    const std::int32_t inwards = pattern_ == 1 ? -1 : 1;
-    if (age_ == 10) head(inwards, 1);
-    if (age_ == 25) head(-inwards, 1);
+    const std::int32_t inwards = getPattern() == 1 ? -1 : 1;
+    if (getAge() == 10) head(inwards, 1);
+    if (getAge() == 25) head(-inwards, 1);
 }
 
 }  // namespace cindervane

@@ -13,17 +13,17 @@ constexpr EnemyGunRow kGuns[] = {
 }  // namespace
 
 WindchartDrill::WindchartDrill(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {
-    steering_ = true;
+    setSteering(true);
 }
 
 void WindchartDrill::script() {
-    if (steering_) aimAtTarget(*this);
-    if (!target_) return;
-    if (age_ == 30) stop();
-    if (age_ == 40) {
-        steering_ = false;
+    if (isSteering()) aimAtTarget(*this);
+    if (!getTarget()) return;
+    if (getAge() == 30) stop();
+    if (getAge() == 40) {
+        setSteering(false);
         fire();
-        const EightWay way = eightWayOfDrawingAngle(targetAngle_);
+        const EightWay way = eightWayOfDrawingAngle(getTargetAngle());
         head(way.dirX, way.dirY);
     }
 }

@@ -23,7 +23,7 @@ class Wrider : public SineWeaver {
     bool leavesNow() const override;
 
   private:
-    bool fromBelow() const { return pattern_ == 2 || pattern_ == 3; }
+    bool fromBelow() const { return getPattern() == 2 || getPattern() == 3; }
 };
 
 }  // namespace cindervane

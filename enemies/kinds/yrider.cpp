@@ -14,13 +14,13 @@ constexpr EnemyGunRow kGuns[] = {
 Yrider::Yrider(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, random) {}
 
 void Yrider::script() {
-    if (age_ == 20) {
+    if (getAge() == 20) {
         stop();
         fire();
     }
-    if (age_ == 27) {
+    if (getAge() == 27) {
         fire();
-        head(pattern_ == 1 ? 1 : -1, 1);
+        head(getPattern() == 1 ? 1 : -1, 1);
     }
 }
 

@@ -27,7 +27,7 @@ class Zaphong : public SineWeaver {
     bool leavesNow() const override;
 
   private:
-    bool fromBelow() const { return pattern_ == 2 || pattern_ == 3; }
+    bool fromBelow() const { return getPattern() == 2 || getPattern() == 3; }
 };
 
 }  // namespace cindervane

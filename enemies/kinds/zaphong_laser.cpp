@@ -16,14 +16,14 @@ constexpr EnemyGunRow kGuns[] = {
 ZaphongLaser::ZaphongLaser(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {}
 
 void ZaphongLaser::script() {
-    if (age_ == 20) {
+    if (getAge() == 20) {
         stop();
         fireGun(0);
     }
-    if (age_ == 22) fireGuns(2, 3);
-    if (age_ == 25) {
+    if (getAge() == 22) fireGuns(2, 3);
+    if (getAge() == 25) {
         fireGun(1);
-        head(0, pattern_ == 1 ? 1 : -1);
+        head(0, getPattern() == 1 ? 1 : -1);
     }
 }
 

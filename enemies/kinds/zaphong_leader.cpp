@@ -18,10 +18,10 @@ constexpr EnemyGunRow kGuns[] = {
 ZaphongLeader::ZaphongLeader(RandomGenerator& random) : OrdinaryEnemy(kType, 2, kGuns, random) {}
 
 void ZaphongLeader::script() {
-    if (age_ == 1) head(0, 1);
-    if (age_ == 60) head(0, -1);
-    if (y_ < 0) return;
-    if (age_ < 60)
+    if (getAge() == 1) head(0, 1);
+    if (getAge() == 60) head(0, -1);
+    if (getY() < 0) return;
+    if (getAge() < 60)
         fireGuns(0, 1);
     else
         fireGuns(2, 5);

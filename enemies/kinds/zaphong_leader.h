@@ -20,7 +20,7 @@ class ZaphongLeader : public OrdinaryEnemy {
     bool scriptRuns() const override { return true; }
     // Below or beside the screen, or above it while climbing away.
     bool leavesNow() const override {
-        return belowOrBesideScreen() || (dirY_ < 0 && y_ < -height());
+        return belowOrBesideScreen() || (getDirY() < 0 && getY() < -height());
     }
 };
 

@@ -17,12 +17,12 @@ constexpr EnemyGunRow kGuns[] = {
 ZaphongMissile::ZaphongMissile(RandomGenerator& random) : OrdinaryEnemy(kType, 1, kGuns, random) {}
 
 void ZaphongMissile::script() {
-    if (age_ == 20) {
+    if (getAge() == 20) {
         stop();
         fireGuns(0, 1);
     }
-    if (age_ == 22) fireGuns(2, 3);
-    if (age_ == 25) head(pattern_ == 1 ? 1 : -1, 1);
+    if (getAge() == 22) fireGuns(2, 3);
+    if (getAge() == 25) head(getPattern() == 1 ? 1 : -1, 1);
 }
 
 }  // namespace cindervane

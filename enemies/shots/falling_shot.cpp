@@ -4,20 +4,20 @@
 namespace cindervane {
 
 FallingShot::FallingShot(std::int32_t kind, bool diesOnHit, std::int32_t power) {
-    kind_ = kind;
+    setKind(kind);
     diesOnHit_ = diesOnHit;
     shootable_ = power > 0;
     toughness_ = power;
-    frameDelay_ = 1;
+    setFrameDelay(1);
 }
 
 void FallingShot::move() {
-    if (!alive_) return;
+    if (!isAlive()) return;
     moveStep();
-    ++age_;
-    if (y_ < 1 || y_ > kScreenHeight) {
-        alive_ = false;
-        age_ = 0;
+    setAge(getAge() + 1);
+    if (getY() < 1 || getY() > kScreenHeight) {
+        setAlive(false);
+        setAge(0);
     }
 }
 

@@ -4,18 +4,19 @@
 namespace cindervane {
 
 LaserLine::LaserLine() {
-    kind_ = kKind;
+    setKind(kKind);
     diesOnHit_ = false;
-    frameDelay_ = 1;
+    setFrameDelay(1);
 }
 
 void LaserLine::move() {
-    if (!alive_) return;
+    if (!isAlive()) return;
     nextFrame();
-    if (++age_ >= kLifetime) {
-        alive_ = false;
-        age_ = 0;
-        frame_ = 0;
+    setAge(getAge() + 1);
+    if (getAge() >= kLifetime) {
+        setAlive(false);
+        setAge(0);
+        setFrameUnchecked(0);
     }
 }
 

@@ -14,25 +14,25 @@ constexpr std::int32_t sign(std::int32_t value) {
 }  // namespace
 
 ParticleShot::ParticleShot() {
-    kind_ = kKind;
+    setKind(kKind);
     diesOnHit_ = true;
-    frameDelay_ = 1;
+    setFrameDelay(1);
 }
 
 void ParticleShot::move() {
-    if (!alive_) return;
+    if (!isAlive()) return;
     moveStep();
-    ++age_;
-    if (age_ == 2 && homing_ && target_) {
+    setAge(getAge() + 1);
+    if (getAge() == 2 && homing_ && target_) {
         const std::int32_t dx = sign(centreX(*target_) - centreX(*this));
         const std::int32_t dy = sign(centreY(*target_) - centreY(*this));
-        if (dx != 0) dirX_ = dx;
-        if (dy != 0) dirY_ = dy;
+        if (dx != 0) setDirX(dx);
+        if (dy != 0) setDirY(dy);
     }
-    if (x_ < -kScreenWidth || x_ > 2 * kScreenWidth || y_ < -kScreenHeight ||
-        y_ > 2 * kScreenHeight) {
-        alive_ = false;
-        age_ = 0;
+    if (getX() < -kScreenWidth || getX() > 2 * kScreenWidth || getY() < -kScreenHeight ||
+        getY() > 2 * kScreenHeight) {
+        setAlive(false);
+        setAge(0);
     }
 }
 

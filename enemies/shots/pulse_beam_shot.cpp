@@ -4,15 +4,16 @@
 namespace cindervane {
 
 PulseBeamShot::PulseBeamShot(std::int32_t kind) {
-    kind_ = kind;
+    setKind(kind);
     diesOnHit_ = true;
-    frameDelay_ = 1;
+    setFrameDelay(1);
 }
 
 void PulseBeamShot::move() {
-    if (!alive_) return;
+    if (!isAlive()) return;
     moveStep();
-    if (x_ < 1 || x_ > kScreenWidth || y_ < 1 || y_ > kScreenHeight) alive_ = false;
+    if (getX() < 1 || getX() > kScreenWidth || getY() < 1 || getY() > kScreenHeight)
+        setAlive(false);
 }
 
 }  // namespace cindervane

@@ -4,9 +4,9 @@
 namespace cindervane {
 
 StandingLaser::StandingLaser() {
-    kind_ = kKind;
+    setKind(kKind);
     diesOnHit_ = false;
-    frameDelay_ = 2;
+    setFrameDelay(2);
 }
 
 void StandingLaser::move() {

@@ -4,23 +4,23 @@
 namespace cindervane {
 
 SuperLaser::SuperLaser() {
-    kind_ = kKind;
+    setKind(kKind);
     diesOnHit_ = false;
-    frameDelay_ = 1;
+    setFrameDelay(1);
 }
 
 void SuperLaser::move() {
-    if (!alive_ || tickAnimation() != 0) return;
-    if (frame_ < frameCount() - 1) {
+    if (!isAlive() || tickAnimation() != 0) return;
+    if (getFrame() < frameCount() - 1) {
         nextFrame();
         return;
     }
-    frame_ = 0;
+    setFrameUnchecked(0);
     if (repeatsLeft_ > 0) {
         --repeatsLeft_;
         return;
     }
-    alive_ = false;
+    setAlive(false);
     repeatsLeft_ = kRepeats;
 }
 

@@ -37,14 +37,14 @@ struct TestEnemyLayout {
 class TestEnemy : public Enemy {
   public:
     TestEnemy(const TestEnemyLayout& layout, RandomGenerator& random) {
-        kind_ = layout.kind;
-        alive_ = true;
-        fullHp_ = layout.hp;
-        hp_ = layout.hp;
-        scoreValue_ = layout.scoreValue;
-        isBoss_ = layout.boss;
-        dirY_ = 1;
-        gunCount_ = layout.guns;
+        setKind(layout.kind);
+        setAlive(true);
+        setFullHp(layout.hp);
+        setHpUnchecked(layout.hp);
+        setScoreValue(layout.scoreValue);
+        setBoss(layout.boss);
+        setDirY(1);
+        setGunCountUnchecked(layout.guns);
         for (int g = 0; g < layout.guns; ++g) {
             auto gun = std::make_unique<Gun>();
             gun->setEnabled(true);
@@ -56,37 +56,39 @@ class TestEnemy : public Enemy {
                 shot->setSpeedY(layout.shotSpeed);
                 gun->setProjectile(p, std::move(shot));
             }
-            guns_[g] = std::move(gun);
+            setGun(g, std::move(gun));
         }
-        coinCount_ = layout.coins;
+        setCoinCountUnchecked(layout.coins);
         for (int c = 0; c < layout.coins; ++c)
-            coins_[c] = std::make_unique<Coin>(layout.coinKind, random);
+            setCoin(c, std::make_unique<Coin>(layout.coinKind, random));
         if (layout.box) {
-            boxCount_ = 1;
-            box_ = std::make_unique<ItemBox>();
+            setBoxCountUnchecked(1);
+            setBox(std::make_unique<ItemBox>());
         }
-        explosion_ = std::make_unique<Explosion>();
+        setExplosion(std::make_unique<Explosion>());
     }
 
     void addPart(std::unique_ptr<TestEnemy> part, std::int32_t layer) {
         part->setPartLayer(layer);
-        parts_[partCount_++] = std::move(part);
+        const std::int32_t slot = getPartCount();
+        setPart(slot, std::move(part));
+        setPartCountUnchecked(slot + 1);
     }
 
     // Every picture looked up as the enemy factory does; parts in the part catalogue.
     void resolve(GameState& state, bool asPart = false) {
         resolveSprite(asPart ? state.run.partSheets : state.run.craftSheets);
-        for (int g = 0; g < gunCount_; ++g)
-            for (int p = 0; p < guns_[g]->getProjectileCount(); ++p) {
-                guns_[g]->projectile(p)->resolveSprite(state.run.projectileSheets);
-                guns_[g]->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
+        for (int g = 0; g < getGunCount(); ++g)
+            for (int p = 0; p < gun(g)->getProjectileCount(); ++p) {
+                gun(g)->projectile(p)->resolveSprite(state.run.projectileSheets);
+                gun(g)->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
             }
-        for (int c = 0; c < coinCount_; ++c)
-            coins_[c]->resolveSprite(state.run.coinSheets);
-        if (box_) box_->resolveSprite(state.run.boxSheets);
-        explosion_->resolveSprite(state.run.effectSheets);
-        for (int i = 0; i < partCount_; ++i)
-            static_cast<TestEnemy*>(parts_[i].get())->resolve(state, true);
+        for (int c = 0; c < getCoinCount(); ++c)
+            coin(c)->resolveSprite(state.run.coinSheets);
+        if (box()) box()->resolveSprite(state.run.boxSheets);
+        explosion()->resolveSprite(state.run.effectSheets);
+        for (int i = 0; i < getPartCount(); ++i)
+            static_cast<TestEnemy*>(part(i))->resolve(state, true);
     }
 };
 
