@@ -157,8 +157,9 @@ class CourseOfAGame : public ShellTest {
     }
 };
 
-TEST_F(CourseOfAGame, TheIntroTextStartsAgainAndATapStartsTheStage) {
+TEST_F(CourseOfAGame, TheIntroTextStartsAgainAndATapNotAKeyStartsTheStage) {
     frames(187 + 140 + 1);
+    keyDown(state, 6);  // keys do nothing outside play
     EXPECT_EQ(state.flow.screen, GameScreen::StageIntro);
     EXPECT_EQ(state.flow.scrollY, -140);
     tap(120, 160);
@@ -184,11 +185,6 @@ TEST_F(CourseOfAGame, PauseResumesWithSoundsStoppedAndGivesUpWithoutTheTable) {
     state.scores.score = 999999;
     tap(100, 180);
     EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
-}
-
-TEST_F(CourseOfAGame, KeysOnOtherScreensDoNothing) {
-    keyDown(state, 6);
-    EXPECT_EQ(state.flow.screen, GameScreen::StageIntro);
 }
 
 TEST_F(CourseOfAGame, AContinueRestartsTheStageWithScoreAsContinuesAndNoMoney) {
@@ -247,15 +243,11 @@ TEST_F(CourseOfAGame, AfterStageThreeTheEndingTheShopThenTheNextIntro) {
     screenshot("stage_intro_4");
 }
 
-TEST_F(CourseOfAGame, TheContinueAreaDuringPlayDoesNothingUntilTheStageIsCleared) {
+TEST_F(CourseOfAGame, InPlayTheSpeakerSwitchesTheHiddenCornerCountsAndContinueWaits) {
     tap(120, 160);
-    tap(60, 120);
+    tap(60, 120);  // the continue area does nothing until the stage is cleared
     EXPECT_EQ(state.flow.screen, GameScreen::Play);
     EXPECT_EQ(state.flow.stageNumber, 1);
-}
-
-TEST_F(CourseOfAGame, TheSpeakerSwitchAndTheHiddenCorner) {
-    tap(120, 160);
     state.run.soundEffects[2]->play(false);
     tap(0, 20);
     EXPECT_FALSE(state.run.soundOn);
