@@ -158,25 +158,18 @@ TEST(Failures, AnExceptionInAFrameShowsTheBoxAndTheLoopGoesOn) {
     EXPECT_EQ(host.framesRun(), 3);
 }
 
-class FailingStartGame : public RecordingGame {
-  public:
-    using RecordingGame::RecordingGame;
-    GameApp* app = nullptr;
-    void onCreateGame() override {
-        RecordingGame::onCreateGame();
-        // Two failed loads during start-up: two boxes, then one close.
-        app->fatalError("Error loading IMG_PANEL");
-        app->fatalError("Error loading IMG_SPEAKER_ON");
-    }
-};
-
 TEST(Failures, FatalErrorShowsItsBoxAndClosesTheGameOnceTheLoopRuns) {
     HeadlessPlatform host({}, {});
-    FailingStartGame game(host);
+    RecordingGame game(host);
+    GameApp* app = nullptr;
+    game.duringCreate = [&] {  // two failed loads during start-up: two boxes, then one close
+        app->fatalError("Error loading IMG_PANEL");
+        app->fatalError("Error loading IMG_SPEAKER_ON");
+    };
     const int code = runApplication(host, game, [&](platform::Platform& p, GameCallbacks& g) {
-        auto app = makeTestApp(p, g);
-        game.app = app.get();
-        return app;
+        auto made = makeTestApp(p, g);
+        app = made.get();
+        return made;
     });
     EXPECT_EQ(code, 0);
     ASSERT_EQ(host.messageBoxes().size(), 2u);

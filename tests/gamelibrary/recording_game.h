@@ -19,11 +19,15 @@ class RecordingGame : public GameCallbacks {
 
     std::vector<std::string> calls;  // every callback's name, in order
     std::vector<std::uint32_t> frameTicks;
-    // Called at each frame with the frame's number, counted from 1.
+    // Called at each frame with the frame's number, counted from 1, and at creation.
     std::function<void(int)> duringFrame;
+    std::function<void()> duringCreate;
     int destroyCount = 0;
 
-    void onCreateGame() override { note("create"); }
+    void onCreateGame() override {
+        note("create");
+        if (duringCreate) duringCreate();
+    }
     void onDestroyGame() override {
         ++destroyCount;
         note("destroy");
