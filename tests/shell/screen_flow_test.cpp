@@ -12,18 +12,14 @@ namespace {
 
 using ScreenFlow = ShellTest;
 
-TEST_F(ScreenFlow, StartUpLoadsEverythingAndShowsTheLogo) {
-    EXPECT_TRUE(noBoxesShown());
+TEST_F(ScreenFlow, StartUpShowsTheLogoWhichSwitchesPicturesAtFrame75AndEndsAt150IgnoringTaps) {
+    EXPECT_TRUE(noBoxesShown());  // everything loaded
     EXPECT_EQ(state.flow.screen, GameScreen::Logo);
     frames(1);
-    EXPECT_EQ(state.flow.frameCounter, 1);
     // White screen with the maker's logo at (11, 120).
     EXPECT_EQ(host.windowPicture().rgbAt(0, 0), 0xFFFFFFu);
     screenshot("logo");
-}
-
-TEST_F(ScreenFlow, LogoSwitchesPicturesAtFrame75AndEndsAt150IgnoringTaps) {
-    frames(74);
+    frames(73);
     tap(120, 160);
     EXPECT_EQ(state.flow.screen, GameScreen::Logo);
     EXPECT_EQ(fileOf(state.run.logoImage), "O0024.BAI");
@@ -100,6 +96,11 @@ TEST_F(MainMenu, EachAreaIncludingItsEdgePixelsOpensItsScreen) {
     EXPECT_EQ(state.flow.screen, GameScreen::Credits);
     frames(1);
     screenshot("credits");
+    tap(1, 1);  // the credits entered twice load their pictures again
+    tap(30, 278);
+    EXPECT_EQ(state.flow.screen, GameScreen::Credits);
+    EXPECT_EQ(fileOf(state.flow.creditTitleImage), "O0022.BAI");
+    EXPECT_EQ(fileOf(state.flow.helpBackground), "O0018.BAI");
     showMainMenu(state);
     tap(116, 240);  // just outside everything
     EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
@@ -136,17 +137,6 @@ TEST_F(MainMenu, HelpPagesOverlapWherePreviousWins) {
     tap(200, 300);
     tap(200, 300);  // next on the last page
     EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
-}
-
-TEST_F(MainMenu, CreditsEnteredTwiceReloadTheirPictures) {
-    tap(30, 278);
-    const std::string title = fileOf(state.flow.creditTitleImage);
-    tap(1, 1);
-    tap(30, 278);
-    EXPECT_EQ(state.flow.screen, GameScreen::Credits);
-    EXPECT_EQ(title, "O0022.BAI");
-    EXPECT_EQ(fileOf(state.flow.helpBackground), "O0018.BAI");
-    EXPECT_TRUE(noBoxesShown());
 }
 
 class CourseOfAGame : public ShellTest {
