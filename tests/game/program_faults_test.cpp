@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 #include <nlohmann/json.hpp>
@@ -28,50 +27,48 @@ namespace fs = std::filesystem;
 
 using Outcome = ProgramOutcome;
 
-// Runs the program through the shell with a time limit, so a hang fails instead of waiting.
-Outcome runShell(const std::string& command) {
-    return runCommand("timeout 20 " + command);
-}
+// Every run has a time limit, so a hang fails instead of waiting.
+const std::string kTimeLimit = "timeout 20";
 
-Outcome runProgram(const std::string& arguments) {
-    return runShell(std::string(CINDERVANE_PROGRAM) + " " + arguments);
+// The program run headless for the frames on a script of the text, in a folder of its own.
+Outcome runScript(const TestFolder& folder, const std::string& text, int frames) {
+    std::ofstream(folder.path() / "s.txt") << text;
+    return runProgram("--headless --frames " + std::to_string(frames) + " --data-dir " +
+                          folder.path().string() + " --script " +
+                          (folder.path() / "s.txt").string(),
+                      kTimeLimit);
 }
 
 int lines(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
+// Waits up to ten seconds for the child to end; false if it has not.
+bool endsWithin(pid_t child, int& status) {
+    for (int i = 0; i < 400; ++i) {
+        if (::waitpid(child, &status, WNOHANG) == child) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    return false;
+}
+
 // Every sentence of the command line's reader is checked beside it; here, that the program
 // prints it as one line under its own name and exits with the usage code.
 TEST(ProgramFaults, BadValuesAndUnknownOptionsAreOneLineAndExitTwo) {
     for (const char* arguments : {"--frames 0", "--bogus"}) {
-        const Outcome run = runProgram(std::string("--headless ") + arguments);
+        const Outcome run = runProgram(std::string("--headless ") + arguments, kTimeLimit);
         EXPECT_EQ(run.exitCode, 2) << arguments << ": " << run.output;
         EXPECT_EQ(lines(run.output), 1) << arguments << ": " << run.output;
         EXPECT_EQ(run.output.rfind("cindervane: ", 0), 0u) << run.output;
     }
 }
 
-TEST(ProgramFaults, AHeadlessRunDumpsValidJsonAtTheLastFrame) {
-    TestFolder folder;
-    const auto out = folder.path() / "out.json";
-    std::ofstream(folder.path() / "s.txt") << "# dump at the end\n30 dump " << out.string() << "\n";
-    const Outcome run = runProgram("--headless --frames 30 --data-dir " + folder.path().string() +
-                                   " --script " + (folder.path() / "s.txt").string());
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-    std::ifstream in(out);
-    const auto dump = nlohmann::json::parse(in);
-    EXPECT_EQ(dump["frames"], 30);
-    EXPECT_EQ(dump["screen"], "Logo");
-    EXPECT_EQ(dump["suspended"], false);
-}
-
 TEST(ProgramFaults, AMalformedScriptIsReportedWithItsLineBeforeAnythingRuns) {
     TestFolder folder;
     const auto out = folder.path() / "never.json";
-    std::ofstream(folder.path() / "bad.txt") << "0 dump " << out.string() << "\n\n1 tapp 3 4\n";
-    const Outcome run =
-        runProgram("--headless --frames 5 --script " + (folder.path() / "bad.txt").string());
+    const Outcome run = runScript(folder, "0 dump " + out.string() + "\n\n1 tapp 3 4\n", 5);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.output.find("line 3: unknown event 'tapp'"), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(out));
@@ -81,9 +78,9 @@ TEST(ProgramFaults, WithNoHomeNoDataFolderAndNoWorkingFolderItSaysSoAndExitsOne)
     TestFolder folder;
     const fs::path gone = folder.path() / "gone";
     fs::create_directory(gone);
-    const Outcome run = runShell("sh -c 'cd " + gone.string() + " && rmdir " + gone.string() +
-                                 " && exec env -u HOME -u XDG_DATA_HOME " + CINDERVANE_PROGRAM +
-                                 " --headless --frames 1'");
+    const Outcome run = runCommand(kTimeLimit + " sh -c 'cd " + gone.string() + " && rmdir " +
+                                   gone.string() + " && exec env -u HOME -u XDG_DATA_HOME " +
+                                   CINDERVANE_PROGRAM + " --headless --frames 1'");
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_EQ(lines(run.output), 1) << run.output;
     EXPECT_NE(run.output.find("--data-dir"), std::string::npos) << run.output;
@@ -93,39 +90,42 @@ TEST(ProgramFaults, AScriptThatIsAPipeIsRefusedAtOnce) {
     TestFolder folder;
     const fs::path pipe = folder.path() / "script";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const Outcome run = runProgram("--headless --frames 5 --data-dir " + folder.path().string() +
-                                   " --script " + pipe.string());
+    const Outcome run = runProgram(
+        "--headless --frames 5 --data-dir " + folder.path().string() + " --script " + pipe.string(),
+        kTimeLimit);
     EXPECT_EQ(run.exitCode, 2) << run.output;
     EXPECT_NE(run.output.find("not a regular file"), std::string::npos) << run.output;
 }
 
 TEST(ProgramFaults, AScreenshotThatCannotBeWrittenNamesItsPathAndTheReason) {
     TestFolder folder;
-    std::ofstream(folder.path() / "s.txt") << "1 screenshot /dev/full\n";
-    const Outcome run = runProgram("--headless --frames 3 --data-dir " + folder.path().string() +
-                                   " --script " + (folder.path() / "s.txt").string());
+    const Outcome run = runScript(folder, "1 screenshot /dev/full\n", 3);
     EXPECT_EQ(run.exitCode, 3) << run.output;
     EXPECT_NE(run.output.find("/dev/full"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("No space left on device"), std::string::npos) << run.output;
 }
 
-TEST(ProgramFaults, ScriptLinesThatNeverComeDueAreReported) {
+// A comment, a dump at the last frame, and lines for frames that never come.
+TEST(ProgramFaults, AScriptRunsToTheLastFrameAndLinesThatNeverComeDueAreReported) {
     TestFolder folder;
-    std::ofstream(folder.path() / "s.txt")
-        << "2 press a\n50 dump " << folder.path().string() << "/late.json\n60 press b\n";
-    const Outcome run = runProgram("--headless --frames 10 --data-dir " + folder.path().string() +
-                                   " --script " + (folder.path() / "s.txt").string());
+    const auto out = folder.path() / "out.json";
+    const Outcome run = runScript(folder,
+                                  "# dump at the end\n2 press a\n10 dump " + out.string() +
+                                      "\n50 dump " + out.string() + "\n60 press b\n",
+                                  10);
     EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(run.output.find("2 script lines never came due, the first at line 2 (frame 50)"),
+    EXPECT_NE(run.output.find("2 script lines never came due, the first at line 4 (frame 50)"),
               std::string::npos)
         << run.output;
+    const auto dump = readJson(out);
+    EXPECT_EQ(dump["frames"], 10);
+    EXPECT_EQ(dump["screen"], "Logo");
+    EXPECT_EQ(dump["suspended"], false);
 }
 
 TEST(ProgramFaults, EscapeSequencesInABadScriptLineAreNotEchoedRaw) {
     TestFolder folder;
-    std::ofstream(folder.path() / "s.txt") << "1 \x1b]0;owned\x07\x1b[2J 3 4\n";
-    const Outcome run = runProgram("--headless --frames 3 --data-dir " + folder.path().string() +
-                                   " --script " + (folder.path() / "s.txt").string());
+    const Outcome run = runScript(folder, "1 \x1b]0;owned\x07\x1b[2J 3 4\n", 3);
     EXPECT_EQ(run.exitCode, 2) << run.output;
     EXPECT_EQ(run.output.find('\x1b'), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("\\x1b]0;owned\\x07\\x1b[2J"), std::string::npos) << run.output;
@@ -152,14 +152,7 @@ TEST(ProgramFaults, HangupInterruptAndTerminateCloseTheGameTheNormalWay) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         ::kill(child, signal);
         int status = 0;
-        bool ended = false;
-        for (int i = 0; i < 400 && !ended; ++i) {
-            ended = ::waitpid(child, &status, WNOHANG) == child;
-            if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(25));
-        }
-        if (!ended) {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, &status, 0);
+        if (!endsWithin(child, status)) {
             ADD_FAILURE() << "signal " << signal << " did not close the game";
             continue;
         }
@@ -243,17 +236,10 @@ TEST(ProgramFaults, ALostDisplayClosesTheGameTheNormalWay) {
     ::waitpid(server.pid, nullptr, 0);
 
     int status = 0;
-    bool ended = false;
-    for (int i = 0; i < 400 && !ended; ++i) {
-        ended = ::waitpid(game, &status, WNOHANG) == game;
-        if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    }
-    if (!ended) {
-        ::kill(game, SIGKILL);
-        ::waitpid(game, &status, 0);
-    }
-    std::ifstream in(said);
-    const std::string output{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const bool ended = endsWithin(game, status);
+    std::string output;
+    for (const std::string& line : readLines(said))
+        output += line + "\n";
     ASSERT_TRUE(ended) << "the game hung after its display went away: " << output;
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << ": " << output;
     EXPECT_NE(output.find("the display went away"), std::string::npos) << output;

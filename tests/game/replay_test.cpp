@@ -3,15 +3,8 @@
 // made in the window replays headless.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "../program_run.h"
 #include "../test_folder.h"
@@ -23,33 +16,11 @@ using Outcome = ProgramOutcome;
 
 class Replay : public ::testing::Test {
   protected:
-    Outcome run(const std::string& arguments, const std::string& environment = "") {
-        return runCommand(environment + " " + std::string(CINDERVANE_PROGRAM) + " " + arguments);
-    }
-
     std::string file(const std::string& name) const { return (folder.path() / name).string(); }
-
-    static void write(const std::string& path, const std::string& text) {
-        std::ofstream(path) << text;
-    }
-
-    static std::vector<std::string> lines(const std::string& path) {
-        std::ifstream in(path);
-        std::vector<std::string> all;
-        for (std::string line; std::getline(in, line);)
-            all.push_back(line);
-        return all;
-    }
-
-    static void writeLines(const std::string& path, const std::vector<std::string>& all) {
-        std::ofstream out(path);
-        for (const std::string& line : all)
-            out << line << '\n';
-    }
-
-    static nlohmann::json json(const std::string& path) {
-        std::ifstream in(path);
-        return in ? nlohmann::json::parse(in) : nlohmann::json();
+    // A window of its own, at the real pace and with the sound card's own clock.
+    std::string inAWindow() const {
+        return "XDG_RUNTIME_DIR=" + runtime.path().string() +
+               " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
     }
 
     // Records a scripted session on stage 1: taps, a drag with the stylus, key presses and
@@ -75,19 +46,20 @@ class Replay : public ::testing::Test {
             "171 keyup start\n"
             "200 dump " +
             file("played.json") + "\n";
-        write(file("session.txt"), script);
+        std::ofstream(file("session.txt")) << script;
         const Outcome recorded =
-            run("--headless --stage 1 --seed 7 --frames 200 --data-dir " + file("") + " --script " +
-                file("session.txt") + " --record " + file("rec.txt"));
+            runProgram("--headless --stage 1 --seed 7 --frames 200 --data-dir " + file("") +
+                       " --script " + file("session.txt") + " --record " + file("rec.txt"));
         ASSERT_EQ(recorded.exitCode, 0) << recorded.output;
     }
 
     TestFolder folder;
+    TestFolder runtime;
 };
 
 TEST_F(Replay, ARecordedSessionReplaysToTheSameGameFieldForField) {
     recordScriptedSession();
-    std::vector<std::string> recording = lines(file("rec.txt"));
+    std::vector<std::string> recording = readLines(file("rec.txt"));
     ASSERT_GE(recording.size(), 4u);
     EXPECT_EQ(recording[1], "seed 7");
     EXPECT_EQ(recording[2], "stage 1");
@@ -112,11 +84,11 @@ TEST_F(Replay, ARecordedSessionReplaysToTheSameGameFieldForField) {
     recording.insert(recording.end() - 1, "200 dump " + file("replayed.json"));
     writeLines(file("replay.txt"), recording);
     TestFolder otherData;
-    const Outcome replayed = run("--headless --data-dir " + otherData.path().string() +
-                                 " --script " + file("replay.txt"));
+    const Outcome replayed = runProgram("--headless --data-dir " + otherData.path().string() +
+                                        " --script " + file("replay.txt"));
     ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
-    const nlohmann::json played = json(file("played.json"));
-    const nlohmann::json again = json(file("replayed.json"));
+    const nlohmann::json played = readJson(file("played.json"));
+    const nlohmann::json again = readJson(file("replayed.json"));
     ASSERT_TRUE(played.is_object());
     EXPECT_EQ(played["screen"], "Play");
     EXPECT_EQ(played["soundOn"], false);
@@ -124,49 +96,40 @@ TEST_F(Replay, ARecordedSessionReplaysToTheSameGameFieldForField) {
     for (const auto& [field, value] : played.items())
         EXPECT_EQ(again[field], value) << field;
     EXPECT_EQ(again.size(), played.size());
+    // The recording's last check holds the dump's hashes, the whole and part by part.
+    std::string check = "200 check " + played["stateHash"].get<std::string>();
+    EXPECT_EQ(check.size(), 10u + 16u);
+    for (const char* part : {"game", "ship", "enemies", "shots", "items", "random"})
+        check += std::string(" ") + part + "=" + played["stateHashes"][part].get<std::string>();
+    EXPECT_EQ(recording.end()[-3], check);
 }
 
 TEST_F(Replay, AnEventMovedByOneFrameFailsAtTheNextCheckAndNamesThePart) {
     recordScriptedSession();
-    std::vector<std::string> recording = lines(file("rec.txt"));
+    std::vector<std::string> recording = readLines(file("rec.txt"));
     const auto press = std::find(recording.begin(), recording.end(), "60 keyup a");
     ASSERT_NE(press, recording.end());
     *press = "61 keyup a";  // auto fire starts a frame late
     writeLines(file("moved.txt"), recording);
     const Outcome replayed =
-        run("--headless --data-dir " + file("") + " --script " + file("moved.txt"));
+        runProgram("--headless --data-dir " + file("") + " --script " + file("moved.txt"));
     EXPECT_EQ(replayed.exitCode, 1) << replayed.output;
     EXPECT_NE(replayed.output.find("replay diverged at frame 200: "), std::string::npos)
         << replayed.output;
     EXPECT_NE(replayed.output.find(" differs"), std::string::npos) << replayed.output;
 }
 
-TEST_F(Replay, TheHashesOfADumpAreTheParts) {
-    recordScriptedSession();
-    const nlohmann::json played = json(file("played.json"));
-    ASSERT_TRUE(played["stateHash"].is_string());
-    EXPECT_EQ(played["stateHash"].get<std::string>().size(), 16u);
-    for (const char* part : {"game", "ship", "enemies", "shots", "items", "random"})
-        EXPECT_EQ(played["stateHashes"][part].get<std::string>().size(), 16u) << part;
-    // The recording's last check holds the same hashes.
-    const std::string last = lines(file("rec.txt")).end()[-2];
-    EXPECT_NE(last.find("check " + played["stateHash"].get<std::string>()), std::string::npos);
-    EXPECT_NE(last.find("ship=" + played["stateHashes"]["ship"].get<std::string>()),
-              std::string::npos)
-        << last;
-}
-
 TEST_F(Replay, AHeaderThatDisagreesWithTheCommandLineIsAnError) {
-    write(file("header.txt"), "seed 12\nstage 3\n10 quit\n");
+    std::ofstream(file("header.txt")) << "seed 12\nstage 3\n10 quit\n";
     const std::string base =
         "--headless --data-dir " + file("") + " --script " + file("header.txt");
-    EXPECT_EQ(run(base).exitCode, 0);
-    EXPECT_EQ(run(base + " --seed 12 --stage 3").exitCode, 0);
-    const Outcome seed = run(base + " --seed 13");
+    EXPECT_EQ(runProgram(base).exitCode, 0);
+    EXPECT_EQ(runProgram(base + " --seed 12 --stage 3").exitCode, 0);
+    const Outcome seed = runProgram(base + " --seed 13");
     EXPECT_EQ(seed.exitCode, 2);
     EXPECT_NE(seed.output.find("--seed 13 disagrees with the script's seed 12"), std::string::npos)
         << seed.output;
-    const Outcome stage = run(base + " --stage 2");
+    const Outcome stage = runProgram(base + " --stage 2");
     EXPECT_EQ(stage.exitCode, 2);
     EXPECT_NE(stage.output.find("--stage 2 disagrees with the script's stage 3"), std::string::npos)
         << stage.output;
@@ -174,13 +137,13 @@ TEST_F(Replay, AHeaderThatDisagreesWithTheCommandLineIsAnError) {
 
 TEST_F(Replay, TheHighScoreTableOfTheRecordingIsUsedAndTheFileLeftAlone) {
     // A recording made with one table replays against a data folder that holds another.
-    write(file("scores.txt"),
-          "seed 1\nhighscore 900 ABC\nhighscore 50\n5 dump " + file("scores.json") + "\n5 quit\n");
+    std::ofstream(file("scores.txt"))
+        << "seed 1\nhighscore 900 ABC\nhighscore 50\n5 dump " + file("scores.json") << "\n5 quit\n";
     TestFolder data;
-    const Outcome replayed =
-        run("--headless --data-dir " + data.path().string() + " --script " + file("scores.txt"));
+    const Outcome replayed = runProgram("--headless --data-dir " + data.path().string() +
+                                        " --script " + file("scores.txt"));
     ASSERT_EQ(replayed.exitCode, 0) << replayed.output;
-    const nlohmann::json dump = json(file("scores.json"));
+    const nlohmann::json dump = readJson(file("scores.json"));
     EXPECT_EQ(dump["highScores"][0]["nick"], "ABC");
     EXPECT_EQ(dump["highScores"][0]["score"], 900);
     EXPECT_EQ(dump["highScores"][1]["score"], 50);
@@ -191,38 +154,35 @@ TEST_F(Replay, TheHighScoreTableOfTheRecordingIsUsedAndTheFileLeftAlone) {
 TEST_F(Replay, ARecordingMadeInTheWindowReplaysHeadless) {
     // The autopilot plays in a window at the real pace (about three seconds, with the sound
     // card's own clock deciding when the music moves on), then the window is closed.
-    TestFolder runtime;
-    const Outcome recorded = run("--stage 1 --autopilot=refill --frames 90 --scale 1 --data-dir " +
-                                     file("") + " --record " + file("window.txt"),
-                                 "XDG_RUNTIME_DIR=" + runtime.path().string() +
-                                     " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy");
+    const Outcome recorded =
+        runProgram("--stage 1 --autopilot=refill --frames 90 --scale 1 --data-dir " + file("") +
+                       " --record " + file("window.txt"),
+                   inAWindow());
     ASSERT_EQ(recorded.exitCode, 0) << recorded.output;
-    const std::vector<std::string> recording = lines(file("window.txt"));
+    const std::vector<std::string> recording = readLines(file("window.txt"));
     ASSERT_GE(recording.size(), 3u);
     EXPECT_EQ(recording[1].rfind("seed ", 0), 0u) << recording[1];
     EXPECT_EQ(recording.back(), "90 quit");
     EXPECT_EQ(recording.end()[-2].rfind("90 check ", 0), 0u);
 
     TestFolder data;
-    const Outcome replayed =
-        run("--headless --data-dir " + data.path().string() + " --script " + file("window.txt"));
+    const Outcome replayed = runProgram("--headless --data-dir " + data.path().string() +
+                                        " --script " + file("window.txt"));
     EXPECT_EQ(replayed.exitCode, 0) << replayed.output;
 }
 
 TEST_F(Replay, AReplayWatchedInTheWindowPlaysOutAndHandsOver) {
-    const Outcome recorded =
-        run("--headless --stage 2 --autopilot=refill --seed 3 --frames 60 "
-            "--data-dir " +
-            file("") + " --record " + file("short.txt"));
+    const Outcome recorded = runProgram(
+        "--headless --stage 2 --autopilot=refill --seed 3 --frames 60 "
+        "--data-dir " +
+        file("") + " --record " + file("short.txt"));
     ASSERT_EQ(recorded.exitCode, 0) << recorded.output;
     // Watched at the real pace, then 30 frames more in the player's hands (who does nothing),
     // all of it recorded again.
-    TestFolder runtime;
     const Outcome watched =
-        run("--script " + file("short.txt") + " --frames 90 --scale 1 --data-dir " + file("") +
-                " --record " + file("watched.txt"),
-            "XDG_RUNTIME_DIR=" + runtime.path().string() +
-                " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy");
+        runProgram("--script " + file("short.txt") + " --frames 90 --scale 1 --data-dir " +
+                       file("") + " --record " + file("watched.txt"),
+                   inAWindow());
     ASSERT_EQ(watched.exitCode, 0) << watched.output;
     // The same input reached the game, at the same frames.
     const auto inputs = [](const std::vector<std::string>& all) {
@@ -233,11 +193,11 @@ TEST_F(Replay, AReplayWatchedInTheWindowPlaysOutAndHandsOver) {
                 kept.push_back(line);
         return kept;
     };
-    EXPECT_EQ(inputs(lines(file("watched.txt"))), inputs(lines(file("short.txt"))));
-    EXPECT_EQ(lines(file("watched.txt")).back(), "90 quit");
+    EXPECT_EQ(inputs(readLines(file("watched.txt"))), inputs(readLines(file("short.txt"))));
+    EXPECT_EQ(readLines(file("watched.txt")).back(), "90 quit");
     TestFolder data;
-    const Outcome replayed =
-        run("--headless --data-dir " + data.path().string() + " --script " + file("watched.txt"));
+    const Outcome replayed = runProgram("--headless --data-dir " + data.path().string() +
+                                        " --script " + file("watched.txt"));
     EXPECT_EQ(replayed.exitCode, 0) << replayed.output;
 }
 

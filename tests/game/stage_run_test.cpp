@@ -2,7 +2,6 @@
 // game starts with, and the autopilot with refills clears stage 1.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -15,29 +14,13 @@ namespace {
 
 class StageRun : public ::testing::Test {
   protected:
-    // Runs the program headless for the frames with the options, dumping the state at each
-    // of the frames asked for; the dumps in that order.
     std::vector<nlohmann::json> run(const std::string& options, int frames,
                                     const std::vector<int>& dumpAt) {
-        const auto script = folder.path() / "script.txt";
-        {
-            std::ofstream out(script);
-            for (int at : dumpAt)
-                out << at << " dump " << (folder.path() / (std::to_string(at) + ".json")).string()
-                    << "\n";
-        }
-        const ProgramOutcome ran =
-            runCommand(std::string(CINDERVANE_PROGRAM) + " --headless --frames " +
-                       std::to_string(frames) + " --data-dir " + folder.path().string() +
-                       " --script " + script.string() + " " + options);
-        output = ran.output;
-        exitCode = ran.exitCode;
-        std::vector<nlohmann::json> dumps;
-        for (int at : dumpAt) {
-            std::ifstream in(folder.path() / (std::to_string(at) + ".json"));
-            dumps.push_back(in ? nlohmann::json::parse(in) : nlohmann::json());
-        }
-        return dumps;
+        DumpedRun ran = runWithDumps(
+            folder.path(), "--data-dir " + folder.path().string() + " " + options, frames, dumpAt);
+        output = ran.outcome.output;
+        exitCode = ran.outcome.exitCode;
+        return ran.dumps;
     }
 
     TestFolder folder;

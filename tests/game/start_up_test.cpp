@@ -35,18 +35,13 @@ class StartUp : public ::testing::Test {
     fs::path dataFolder() const { return folder.path() / "data"; }
 
     nlohmann::json run(const std::string& extra = "") {
-        const fs::path dump = folder.path() / "dump.json";
-        const fs::path script = folder.path() / "script.txt";
-        std::ofstream(script) << "1 dump " << dump.string() << "\n";
-        const ProgramOutcome ran =
-            runCommand(std::string(CINDERVANE_PROGRAM) + " --headless --frames 2 --assets " +
-                       assets().string() + " --data-dir " + dataFolder().string() + " --script " +
-                       script.string() + " " + extra);
-        output = ran.output;
-        exitCode = ran.exitCode;
-        if (!fs::exists(dump)) return nullptr;
-        std::ifstream in(dump);
-        return nlohmann::json::parse(in);
+        DumpedRun ran = runWithDumps(
+            folder.path(),
+            "--assets " + assets().string() + " --data-dir " + dataFolder().string() + " " + extra,
+            2, {1});
+        output = ran.outcome.output;
+        exitCode = ran.outcome.exitCode;
+        return ran.dumps[0];
     }
 
     std::uintmax_t highScoreFileSize() const {

@@ -4,14 +4,7 @@
 // autopilot seed that finished in the last balance report (docs/balance.md).
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
-#include <string>
-
-#include <nlohmann/json.hpp>
-
+#include "../program_run.h"
 #include "../test_folder.h"
 
 namespace cindervane {
@@ -20,15 +13,12 @@ namespace {
 TEST(WholeGame, TheExpertWithRefillsFinishesTheGameAndEntersTheHighScoreTable) {
     TestFolder folder;
     const auto report = folder.path() / "report.json";
-    const std::string command = std::string(CINDERVANE_PROGRAM) +
-                                " --headless --autopilot=refill,skill=expert,seed=4 --frames "
-                                "150000 --data-dir " +
-                                folder.path().string() + " --report " + report.string() + " 2>&1";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
-    std::ifstream in(report);
-    ASSERT_TRUE(in) << "no report";
-    const nlohmann::json game = nlohmann::json::parse(in);
+    const ProgramOutcome ran =
+        runProgram("--headless --autopilot=refill,skill=expert,seed=4 --frames 150000 --data-dir " +
+                   folder.path().string() + " --report " + report.string());
+    ASSERT_EQ(ran.exitCode, 0) << ran.output;
+    const nlohmann::json game = readJson(report);
+    ASSERT_TRUE(game.is_object()) << "no report";
     for (int stage = 1; stage <= 8; ++stage) {
         bool cleared = false;
         for (const auto& record : game["stages"])
