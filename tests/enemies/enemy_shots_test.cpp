@@ -80,10 +80,8 @@ TEST_F(EnemyShotTest, AnAimedParticleTurnsOnceOnItsSecondFrameAndFliesOnAsTurned
 
     // Far off the screen it dies; fired again, it keeps the direction it turned to.
     particle->setX(-230);
-    particle->move();
-    particle->move();
-    particle->move();
-    particle->move();
+    for (int i = 0; i < 4; ++i)
+        particle->move();
     EXPECT_FALSE(particle->isAlive());
     particle->setAlive(true);
     particle->setTarget(nullptr);

@@ -8,25 +8,9 @@
 
 #include "../play/play_field.h"
 #include "enemies/enemy_kinds.h"
+#include "test_enemy.h"
 
 namespace cindervane {
-
-// Every picture of the enemy looked up in its catalogue, as the factory does.
-inline void resolveEnemyPictures(GameState& state, Enemy& enemy) {
-    enemy.resolveSprite(state.run.craftSheets);
-    for (int g = 0; g < enemy.getGunCount(); ++g) {
-        Gun* gun = enemy.gun(g);
-        if (!gun) continue;
-        for (int p = 0; p < gun->getProjectileCount(); ++p) {
-            gun->projectile(p)->resolveSprite(state.run.projectileSheets);
-            gun->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
-        }
-    }
-    for (int c = 0; c < enemy.getCoinCount(); ++c)
-        enemy.coin(c)->resolveSprite(state.run.coinSheets);
-    if (enemy.box()) enemy.box()->resolveSprite(state.run.boxSheets);
-    enemy.explosion()->resolveSprite(state.run.effectSheets);
-}
 
 struct Placement {
     std::int32_t pattern = 0;

@@ -74,23 +74,24 @@ class TestEnemy : public Enemy {
         setPart(slot, std::move(part));
         setPartCountUnchecked(slot + 1);
     }
-
-    // Every picture looked up as the enemy factory does; parts in the part catalogue.
-    void resolve(GameState& state, bool asPart = false) {
-        resolveSprite(asPart ? state.run.partSheets : state.run.craftSheets);
-        for (int g = 0; g < getGunCount(); ++g)
-            for (int p = 0; p < gun(g)->getProjectileCount(); ++p) {
-                gun(g)->projectile(p)->resolveSprite(state.run.projectileSheets);
-                gun(g)->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
-            }
-        for (int c = 0; c < getCoinCount(); ++c)
-            coin(c)->resolveSprite(state.run.coinSheets);
-        if (box()) box()->resolveSprite(state.run.boxSheets);
-        explosion()->resolveSprite(state.run.effectSheets);
-        for (int i = 0; i < getPartCount(); ++i)
-            static_cast<TestEnemy*>(part(i))->resolve(state, true);
-    }
 };
+
+// Every picture of the enemy looked up in its catalogue as the enemy factory does, its parts'
+// bodies in the part catalogue.
+inline void resolveEnemyPictures(GameState& state, Enemy& enemy, bool asPart = false) {
+    enemy.resolveSprite(asPart ? state.run.partSheets : state.run.craftSheets);
+    for (int g = 0; g < enemy.getGunCount(); ++g)
+        for (int p = 0; enemy.gun(g) && p < enemy.gun(g)->getProjectileCount(); ++p) {
+            enemy.gun(g)->projectile(p)->resolveSprite(state.run.projectileSheets);
+            enemy.gun(g)->projectile(p)->hitSpark().resolveSprite(state.run.effectSheets);
+        }
+    for (int c = 0; c < enemy.getCoinCount(); ++c)
+        enemy.coin(c)->resolveSprite(state.run.coinSheets);
+    if (enemy.box()) enemy.box()->resolveSprite(state.run.boxSheets);
+    enemy.explosion()->resolveSprite(state.run.effectSheets);
+    for (int i = 0; i < enemy.getPartCount(); ++i)
+        resolveEnemyPictures(state, *enemy.part(i), true);
+}
 
 inline std::unique_ptr<TestEnemy> makeTestEnemy(GameState& state, const TestEnemyLayout& layout) {
     return std::make_unique<TestEnemy>(layout, state.run.random);
@@ -99,7 +100,7 @@ inline std::unique_ptr<TestEnemy> makeTestEnemy(GameState& state, const TestEnem
 // Resolves the enemy's pictures and lists it at (x, y); the list owns it.
 inline TestEnemy& listEnemy(GameState& state, std::unique_ptr<TestEnemy> enemy, std::int32_t x,
                             std::int32_t y) {
-    enemy->resolve(state);
+    resolveEnemyPictures(state, *enemy);
     enemy->setX(x);
     enemy->setY(y);
     TestEnemy& listed = *enemy;
