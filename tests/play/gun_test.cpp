@@ -156,19 +156,6 @@ class MissileTest : public GunTest {
     Craft target;
 };
 
-TEST_F(MissileTest, LeavingTheScreenKeepsTheTargetButAStrikeLetsItGo) {
-    target.setX(100);
-    target.setY(-500);
-    missile.setY(-1);
-    missile.move();
-    EXPECT_FALSE(missile.isAlive());
-    EXPECT_EQ(missile.getTarget(), &target);
-    EXPECT_EQ(missile.getAngle(), 360);
-    missile.setAlive(true);
-    missile.strike(100, 100);
-    EXPECT_EQ(missile.getTarget(), nullptr);
-}
-
 TEST_F(MissileTest, TurnsTowardATargetAboveItAndTurnsItsPictureFiveDegreesAFrame) {
     target.setX(10);  // up and to the left
     target.setY(20);
@@ -198,7 +185,7 @@ TEST_F(MissileTest, TurnsTowardATargetAboveItAndTurnsItsPictureFiveDegreesAFrame
     EXPECT_EQ(missile.getDirX(), 0);
 }
 
-TEST_F(MissileTest, SwingsRightAsItLeavesTheTopUnderATargetJustAboveAndEndsUpright) {
+TEST_F(MissileTest, SwingsRightUnderATargetJustAboveAndLeavesTheTopUprightKeepingItsTarget) {
     target.setX(0);
     target.setY(-3);
     missile.setY(3);  // centre after the move -5: below the target's top, above twice it
@@ -207,16 +194,16 @@ TEST_F(MissileTest, SwingsRightAsItLeavesTheTopUnderATargetJustAboveAndEndsUprig
     EXPECT_EQ(missile.getDirY(), 0);
     EXPECT_EQ(missile.getAngle(), 5);
 
-    missile.setTarget(nullptr);
+    // Leaving the screen keeps the target, but a strike lets it go.
+    target.setY(-500);
     missile.setDirY(-1);
     missile.setY(0);
     missile.move();  // bottom edge at 0
     EXPECT_FALSE(missile.isAlive());
     EXPECT_EQ(missile.getAngle(), 360);
     EXPECT_EQ(missile.getAge(), 0);
-
+    EXPECT_EQ(missile.getTarget(), &target);
     missile.setAlive(true);
-    missile.setTarget(&target);
     missile.strike(50, 50);
     EXPECT_EQ(missile.getTarget(), nullptr);
 }

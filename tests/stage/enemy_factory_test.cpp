@@ -13,14 +13,16 @@
 namespace cindervane {
 namespace {
 
+void setTable(PlayField& field, std::initializer_list<SpawnEntry> rows) {
+    int i = 0;
+    for (const SpawnEntry& row : rows)
+        field.state.field.spawnTable[i++] = row;
+    field.state.field.spawnCount = i;
+}
+
 class Factory : public ::testing::Test {
   protected:
-    void setTable(std::initializer_list<SpawnEntry> rows) {
-        int i = 0;
-        for (const SpawnEntry& row : rows)
-            field.state.field.spawnTable[i++] = row;
-        field.state.field.spawnCount = i;
-    }
+    void setTable(std::initializer_list<SpawnEntry> rows) { ::cindervane::setTable(field, rows); }
     std::vector<const Enemy*> listed() const {
         std::vector<const Enemy*> enemies;
         for (auto* node = field.state.field.enemies.head(); node; node = node->next)
@@ -38,8 +40,8 @@ TEST_F(Factory, OnlyRowsOfTheTickFireAndATickZeroRowNeverDoes) {
               {33, 5, 0, 0, 0, 0, 1, 0},
               {51, 5, 0, 0, 0, 0, 1, 0},
               {28, 5, 1, 10, -150, 0, 1, 0}});
-    for (int tick = 1; tick <= 10; ++tick)
-        spawnDue(field.state.field, field.state.run, tick);
+    for (int tick = 1; tick <= 10; ++tick)  // each tick reports only its own arrivals
+        EXPECT_EQ(spawnDue(field.state.field, field.state.run, tick).bossCameOn, tick == 5);
     ASSERT_EQ(listed().size(), 1u);
     EXPECT_EQ(listed()[0]->getPattern(), 1);
     EXPECT_EQ(field.state.field.spawnCursor, field.state.field.spawnCount);
@@ -69,7 +71,7 @@ TEST_F(Factory, NoRowFiresOnceTheStageIsCleared) {
     EXPECT_EQ(listed().size(), 1u);
 }
 
-TEST_F(Factory, ABossIsReportedAndType38TheFastScroll) {
+TEST_F(Factory, ABossIsReportedAndType38TheFastScrollAndTheScreenShowsThem) {
     TestEnemyLayout boss;
     boss.kind = kPoseidon;
     boss.boss = true;
@@ -90,15 +92,8 @@ TEST_F(Factory, ABossIsReportedAndType38TheFastScroll) {
                           {4, 1, 0, 0, 0, 0, 1, 0});
     EXPECT_FALSE(arrivals.bossCameOn);
     EXPECT_FALSE(arrivals.fastScroll);
-}
 
-TEST_F(Factory, TheSpawnStepReportsEveryArrivalOfItsTick) {
-    setTable({{4, 6, 0, 0, 0, 0, 1, 0}, {28, 6, 0, 10, -150, 0, 1, 0}, {4, 7, 0, 0, 0, 0, 1, 0}});
-    EXPECT_TRUE(spawnDue(field.state.field, field.state.run, 6).bossCameOn);
-    EXPECT_FALSE(spawnDue(field.state.field, field.state.run, 7).bossCameOn);
-}
-
-TEST_F(Factory, TheScreenShowsABossWarningAndTheFastScrollOfWhatCameOn) {
+    // The screen shows a boss warning and the fast scroll of what came on.
     field.state.flow.scrollSpeed = 2;
     showArrivals(field.state.flow, {.bossCameOn = true, .fastScroll = false});
     EXPECT_EQ(field.state.flow.bossWarning, 75);
@@ -117,10 +112,7 @@ TEST_F(Factory, APooledEnemyComesOnAsOneBuiltAtThatMomentWould) {
         {4, 3, 0, 40, -20, 0, 1, 0}, {28, 3, 0, 10, -150, 0, 1, 0}, {7, 4, 0, 20, -80, 0, 1, 2}};
     PlayField built;
     setTable(rows);
-    int i = 0;
-    for (const SpawnEntry& row : rows)
-        built.state.field.spawnTable[i++] = row;
-    built.state.field.spawnCount = i;
+    ::cindervane::setTable(built, rows);
     fillEnemyPool(field.state.field);
     field.state.run.random.reseed(99);
     built.state.run.random.reseed(99);

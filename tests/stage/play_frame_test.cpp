@@ -121,7 +121,7 @@ TEST_F(PlayFrameTest, RammingExchangesWhatEachSideHasLeftEvenThroughTheBeam) {
     EXPECT_TRUE(field.state.run.soundEffects[0]->isPlaying());
 }
 
-TEST_F(PlayFrameTest, TwoHitsAfterTheKillingOneScoreAndDropOnce) {
+TEST_F(PlayFrameTest, TwoHitsAfterTheKillingOneScoreAndDropOnceAndCoinsPayInFullWhenTaken) {
     TestEnemy& enemy =
         spawnTestEnemy(field.state, {.hp = 100, .scoreValue = 800, .coins = 2}, 100, 100);
     Projectile& first = shipRound(0, 115, 115);
@@ -131,10 +131,14 @@ TEST_F(PlayFrameTest, TwoHitsAfterTheKillingOneScoreAndDropOnce) {
     EXPECT_FALSE(first.isAlive());
     EXPECT_TRUE(second.isAlive());  // it found the enemy dead and flew on
     EXPECT_EQ(field.state.scores.score, 800);
-    EXPECT_EQ(field.state.scores.money, 2 * 10);
-    EXPECT_TRUE(enemy.coin(1)->isAlive());
+    EXPECT_EQ(field.state.scores.money, 2 * 10);  // a tenth of each coin at the kill
     EXPECT_TRUE(field.state.run.soundEffects[0]->isPlaying());
     EXPECT_FALSE(field.state.field.stageCleared);
+    Coin& coin = placeAlive(*enemy.coin(1), 110, 270);  // onto the ship: the full value
+    coin.setDirY(0);
+    frame();
+    EXPECT_EQ(field.state.scores.money, 2 * 10 + 100);
+    EXPECT_FALSE(coin.isAlive());
 }
 
 TEST_F(PlayFrameTest, ABeamGunDealsItsDamageOnceAFrameHoweverManySegmentsTouch) {
@@ -177,18 +181,6 @@ TEST_F(PlayFrameTest, AShootableShotSoaksUpItsToughnessAndGoesAtTheNextHit) {
     shipRound(2, 50, 155);
     frame();
     EXPECT_EQ(enemy.gun(0)->projectile(1)->getToughness(), 50);
-}
-
-TEST_F(PlayFrameTest, CoinsPayATenthAtTheKillAndTheirFullValueWhenTaken) {
-    TestEnemy& enemy = spawnTestEnemy(field.state, {.hp = 50, .coins = 3, .coinKind = 2}, 100, 100);
-    shipRound(0, 115, 115);
-    frame();
-    EXPECT_EQ(field.state.scores.money, 30);
-    Coin& coin = placeAlive(*enemy.coin(2), 110, 270);  // onto the ship
-    coin.setDirY(0);
-    frame();
-    EXPECT_EQ(field.state.scores.money, 130);
-    EXPECT_FALSE(coin.isAlive());
 }
 
 TEST_F(PlayFrameTest, ABossDeathClearsTheStageAndTheSweepEndsTheRestWithoutScore) {
