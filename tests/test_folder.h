@@ -3,8 +3,10 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace cindervane {
 
@@ -26,5 +28,21 @@ class TestFolder {
   private:
     std::filesystem::path path_;
 };
+
+// Links the pictures and sounds the build generated (beside the test programs) into the
+// folder, all but those left out, so that a test can take some of them away.
+inline void linkGeneratedAssets(const std::filesystem::path& into,
+                                const std::vector<std::string>& leftOut = {}) {
+    namespace fs = std::filesystem;
+    fs::create_directories(into);
+    for (const auto& entry :
+         fs::directory_iterator(fs::read_symlink("/proc/self/exe").parent_path())) {
+        const std::string name = entry.path().filename().string();
+        const std::string extension = entry.path().extension().string();
+        if ((extension == ".BAI" || extension == ".BAS") &&
+            std::find(leftOut.begin(), leftOut.end(), name) == leftOut.end())
+            fs::create_symlink(entry.path(), into / name);
+    }
+}
 
 }  // namespace cindervane

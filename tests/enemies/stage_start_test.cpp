@@ -34,16 +34,8 @@ class StageStart : public ::testing::Test {
     }
 
     platform::PlatformOptions options(const std::vector<std::string>& missing) {
-        const fs::path program = fs::read_symlink("/proc/self/exe").parent_path();
         const fs::path assets = folder.path() / "assets";
-        fs::create_directories(assets);
-        for (const auto& entry : fs::directory_iterator(program)) {
-            const std::string name = entry.path().filename().string();
-            const std::string extension = entry.path().extension().string();
-            if (extension != ".BAI" && extension != ".BAS") continue;
-            if (std::find(missing.begin(), missing.end(), name) != missing.end()) continue;
-            fs::create_symlink(entry.path(), assets / name);
-        }
+        linkGeneratedAssets(assets, missing);
         platform::PlatformOptions chosen;
         chosen.seed = 1;
         chosen.assetDirectory = assets;

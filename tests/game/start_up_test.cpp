@@ -21,14 +21,8 @@ namespace fs = std::filesystem;
 class StartUp : public ::testing::Test {
   protected:
     StartUp() {
-        fs::create_directories(assets());
+        linkGeneratedAssets(assets());
         fs::create_directories(dataFolder());
-        const fs::path program = fs::path(CINDERVANE_PROGRAM).parent_path();
-        for (const auto& entry : fs::directory_iterator(program)) {
-            const std::string extension = entry.path().extension().string();
-            if (extension == ".BAI" || extension == ".BAS")
-                fs::create_symlink(entry.path(), assets() / entry.path().filename());
-        }
     }
 
     fs::path assets() const { return folder.path() / "assets"; }
