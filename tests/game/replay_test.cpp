@@ -1,6 +1,6 @@
 // Recording and replaying through the program itself: a recorded session replays to the
-// same game, a recording that no longer matches says where it went astray, and a recording
-// made in the window replays headless.
+// same game, a recording that no longer matches says where it went astray, and a replay
+// watched in the window, recorded again there, replays headless.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -151,26 +151,6 @@ TEST_F(Replay, TheHighScoreTableOfTheRecordingIsUsedAndTheFileLeftAlone) {
     EXPECT_EQ(std::filesystem::file_size(data.path() / "hscr000.bas"), 0u);
 }
 
-TEST_F(Replay, ARecordingMadeInTheWindowReplaysHeadless) {
-    // The autopilot plays in a window at the real pace (about three seconds, with the sound
-    // card's own clock deciding when the music moves on), then the window is closed.
-    const Outcome recorded =
-        runProgram("--stage 1 --autopilot=refill --frames 90 --scale 1 --data-dir " + file("") +
-                       " --record " + file("window.txt"),
-                   inAWindow());
-    ASSERT_EQ(recorded.exitCode, 0) << recorded.output;
-    const std::vector<std::string> recording = readLines(file("window.txt"));
-    ASSERT_GE(recording.size(), 3u);
-    EXPECT_EQ(recording[1].rfind("seed ", 0), 0u) << recording[1];
-    EXPECT_EQ(recording.back(), "90 quit");
-    EXPECT_EQ(recording.end()[-2].rfind("90 check ", 0), 0u);
-
-    TestFolder data;
-    const Outcome replayed = runProgram("--headless --data-dir " + data.path().string() +
-                                        " --script " + file("window.txt"));
-    EXPECT_EQ(replayed.exitCode, 0) << replayed.output;
-}
-
 TEST_F(Replay, AReplayWatchedInTheWindowPlaysOutAndHandsOver) {
     const Outcome recorded = runProgram(
         "--headless --stage 2 --autopilot=refill --seed 3 --frames 60 "
@@ -193,8 +173,10 @@ TEST_F(Replay, AReplayWatchedInTheWindowPlaysOutAndHandsOver) {
                 kept.push_back(line);
         return kept;
     };
-    EXPECT_EQ(inputs(readLines(file("watched.txt"))), inputs(readLines(file("short.txt"))));
-    EXPECT_EQ(readLines(file("watched.txt")).back(), "90 quit");
+    const std::vector<std::string> recording = readLines(file("watched.txt"));
+    EXPECT_EQ(inputs(recording), inputs(readLines(file("short.txt"))));
+    EXPECT_EQ(recording.back(), "90 quit");
+    EXPECT_EQ(recording.end()[-2].rfind("90 check ", 0), 0u);
     TestFolder data;
     const Outcome replayed = runProgram("--headless --data-dir " + data.path().string() +
                                         " --script " + file("watched.txt"));
