@@ -123,20 +123,5 @@ TEST_F(EnemyTest, TheSweepStopsAtTheFirstUnfinishedEnemy) {
     EXPECT_EQ(listed(), 0);
 }
 
-TEST_F(EnemyTest, AfterTheStageIsClearedEveryLiveEnemyExplodesAtTheSweepWithoutDrops) {
-    TestEnemy& enemy = spawnTestEnemy(field.state, {.coins = 3}, 10, 10);
-    field.state.field.stageCleared = true;
-    sweepEnemies(field.state.field);
-    EXPECT_FALSE(enemy.isAlive());
-    EXPECT_EQ(enemy.getHp(), 0);
-    EXPECT_TRUE(enemy.explosion()->isAlive());
-    EXPECT_FALSE(enemy.coin(0)->isAlive());
-    EXPECT_EQ(listed(), 1);
-    for (int i = 0; i < 6; ++i)
-        enemy.move();
-    sweepEnemies(field.state.field);
-    EXPECT_EQ(listed(), 0);
-}
-
 }  // namespace
 }  // namespace cindervane

@@ -194,6 +194,7 @@ TEST_F(PlayFrameTest, ABossDeathClearsTheStageAndTheSweepEndsTheRestWithoutScore
     EXPECT_FALSE(boss.isAlive());
     EXPECT_TRUE(field.state.field.stageCleared);
     EXPECT_FALSE(other.isAlive());
+    EXPECT_EQ(other.getHp(), 0);
     EXPECT_TRUE(other.explosion()->isAlive());
     EXPECT_FALSE(other.coin(0)->isAlive());
     EXPECT_EQ(field.state.scores.score, 50000);
