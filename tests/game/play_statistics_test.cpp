@@ -29,12 +29,8 @@ class PlayStatisticsTest : public ShellTest {
     }
     // An enemy of `kind` above the ship with one shot of gun 1 on the ship.
     TestEnemy& shooterWithShotOnShip(std::int32_t kind) {
-        TestEnemyLayout layout;
-        layout.kind = kind;
-        layout.guns = 2;
-        layout.shotsPerGun = 1;
-        layout.damage = 700;
-        TestEnemy& enemy = spawnTestEnemy(state, layout, 0, -200);
+        TestEnemy& enemy = spawnTestEnemy(
+            state, {.kind = kind, .guns = 2, .shotsPerGun = 1, .damage = 700}, 0, -200);
         enemy.setDirY(0);
         Projectile* shot = enemy.gun(1)->projectile(0);
         shot->setAlive(true);
@@ -69,12 +65,8 @@ TEST_F(PlayStatisticsTest, AHitIsCountedOnTheStageTheKindAndTheGunThatDealtIt) {
 TEST_F(PlayStatisticsTest, ABossGunsVolleyThatHitsCountsOnceHoweverManyOfItsShotsLand) {
     state.run.observer = &statistics;
     startPlay();
-    TestEnemyLayout layout;
-    layout.kind = 31;
-    layout.boss = true;
-    layout.guns = 1;
-    layout.damage = 300;
-    TestEnemy& boss = spawnTestEnemy(state, layout, 0, -200);
+    TestEnemy& boss =
+        spawnTestEnemy(state, {.kind = 31, .guns = 1, .damage = 300, .boss = true}, 0, -200);
     boss.setDirY(0);
     step();  // the boss can be hurt: its fight begins
     Gun& gun = *boss.gun(0);

@@ -72,9 +72,7 @@ TEST_F(Factory, NoRowFiresOnceTheStageIsCleared) {
 }
 
 TEST_F(Factory, ABossIsReportedAndType38TheFastScrollAndTheScreenShowsThem) {
-    TestEnemyLayout boss;
-    boss.kind = kPoseidon;
-    boss.boss = true;
+    const TestEnemyLayout boss{.kind = kPoseidon, .boss = true};
     Arrivals arrivals = admitEnemy(field.state.field, field.state.run,
                                    makeTestEnemy(field.state, boss), {28, 1, 0, 10, -150, 0, 1, 0});
     EXPECT_TRUE(arrivals.bossCameOn);
@@ -87,8 +85,7 @@ TEST_F(Factory, ABossIsReportedAndType38TheFastScrollAndTheScreenShowsThem) {
     EXPECT_TRUE(arrivals.bossCameOn);
     EXPECT_EQ(listed().back()->getScoreValue(), 120000);
 
-    TestEnemyLayout plain;
-    arrivals = admitEnemy(field.state.field, field.state.run, makeTestEnemy(field.state, plain),
+    arrivals = admitEnemy(field.state.field, field.state.run, makeTestEnemy(field.state, {}),
                           {4, 1, 0, 0, 0, 0, 1, 0});
     EXPECT_FALSE(arrivals.bossCameOn);
     EXPECT_FALSE(arrivals.fastScroll);
@@ -145,9 +142,7 @@ TEST_F(Factory, APooledEnemyComesOnAsOneBuiltAtThatMomentWould) {
 }
 
 TEST_F(Factory, TheBoxTakesTheRowsItemKind) {
-    TestEnemyLayout carrier;
-    carrier.box = true;
-    admitEnemy(field.state.field, field.state.run, makeTestEnemy(field.state, carrier),
+    admitEnemy(field.state.field, field.state.run, makeTestEnemy(field.state, {.box = true}),
                {7, 1, 0, 20, -80, 0, 1, 2});
     ASSERT_NE(listed()[0]->box(), nullptr);
     EXPECT_EQ(listed()[0]->box()->getItemKind(), 2);
@@ -156,14 +151,13 @@ TEST_F(Factory, TheBoxTakesTheRowsItemKind) {
 
 TEST_F(Factory, EveryMissingPictureIsReportedInItsOrderAndTheEnemyIsStillListed) {
     constexpr std::int32_t kNoPicture = 99;
-    TestEnemyLayout layout;
-    layout.kind = kNoPicture;
-    layout.guns = 1;
-    layout.shotsPerGun = 1;
-    layout.shotKind = kNoPicture;
-    layout.coins = 1;
-    layout.coinKind = 9;
-    layout.box = true;
+    TestEnemyLayout layout{.kind = kNoPicture,
+                           .guns = 1,
+                           .shotsPerGun = 1,
+                           .shotKind = kNoPicture,
+                           .coins = 1,
+                           .coinKind = 9,
+                           .box = true};
     auto enemy = makeTestEnemy(field.state, layout);
     enemy->gun(0)->projectile(0)->hitSpark().setKind(kNoPicture);
     enemy->box()->setKind(kNoPicture);
