@@ -13,12 +13,7 @@ namespace {
 
 class EnemyTest : public ::testing::Test {
   protected:
-    int listed() const {
-        int count = 0;
-        for (auto* node = field.state.field.enemies.head(); node; node = node->next)
-            ++count;
-        return count;
-    }
+    std::size_t listed() { return listedEnemies(field.state).size(); }
 
     PlayField field;
 };
@@ -37,11 +32,11 @@ TEST_F(EnemyTest, LeavingByTheBottomKillsSilentlyWhileItsShotsFlyOnUntilItIsSwep
     EXPECT_EQ(shot.getY(), shotY + 2);
 
     sweepEnemies(field.state.field);
-    EXPECT_EQ(listed(), 1);
+    EXPECT_EQ(listed(), 1u);
     for (int i = 0; i < 30; ++i)
         enemy.move();
     sweepEnemies(field.state.field);
-    EXPECT_EQ(listed(), 0);
+    EXPECT_EQ(listed(), 0u);
 }
 
 TEST_F(EnemyTest, AnEnemyAboveTheScreenStaysAliveButTheBottomAndSidesEndIt) {
@@ -116,11 +111,11 @@ TEST_F(EnemyTest, TheSweepStopsAtTheFirstUnfinishedEnemy) {
     first.setAlive(false);
     third.setAlive(false);
     sweepEnemies(field.state.field);
-    EXPECT_EQ(listed(), 2);  // the first went; the third waits behind the second
+    EXPECT_EQ(listed(), 2u);  // the first went; the third waits behind the second
     EXPECT_EQ(field.state.field.enemies.head()->object.get(), &second);
     second.setAlive(false);
     sweepEnemies(field.state.field);
-    EXPECT_EQ(listed(), 0);
+    EXPECT_EQ(listed(), 0u);
 }
 
 }  // namespace

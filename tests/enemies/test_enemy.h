@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "enemies/enemy.h"
 #include "play/straight_shot.h"
@@ -108,6 +109,22 @@ inline TestEnemy& listEnemy(GameState& state, std::unique_ptr<TestEnemy> enemy, 
     node->object = std::move(enemy);
     state.field.enemies.append(std::move(node));
     return listed;
+}
+
+// The enemies on the list, in its order.
+inline std::vector<Enemy*> listedEnemies(GameState& state) {
+    std::vector<Enemy*> enemies;
+    for (auto* node = state.field.enemies.head(); node; node = node->next)
+        enemies.push_back(node->object.get());
+    return enemies;
+}
+
+// The stage's timetable made of these rows.
+inline void setSpawnTable(GameState& state, std::initializer_list<SpawnEntry> rows) {
+    int i = 0;
+    for (const SpawnEntry& row : rows)
+        state.field.spawnTable[i++] = row;
+    state.field.spawnCount = i;
 }
 
 // Builds, resolves and lists an enemy at (x, y).

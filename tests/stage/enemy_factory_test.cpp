@@ -13,22 +13,10 @@
 namespace cindervane {
 namespace {
 
-void setTable(PlayField& field, std::initializer_list<SpawnEntry> rows) {
-    int i = 0;
-    for (const SpawnEntry& row : rows)
-        field.state.field.spawnTable[i++] = row;
-    field.state.field.spawnCount = i;
-}
-
 class Factory : public ::testing::Test {
   protected:
-    void setTable(std::initializer_list<SpawnEntry> rows) { ::cindervane::setTable(field, rows); }
-    std::vector<const Enemy*> listed() const {
-        std::vector<const Enemy*> enemies;
-        for (auto* node = field.state.field.enemies.head(); node; node = node->next)
-            enemies.push_back(node->object.get());
-        return enemies;
-    }
+    void setTable(std::initializer_list<SpawnEntry> rows) { setSpawnTable(field.state, rows); }
+    std::vector<Enemy*> listed() { return listedEnemies(field.state); }
 
     PlayField field;
 };
@@ -109,7 +97,7 @@ TEST_F(Factory, APooledEnemyComesOnAsOneBuiltAtThatMomentWould) {
         {4, 3, 0, 40, -20, 0, 1, 0}, {28, 3, 0, 10, -150, 0, 1, 0}, {7, 4, 0, 20, -80, 0, 1, 2}};
     PlayField built;
     setTable(rows);
-    ::cindervane::setTable(built, rows);
+    setSpawnTable(built.state, rows);
     fillEnemyPool(field.state.field);
     field.state.run.random.reseed(99);
     built.state.run.random.reseed(99);

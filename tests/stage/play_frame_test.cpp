@@ -265,8 +265,8 @@ TEST_F(PlayFrameTest, AFrameAsksTheHeapForNothingWhateverHappensInIt) {
                        40);
     TestEnemy& doomed = spawnTestEnemy(field.state, {.hp = 1, .coins = 3}, 100, 150);
     for (int i = 0; i < 10; ++i) {
-        for (auto* node = field.state.field.enemies.head(); node; node = node->next)
-            node->object->fire();
+        for (Enemy* enemy : listedEnemies(field.state))
+            enemy->fire();
         frame();
     }
     ASSERT_FALSE(doomed.isAlive());  // killed, its coins out, its explosion playing
@@ -283,24 +283,17 @@ TEST_F(PlayFrameTest, AFrameAsksTheHeapForNothingWhateverHappensInIt) {
 
 TEST_F(PlayFrameTest, FramesInWhichTheTimetableBringsEnemiesOnAskTheHeapForNothing) {
     ship->keyUp(4);
-    const SpawnEntry rows[] = {{4, 3, 0, 40, -20, 0, 1, 0},
-                               {7, 3, 0, 120, -80, 0, 1, 2},
-                               {28, 4, 0, 10, -150, 0, 1, 0},
-                               {4, 5, 0, 160, -20, 0, 1, 0}};
-    int count = 0;
-    for (const SpawnEntry& row : rows)
-        field.state.field.spawnTable[count++] = row;
-    field.state.field.spawnCount = count;
+    setSpawnTable(field.state, {{4, 3, 0, 40, -20, 0, 1, 0},
+                                {7, 3, 0, 120, -80, 0, 1, 2},
+                                {28, 4, 0, 10, -150, 0, 1, 0},
+                                {4, 5, 0, 160, -20, 0, 1, 0}});
     fillEnemyPool(field.state.field);
     frame();  // the first frame starts what a stage's first frame starts
     const long long before = allocationCount();
     for (int i = 0; i < 5; ++i)
         frame();
     EXPECT_EQ(allocationCount(), before);
-    int listed = 0;
-    for (auto* node = field.state.field.enemies.head(); node; node = node->next)
-        ++listed;
-    EXPECT_EQ(listed, count);
+    EXPECT_EQ(listedEnemies(field.state).size(), 4u);
     // The boss came on at tick 4; its warning counted down in ticks 4, 5 and 6.
     EXPECT_EQ(field.state.flow.bossWarning, 75 - 3);
 }

@@ -47,12 +47,7 @@ class StateHash : public ::testing::Test {
         return changed;
     }
 
-    static Enemy& enemy(GameState& state, int index) {
-        auto* node = state.field.enemies.head();
-        for (int i = 0; i < index; ++i)
-            node = node->next;
-        return *node->object;
-    }
+    static Enemy& enemy(GameState& state, int index) { return *listedEnemies(state)[index]; }
 
     PlayField first;
     PlayField second;
