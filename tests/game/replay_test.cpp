@@ -57,7 +57,7 @@ class Replay : public ::testing::Test {
     TestFolder runtime;
 };
 
-TEST_F(Replay, ARecordedSessionReplaysToTheSameGameFieldForField) {
+TEST_F(Replay, ARecordedSessionReplaysToTheSameGameFieldForFieldAndNotWhenAnEventMoves) {
     recordScriptedSession();
     std::vector<std::string> recording = readLines(file("rec.txt"));
     ASSERT_GE(recording.size(), 4u);
@@ -102,21 +102,19 @@ TEST_F(Replay, ARecordedSessionReplaysToTheSameGameFieldForField) {
     for (const char* part : {"game", "ship", "enemies", "shots", "items", "random"})
         check += std::string(" ") + part + "=" + played["stateHashes"][part].get<std::string>();
     EXPECT_EQ(recording.end()[-3], check);
-}
 
-TEST_F(Replay, AnEventMovedByOneFrameFailsAtTheNextCheckAndNamesThePart) {
-    recordScriptedSession();
-    std::vector<std::string> recording = readLines(file("rec.txt"));
+    // An event moved by one frame (auto fire starts a frame late) fails at the next check
+    // and names the part that differs.
     const auto press = std::find(recording.begin(), recording.end(), "60 keyup a");
     ASSERT_NE(press, recording.end());
-    *press = "61 keyup a";  // auto fire starts a frame late
+    *press = "61 keyup a";
     writeLines(file("moved.txt"), recording);
-    const Outcome replayed =
+    const Outcome moved =
         runProgram("--headless --data-dir " + file("") + " --script " + file("moved.txt"));
-    EXPECT_EQ(replayed.exitCode, 1) << replayed.output;
-    EXPECT_NE(replayed.output.find("replay diverged at frame 200: "), std::string::npos)
-        << replayed.output;
-    EXPECT_NE(replayed.output.find(" differs"), std::string::npos) << replayed.output;
+    EXPECT_EQ(moved.exitCode, 1) << moved.output;
+    EXPECT_NE(moved.output.find("replay diverged at frame 200: "), std::string::npos)
+        << moved.output;
+    EXPECT_NE(moved.output.find(" differs"), std::string::npos) << moved.output;
 }
 
 TEST_F(Replay, AHeaderThatDisagreesWithTheCommandLineIsAnError) {
@@ -147,7 +145,8 @@ TEST_F(Replay, TheHighScoreTableOfTheRecordingIsUsedAndTheFileLeftAlone) {
     EXPECT_EQ(dump["highScores"][0]["nick"], "ABC");
     EXPECT_EQ(dump["highScores"][0]["score"], 900);
     EXPECT_EQ(dump["highScores"][1]["score"], 50);
-    EXPECT_EQ(dump["highScores"][2]["score"], 0);
+    ASSERT_EQ(dump["highScores"].size(), 10u);
+    EXPECT_EQ(dump["highScores"][9], (nlohmann::json{{"nick", ""}, {"score", 0}}));
     EXPECT_EQ(std::filesystem::file_size(data.path() / "hscr000.bas"), 0u);
 }
 

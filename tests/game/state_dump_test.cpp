@@ -1,4 +1,5 @@
-// What the game writes into a state dump about its sounds, its music and the high scores.
+// What the game writes into a state dump about its sounds and its music (the high scores in
+// a dump are checked through the program, by the replay tests).
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -11,7 +12,7 @@
 namespace cindervane {
 namespace {
 
-TEST(StateDump, ReportsEveryClipTheMusicEntryAndTheHighScores) {
+TEST(StateDump, ReportsEveryClipAndTheMusicEntry) {
     TestFolder folder;
     platform::HeadlessPlatform host({}, {});
     CindervaneGame game(host);
@@ -22,7 +23,6 @@ TEST(StateDump, ReportsEveryClipTheMusicEntryAndTheHighScores) {
     EXPECT_EQ(before["soundOn"], true);
     EXPECT_EQ(before["sounds"]["effects"].size(), 4u);
     EXPECT_TRUE(before["sounds"]["effects"][0].is_null());  // no clip made yet
-    EXPECT_FALSE(before.contains("highScores"));
 
     writeBasFile(folder.path() / "W0003.BAS", 11025);
     state.run.soundEffects[1] = std::make_unique<SoundClip>(host.waveOutput());
@@ -32,9 +32,6 @@ TEST(StateDump, ReportsEveryClipTheMusicEntryAndTheHighScores) {
     state.run.musicPlayers[2] = std::make_unique<SoundClip>(host.waveOutput());
     state.field.currentMusicEntry = 4;
     state.run.soundOn = false;
-    state.scores.highScores = std::make_unique<HighScoreTable>();
-    state.scores.highScores->entries[0].nick = {u'A', u'C', u'E', 0};
-    state.scores.highScores->entries[0].score = 4200;
 
     nlohmann::json dump;
     game.reportState(dump);
@@ -48,9 +45,6 @@ TEST(StateDump, ReportsEveryClipTheMusicEntryAndTheHighScores) {
     EXPECT_EQ(gun["file"], "W0003.BAS");
     EXPECT_EQ(dump["sounds"]["music"][2]["file"], "");
     EXPECT_EQ(dump["sounds"]["music"][2]["playing"], false);
-    ASSERT_EQ(dump["highScores"].size(), 10u);
-    EXPECT_EQ(dump["highScores"][0], (nlohmann::json{{"nick", "ACE"}, {"score", 4200}}));
-    EXPECT_EQ(dump["highScores"][9], (nlohmann::json{{"nick", ""}, {"score", 0}}));
 }
 
 }  // namespace
