@@ -133,7 +133,9 @@ class Timetable : public testing::TestWithParam<int> {
     const Stage& stage() const { return stages()[GetParam() - 1]; }
 };
 
-TEST_P(Timetable, HasItsRowCountFirstTickBossRowLastTickAndEnemyCounts) {
+// The stage's fixed summary, and every row an enemy of a known type and pattern heading
+// straight, before the boss's tick or (only the boss's own rows) after it.
+TEST_P(Timetable, HasItsRowCountFirstTickBossRowLastTickEnemyCountsAndCarriers) {
     const Stage& s = stage();
     ASSERT_EQ(static_cast<int>(s.rows.size()), s.rowCount);
     EXPECT_EQ(s.rows.front().tick, s.firstTick);
@@ -142,40 +144,32 @@ TEST_P(Timetable, HasItsRowCountFirstTickBossRowLastTickAndEnemyCounts) {
               std::tie(s.boss.type, s.boss.tick, s.boss.x, s.boss.y, s.boss.dirX, s.boss.dirY));
     EXPECT_EQ(s.rows.back().tick, s.lastTick);
     std::map<int, int> counted;
-    for (const SpawnEntry& r : s.rows) {
-        ++counted[r.type];
-        EXPECT_LE(r.tick, s.lastTick);
-    }
-    EXPECT_EQ(counted, s.types);
-}
-
-TEST_P(Timetable, BossComesLastAndOnlyItsOwnRowsFollowWhileItLives) {
-    const Stage& s = stage();
-    const int bossTick = s.rows[s.bossIndex].tick;
     std::map<int, int> after;
-    for (int i = 0; i < static_cast<int>(s.rows.size()); ++i) {
-        const SpawnEntry& r = s.rows[i];
-        if (i < s.bossIndex) {
-            EXPECT_LT(r.tick, bossTick) << rowName(i, r);
-        } else if (i > s.bossIndex) {
-            EXPECT_GT(r.tick, bossTick) << rowName(i, r);
-            ++after[r.type];
-        }
-    }
-    EXPECT_EQ(after, s.afterBoss);
-}
-
-TEST_P(Timetable, CarriersBringTheirItemsAtTheirTicksAndNoOtherRowNamesAnItem) {
-    const Stage& s = stage();
     std::vector<std::pair<int, int>> carriers;
     for (int i = 0; i < static_cast<int>(s.rows.size()); ++i) {
         const SpawnEntry& r = s.rows[i];
+        SCOPED_TRACE(rowName(i, r));
+        ++counted[r.type];
+        EXPECT_GE(r.tick, 1);  // tick 0 never comes
+        EXPECT_LE(r.tick, s.lastTick);
+        if (i < s.bossIndex) {
+            EXPECT_LT(r.tick, b.tick);
+        } else if (i > s.bossIndex) {
+            EXPECT_GT(r.tick, b.tick);
+            ++after[r.type];
+        }
         if (r.type == kCarrier) {
             carriers.emplace_back(r.tick, r.itemKind);
         } else {
-            EXPECT_EQ(r.itemKind, 0) << rowName(i, r);
+            EXPECT_EQ(r.itemKind, 0);
         }
+        ASSERT_GT(kBodies.at(r.type).width, 0);
+        EXPECT_GE(r.pattern, 0);
+        EXPECT_LE(r.pattern, kBodies[r.type].lastPattern);
+        EXPECT_TRUE(r.dirX >= -1 && r.dirX <= 1 && r.dirY >= -1 && r.dirY <= 1);
     }
+    EXPECT_EQ(counted, s.types);
+    EXPECT_EQ(after, s.afterBoss);
     EXPECT_EQ(carriers, s.carriers);
 }
 
@@ -206,22 +200,6 @@ TEST_P(Timetable, RunsInTickOrderSaveForStage7sRunsFromTick30) {
     }
     if (s.restartsAt30 > 0) {
         EXPECT_GE(shared, 2);
-    }
-}
-
-TEST_P(Timetable, EveryRowIsAnEnemyOfTheStageWithAKnownPatternAndAStraightHeading) {
-    const Stage& s = stage();
-    for (int i = 0; i < static_cast<int>(s.rows.size()); ++i) {
-        const SpawnEntry& r = s.rows[i];
-        SCOPED_TRACE(rowName(i, r));
-        ASSERT_GT(kBodies.at(r.type).width, 0);
-        EXPECT_GE(r.tick, 1);  // tick 0 never comes
-        EXPECT_GE(r.pattern, 0);
-        EXPECT_LE(r.pattern, kBodies[r.type].lastPattern);
-        EXPECT_GE(r.dirX, -1);
-        EXPECT_LE(r.dirX, 1);
-        EXPECT_GE(r.dirY, -1);
-        EXPECT_LE(r.dirY, 1);
     }
 }
 
