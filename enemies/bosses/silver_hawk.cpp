@@ -51,7 +51,7 @@ constexpr std::int32_t kDiveFrames = 15;
 constexpr std::int32_t kWeaveFactor = 80;
 constexpr std::int32_t kWeaveShift = -8;
 constexpr std::int32_t kWeaveStep = 2;
-constexpr std::int32_t kSecondWeaveStep = 2;
+constexpr std::int32_t kSecondWeaveStep = 3;
 constexpr std::int32_t kFuryWeaveStep = 3;
 constexpr std::int32_t kLeftWeaveAngle = 90;
 constexpr std::int32_t kRightWeaveAngle = 270;
@@ -91,6 +91,8 @@ void SilverHawk::dive() {
     setSpeedY(kDiveSpeed);
     setDirX(0);
     setDirY(r < kDiveFrames ? 1 : -1);
+    // Wings folded for the dive, it cannot be hurt until it is back on its row.
+    setInvulnerable(r < 2 * kDiveFrames - 1);
     if (r == 5) fireGuns(8, 9);
     if (r == kDiveFrames) fireGuns(12, 19);
 }
