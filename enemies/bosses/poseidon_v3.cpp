@@ -104,10 +104,8 @@ void PoseidonV3::sweep() {
 }
 
 void PoseidonV3::bodyVolley(std::int32_t c, bool bare) {
-    // One aimed particle every twenty frames, from each gun in turn, and the nose lasers twice
-    // a round, whatever is left of it.
+    // Aimed particles and the nose lasers twice a round, whatever is left of it.
     aimedVolley(c);
-    if (c % 20 == 17) fireGuns(28 + (c / 20 + 4) % 8, 28 + (c / 20 + 4) % 8);
     if (c % 150 == 60) fireGuns(43, 44);
     if (bare) bareVolley(c);
 }

@@ -144,6 +144,7 @@ void WingedPoseidon::foretellWingAndBodyLasers(BeamForecast& forecast) const {
 
 void WingedPoseidon::aimedVolley(std::int32_t c) {
     if (c % 20 == 7) fireGuns(28 + (c / 20) % 8, 28 + (c / 20) % 8);
+    if (c % 20 == 17) fireGuns(28 + (c / 20 + 4) % 8, 28 + (c / 20 + 4) % 8);
 }
 
 }  // namespace cindervane

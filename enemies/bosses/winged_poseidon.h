@@ -52,7 +52,7 @@ class WingedPoseidon : public Boss {
     // The body's own volleys once its wings are gone: missile pairs from the outside in,
     // lasers, the nose fan, pulse beams, napalm and particles thrown to the sides.
     void bareVolley(std::int32_t c);
-    // One aimed particle every twenty frames, from each of its eight guns in turn.
+    // Two aimed particles every twenty frames, ten apart, from its eight guns in turn.
     void aimedVolley(std::int32_t c);
 
     std::int32_t volleyCounter_ = 0;
