@@ -127,8 +127,11 @@ void WingedPoseidon::bareVolley(std::int32_t c) {
     if (c % 150 == 100) fireGuns(39, 42);
 }
 
-void WingedPoseidon::foretellWingAndBodyLasers(BeamForecast& forecast) const {
-    auto count = [&](std::int32_t k) { return (volleyCounter_ + k) % kVolleyRound; };
+void WingedPoseidon::foretellWingAndBodyLasers(BeamForecast& forecast, std::int32_t wait) const {
+    // A count no volley is keyed on while the counter still waits.
+    auto count = [&](std::int32_t k) {
+        return k <= wait ? -1 : (volleyCounter_ + k - wait) % kVolleyRound;
+    };
     for (int slot : {kLeftWing, kRightWing}) {
         if (!partAlive(slot)) continue;
         for (int gun : {4, 5})

@@ -30,8 +30,8 @@ class WingedPoseidon : public Boss {
 
     // Drawn only: the lasers of the wings (guns 4 and 5 of each, on the wing volleys) and, with
     // both wings gone, the body's (8 and 9, then 10 and 11, twice a minute of the counter),
-    // for a boss whose counter advances in each of the coming frames.
-    void foretellWingAndBodyLasers(BeamForecast& forecast) const;
+    // for a boss whose counter advances in each of the coming frames after the first `wait`.
+    void foretellWingAndBodyLasers(BeamForecast& forecast, std::int32_t wait = 0) const;
 
     // Whether the wings fire on this count of the volley counter.
     static bool isWingVolley(std::int32_t c);

@@ -142,13 +142,25 @@ TEST_F(PoseidonV2Test, TheWingsFireOnTheirCountsOnly) {
     arrive();
     std::set<std::int32_t> left;
     std::set<std::int32_t> right;
+    // A wing fired when a shot of its gun 4, dead before the move, is alive after it.
+    auto shots = [](const Enemy& wing) {
+        std::vector<bool> alive;
+        for (int p = 0; p < wing.gun(4)->getProjectileCount(); ++p)
+            alive.push_back(wing.gun(4)->projectile(p)->isAlive());
+        return alive;
+    };
+    auto fired = [&](const std::vector<bool>& before, const Enemy& wing) {
+        const std::vector<bool> after = shots(wing);
+        for (std::size_t p = 0; p < after.size(); ++p)
+            if (after[p] && !before[p]) return true;
+        return false;
+    };
     for (int i = 0; i < 300; ++i) {
-        // Gun 4 of a wing counts every call, whether it fires or not.
-        const std::int32_t leftTick = leftWing().gun(4)->getFireTick();
-        const std::int32_t rightTick = rightWing().gun(4)->getFireTick();
+        const std::vector<bool> leftBefore = shots(leftWing());
+        const std::vector<bool> rightBefore = shots(rightWing());
         boss.move();
-        if (leftWing().gun(4)->getFireTick() != leftTick) left.insert(boss.getVolleyCounter());
-        if (rightWing().gun(4)->getFireTick() != rightTick) right.insert(boss.getVolleyCounter());
+        if (fired(leftBefore, leftWing())) left.insert(boss.getVolleyCounter());
+        if (fired(rightBefore, rightWing())) right.insert(boss.getVolleyCounter());
     }
     EXPECT_EQ(left, expected);
     EXPECT_EQ(right, expected);
