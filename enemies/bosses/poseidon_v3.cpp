@@ -15,7 +15,7 @@ namespace cindervane {
 namespace {
 
 constexpr std::int32_t kCoins = 10;
-constexpr std::int32_t kPlating = 4;
+constexpr std::int32_t kPlating = 3;
 
 // Its own long nose lasers, guns 43 and 44 after the body's 43 it shares with the stage 3
 // boss. The aimed particles and the nose lasers fire from the start; the rest once both wings
@@ -131,6 +131,8 @@ void PoseidonV3::fight() {
                 if (partAlive(slot)) part(slot)->fire();
 
     const bool winged = partAlive(kLeftWing) || partAlive(kRightWing);
+    // The wings shield the body together: it can be hurt once either is gone.
+    setInvulnerable(partAlive(kLeftWing) && partAlive(kRightWing));
     const bool backed = partAlive(kLeftBack) || partAlive(kRightBack);
     if (!winged) setSpeedX(backed ? kWinglessSpeedX : kBareSpeedX);
     bodyVolley(c, !winged);

@@ -105,6 +105,10 @@ void WingedPoseidon::showLeftWing() {
 }
 
 void WingedPoseidon::bareVolley(std::int32_t c) {
+    if (bareFrames_ < kWindUpFrames) {
+        bareFrames_ += 1;
+        if (bareFrames_ < kWindUpFrames) return;
+    }
     // Missile pairs from the outside in, twice in sixty frames.
     const std::int32_t r = c % 60;
     if (r == 0 || r == 30) {
@@ -141,7 +145,9 @@ void WingedPoseidon::foretellWingAndBodyLasers(BeamForecast& forecast, std::int3
     if (partAlive(kLeftWing) || partAlive(kRightWing)) return;
     for (int gun = 8; gun <= 11; ++gun) {
         const std::int32_t due = gun <= 9 ? 20 : 50;
-        foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) { return count(k) % 60 == due; });
+        foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) {
+            return bareFrames_ + k >= kWindUpFrames && count(k) % 60 == due;
+        });
     }
 }
 

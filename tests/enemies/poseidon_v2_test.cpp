@@ -113,7 +113,7 @@ TEST_F(PoseidonV2Test, ItShowsTheRightWingThenSweepsThenShowsTheLeft) {
     EXPECT_EQ(boss.getDirX(), 1) << "it slides right to show the left wing";
 }
 
-TEST_F(PoseidonV2Test, ALostWingsPhaseIsSkippedAndWithoutWingsTheBodyFliesFasterAndFires) {
+TEST_F(PoseidonV2Test, ALostWingsPhaseIsSkippedAndWithoutWingsTheBodyFliesFasterAndWakesToFire) {
     arrive();
     rightWing().die();
     boss.move();
@@ -128,7 +128,11 @@ TEST_F(PoseidonV2Test, ALostWingsPhaseIsSkippedAndWithoutWingsTheBodyFliesFaster
         EXPECT_EQ(boss.gun(g)->projectile(0)->isAlive(), false) << g;
 
     leftWing().die();
-    boss.setVolleyCounter(299);
+    // The body wakes a wind-up after its last wing fell, on the count of its first missiles.
+    boss.setVolleyCounter(300 - kWindUpFrames);
+    for (int i = 1; i < kWindUpFrames; ++i)
+        boss.move();
+    EXPECT_FALSE(boss.gun(0)->projectile(0)->isAlive()) << "not awake yet";
     boss.move();
     EXPECT_EQ(boss.getPattern(), 0) << "no left wing to show either";
     EXPECT_EQ(boss.getSpeedX(), 2);
