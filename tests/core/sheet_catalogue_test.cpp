@@ -1,5 +1,5 @@
-// Sheet catalogues: entries kept in order, found by id from the head, freed without their
-// sheets.
+// Sheet catalogues: entries kept in order and found by id from the head. (Removing and
+// clearing are the object list's, tested there.)
 #include "core/sheet_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -41,30 +41,6 @@ TEST(SheetCatalogue, FindReturnsTheFirstEntryWithTheIdFromTheHead) {
     EXPECT_EQ(found, nullptr);
     EXPECT_EQ(ids(catalogue), (std::vector<std::int32_t>{24, 25, 24}));
     EXPECT_EQ(catalogue.tail(), later);
-}
-
-TEST(SheetCatalogue, RemovingUnlinksAndFreesTheEntryButNotItsSheet) {
-    SpriteSheet sheet(nullptr);
-    SheetCatalogue catalogue;
-    SheetCatalogue::Node* head = append(catalogue, 1, &sheet);
-    SheetCatalogue::Node* middle = append(catalogue, 2, &sheet);
-    SheetCatalogue::Node* tail = append(catalogue, 3, &sheet);
-    catalogue.remove(middle);
-    EXPECT_EQ(ids(catalogue), (std::vector<std::int32_t>{1, 3}));
-    catalogue.remove(tail);
-    EXPECT_EQ(catalogue.tail(), head);
-    catalogue.remove(head);
-    EXPECT_EQ(catalogue.head(), nullptr);
-    EXPECT_EQ(catalogue.tail(), nullptr);
-    sheet.setFrame(0);  // the sheet lives on
-
-    append(catalogue, 4, &sheet);
-    append(catalogue, 5, &sheet);
-    catalogue.clear();
-    EXPECT_EQ(catalogue.head(), nullptr);
-    EXPECT_EQ(catalogue.tail(), nullptr);
-    append(catalogue, 6, &sheet);
-    EXPECT_EQ(ids(catalogue), (std::vector<std::int32_t>{6}));
 }
 
 }  // namespace

@@ -2,14 +2,12 @@
 // game starts with, and the autopilot with refills clears stage 1.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <fstream>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
+#include "../program_run.h"
 #include "../test_folder.h"
 
 namespace cindervane {
@@ -28,17 +26,12 @@ class StageRun : public ::testing::Test {
                 out << at << " dump " << (folder.path() / (std::to_string(at) + ".json")).string()
                     << "\n";
         }
-        const std::string command = std::string(CINDERVANE_PROGRAM) + " --headless --frames " +
-                                    std::to_string(frames) + " --data-dir " +
-                                    folder.path().string() + " --script " + script.string() + " " +
-                                    options + " 2>&1";
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[512];
-        output.clear();
-        while (pipe && std::fgets(buffer, sizeof buffer, pipe))
-            output += buffer;
-        const int status = pipe ? ::pclose(pipe) : -1;
-        exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const ProgramOutcome ran =
+            runCommand(std::string(CINDERVANE_PROGRAM) + " --headless --frames " +
+                       std::to_string(frames) + " --data-dir " + folder.path().string() +
+                       " --script " + script.string() + " " + options);
+        output = ran.output;
+        exitCode = ran.exitCode;
         std::vector<nlohmann::json> dumps;
         for (int at : dumpAt) {
             std::ifstream in(folder.path() / (std::to_string(at) + ".json"));
@@ -51,17 +44,6 @@ class StageRun : public ::testing::Test {
     std::string output;
     int exitCode = -1;
 };
-
-TEST_F(StageRun, TheOptionsAreListedAndTheirValuesChecked) {
-    run("--help", 1, {});
-    EXPECT_EQ(exitCode, 0);
-    EXPECT_NE(output.find("--stage"), std::string::npos) << output;
-    EXPECT_NE(output.find("--autopilot"), std::string::npos) << output;
-    for (const char* wrong : {"--stage 9", "--stage 0", "--autopilot=always"}) {
-        run(wrong, 1, {});
-        EXPECT_NE(exitCode, 0) << wrong;
-    }
-}
 
 TEST_F(StageRun, StageOptionOpensTheIntroAndTheStageIsFlownWithTheStartingShip) {
     // The autopilot taps the intro after 30 frames.

@@ -2,15 +2,13 @@
 // missing, no sound device at all. The high score file is written in every case.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
+#include "../program_run.h"
 #include "../test_folder.h"
 
 namespace cindervane {
@@ -40,17 +38,12 @@ class StartUp : public ::testing::Test {
         const fs::path dump = folder.path() / "dump.json";
         const fs::path script = folder.path() / "script.txt";
         std::ofstream(script) << "1 dump " << dump.string() << "\n";
-        const std::string command = std::string(CINDERVANE_PROGRAM) +
-                                    " --headless --frames 2 --assets " + assets().string() +
-                                    " --data-dir " + dataFolder().string() + " --script " +
-                                    script.string() + " " + extra + " 2>&1";
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[512];
-        output.clear();
-        while (pipe && std::fgets(buffer, sizeof buffer, pipe))
-            output += buffer;
-        const int status = pipe ? ::pclose(pipe) : -1;
-        exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const ProgramOutcome ran =
+            runCommand(std::string(CINDERVANE_PROGRAM) + " --headless --frames 2 --assets " +
+                       assets().string() + " --data-dir " + dataFolder().string() + " --script " +
+                       script.string() + " " + extra);
+        output = ran.output;
+        exitCode = ran.exitCode;
         if (!fs::exists(dump)) return nullptr;
         std::ifstream in(dump);
         return nlohmann::json::parse(in);
@@ -88,12 +81,6 @@ TEST_F(StartUp, AMissingPanelShowsOneBoxClosesTheGameAndStillSavesTheScores) {
     EXPECT_EQ(highScoreFileSize(), 120u);
 }
 
-TEST_F(StartUp, AMissingSpecialGunSoundNamesIt) {
-    fs::remove(assets() / "W0020.BAS");
-    run();
-    EXPECT_NE(output.find("Fatal Error: Sound WAV_SPGUN Error"), std::string::npos) << output;
-}
-
 TEST_F(StartUp, NoSoundDeviceAtAllFailsEveryEffect) {
     run("--no-wave-device");
     for (const char* name : {"WAV_EXPLOSION", "WAV_MACHGUN", "WAV_LASER", "WAV_SPGUN"})
@@ -106,10 +93,14 @@ TEST_F(StartUp, SilenceStillStartsTheGame) {
     EXPECT_TRUE(dump["messageBoxes"].empty());
 }
 
-TEST_F(StartUp, ADamagedPictureIsReportedLikeAMissingOne) {
+// A sound that is missing, or a picture that is damaged, is named in its own box like a
+// missing picture.
+TEST_F(StartUp, AMissingSoundOrADamagedPictureIsNamed) {
+    fs::remove(assets() / "W0020.BAS");
     fs::remove(assets() / "O0031.BAI");
     std::ofstream(assets() / "O0031.BAI") << "BM this is not a picture";
     run();
+    EXPECT_NE(output.find("Fatal Error: Sound WAV_SPGUN Error"), std::string::npos) << output;
     EXPECT_NE(output.find("Error loading IMG_SPEAKERON"), std::string::npos) << output;
 }
 

@@ -45,32 +45,21 @@ TEST(KeyMapping, KeysOutsideTheTableGiveNothing) {
     }
 }
 
-TEST(KeyMapping, OnlyTheLowSixteenBitsOfTheParameterCount) {
-    const platform::KeyList keys = deviceKeys();
-    const auto mapped = mapKey(keys, 0x12340000ull | 0x26);
-    ASSERT_TRUE(mapped);
-    EXPECT_EQ(mapped->index, 0);
-}
-
-TEST(KeyMapping, TheDeviceListWinsWhenItReusesAFixedCode) {
+// Codes compare as 16-bit values: only the parameter's low bits count, a list code above
+// 0x7FFF is stored negative, and the device's list wins over a fixed code it reuses.
+TEST(KeyMapping, TheDevicesListComparesSixteenBitCodesAndWinsOverTheFixedOnes) {
     platform::KeyList keys = deviceKeys();
+    keys.vkB = static_cast<std::int16_t>(0xFF80);
     keys.vkStart = 0xC1;  // the extra code 0xC1 is this device's Start button
     keys.vkUp = 0x72;     // and F3 is its up button
-    auto mapped = mapKey(keys, 0xC1);
-    ASSERT_TRUE(mapped);
-    EXPECT_EQ(mapped->index, 7);
-    mapped = mapKey(keys, 0x72);
-    ASSERT_TRUE(mapped);
-    EXPECT_EQ(mapped->index, 0);
-    EXPECT_EQ(mapped->point.x, 1);
-}
-
-TEST(KeyMapping, ListCodesCompareAsSignedSixteenBitValues) {
-    platform::KeyList keys = deviceKeys();
-    keys.vkB = static_cast<std::int16_t>(0xFF80);  // a code above 0x7FFF stored negative
-    const auto mapped = mapKey(keys, 0xFF80);
-    ASSERT_TRUE(mapped);
-    EXPECT_EQ(mapped->index, 5);
+    const std::pair<std::uint64_t, KeyIndex> rows[] = {
+        {0x12340000ull | 0x28, 1}, {0xFF80, 5}, {0xC1, 7}, {0x72, 0}};
+    for (const auto& [code, index] : rows) {
+        const auto mapped = mapKey(keys, code);
+        ASSERT_TRUE(mapped) << std::hex << code;
+        EXPECT_EQ(mapped->index, index) << std::hex << code;
+    }
+    EXPECT_EQ(mapKey(keys, 0x72)->point.x, 1);
 }
 
 TEST(KeyMapping, ThePlatformsDefaultKeysCoverEveryButton) {

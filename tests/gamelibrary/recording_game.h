@@ -1,4 +1,4 @@
-// A stand-in game for shell tests: writes down every callback with the tick it came at,
+// A stand-in game for shell tests: writes down every callback and the tick of every frame,
 // and can be told to act inside a frame.
 #pragma once
 
@@ -17,19 +17,17 @@ class RecordingGame : public GameCallbacks {
   public:
     explicit RecordingGame(platform::Platform& platform) : platform_(platform) {}
 
-    struct Call {
-        std::string what;
-        std::uint32_t tick;
-    };
-
-    std::vector<Call> calls;
+    std::vector<std::string> calls;  // every callback's name, in order
     std::vector<std::uint32_t> frameTicks;
-    // Called at each frame with the frame's number, counted from 1.
+    // Called at each frame with the frame's number, counted from 1, and at creation.
     std::function<void(int)> duringFrame;
+    std::function<void()> duringCreate;
     int destroyCount = 0;
-    int stylusDowns = 0;
 
-    void onCreateGame() override { note("create"); }
+    void onCreateGame() override {
+        note("create");
+        if (duringCreate) duringCreate();
+    }
     void onDestroyGame() override {
         ++destroyCount;
         note("destroy");
@@ -42,7 +40,6 @@ class RecordingGame : public GameCallbacks {
         if (duringFrame) duringFrame(static_cast<int>(frameTicks.size()));
     }
     void onStylusDown(int x, int y) override {
-        ++stylusDowns;
         note("down " + std::to_string(x) + " " + std::to_string(y));
     }
     void onStylusMove(int x, int y) override {
@@ -55,18 +52,10 @@ class RecordingGame : public GameCallbacks {
         note("keydown " + std::to_string(key) + " " + std::to_string(x) + " " + std::to_string(y));
     }
     void onKeyUp(KeyIndex key, int, int) override { note("keyup " + std::to_string(key)); }
-    void reportState(nlohmann::json& dump) const override { dump["stylusDowns"] = stylusDowns; }
-
-    // The calls' names in order, without ticks.
-    std::vector<std::string> names() const {
-        std::vector<std::string> result;
-        for (const Call& call : calls)
-            result.push_back(call.what);
-        return result;
-    }
+    void reportState(nlohmann::json&) const override {}
 
   private:
-    void note(std::string what) { calls.push_back(Call{std::move(what), platform_.tickCount()}); }
+    void note(std::string what) { calls.push_back(std::move(what)); }
 
     platform::Platform& platform_;
 };

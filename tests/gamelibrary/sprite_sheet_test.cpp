@@ -65,16 +65,9 @@ TEST_F(SpriteSheetTest, LoadSheetRefusesArgumentsBeyondItsLimitsBeforeLoading) {
     EXPECT_FALSE(sheet.loadSheet(0, 1, 0, path, 0, 8));
     EXPECT_EQ(sheet.image(), nullptr);
     EXPECT_EQ(sheet.frameCount(), 0);
-
     EXPECT_TRUE(sheet.loadSheet(0, 16, 0, path, 640, 320));
     EXPECT_EQ(sheet.frameCount(), 16);
-    EXPECT_EQ(sheet.width(), 640);
-    EXPECT_EQ(sheet.height(), 320);
-}
-
-TEST_F(SpriteSheetTest, CountZeroLoadsThePictureButGivesNoFrames) {
-    const std::string path = write(indexedPicture(8, 8, [](int, int) { return 1; }));
-    SpriteSheet sheet(&targetDC);
+    // Count zero loads the picture but gives no frames to draw.
     EXPECT_TRUE(sheet.loadSheet(0, 0, 0, path, 8, 8));
     EXPECT_NE(sheet.image(), nullptr);
     EXPECT_EQ(sheet.frameCount(), 0);
@@ -87,12 +80,10 @@ TEST_F(SpriteSheetTest, AMissingPictureLeavesASheetThatDrawsNothing) {
     EXPECT_FALSE(sheet.loadSheet(0, 3, 0, (folder.path() / "S0099.BAI").string(), 8, 8));
     EXPECT_EQ(sheet.image(), nullptr);
     EXPECT_EQ(sheet.frameCount(), 0);
-    EXPECT_FALSE(sheet.drawKeyed(kKeyBlue));
-    EXPECT_FALSE(sheet.draw());
-    EXPECT_FALSE(sheet.drawStretched(8, 8));
-    EXPECT_FALSE(sheet.drawRotated(kKeyBlue, 90));
-    EXPECT_FALSE(sheet.drawFlash(kKeyBlue));
-    EXPECT_FALSE(sheet.drawRotatedFlash(kKeyBlue, 45));
+    for (bool drew : {sheet.drawKeyed(kKeyBlue), sheet.draw(), sheet.drawStretched(8, 8),
+                      sheet.drawRotated(kKeyBlue, 90), sheet.drawFlash(kKeyBlue),
+                      sheet.drawRotatedFlash(kKeyBlue, 45)})
+        EXPECT_FALSE(drew);
     EXPECT_EQ(target->rgbAt(0, 0), kGrey);
 }
 

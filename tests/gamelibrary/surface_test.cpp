@@ -60,7 +60,7 @@ TEST_F(SurfaceTest, ALoadedPictureKeepsItsSizeDepthAndColours) {
     EXPECT_EQ(surface.bitmap()->rgbAt(3, 2), 0xFFFFFFu);  // index 3, white
 }
 
-TEST_F(SurfaceTest, AFailedLoadKeepsOnlyThePathAndDrawsNothing) {
+TEST_F(SurfaceTest, AFailedLoadOrBlankKeepsOnlyThePathAndDrawsNothing) {
     Surface surface(&targetDC);
     const std::string missing = (folder.path() / "O0099.BAI").string();
     EXPECT_FALSE(surface.loadImage(missing));
@@ -69,11 +69,14 @@ TEST_F(SurfaceTest, AFailedLoadKeepsOnlyThePathAndDrawsNothing) {
     EXPECT_EQ(surface.memoryDC(), nullptr);
     EXPECT_EQ(surface.width(), 0);
     EXPECT_EQ(surface.height(), 0);
-    EXPECT_FALSE(surface.drawAt(0, 0));
-    EXPECT_FALSE(surface.drawKeyedAt(0, 0, kKeyBlue));
-    EXPECT_FALSE(surface.drawStretchedAt(0, 0, 10, 10));
-    EXPECT_FALSE(surface.drawAtOn(targetDC, 0, 0));
+    for (bool drew : {surface.drawAt(0, 0), surface.drawKeyedAt(0, 0, kKeyBlue),
+                      surface.drawStretchedAt(0, 0, 10, 10), surface.drawAtOn(targetDC, 0, 0)})
+        EXPECT_FALSE(drew);
     EXPECT_EQ(target->rgbAt(0, 0), kGrey);
+    // Nor can a blank surface have a size no bitmap can have.
+    EXPECT_FALSE(surface.createBlank(0, 320));
+    EXPECT_FALSE(surface.createBlank(240, 5000));
+    EXPECT_EQ(surface.memoryDC(), nullptr);
 }
 
 TEST_F(SurfaceTest, KeyedDrawLeavesTheBlueFrameOutAndOpaqueDrawKeepsIt) {
@@ -88,16 +91,12 @@ TEST_F(SurfaceTest, KeyedDrawLeavesTheBlueFrameOutAndOpaqueDrawKeepsIt) {
     EXPECT_EQ(target->rgbAt(32, 21), 0x00FF00u);
 }
 
-TEST_F(SurfaceTest, StretchedDrawAtTheSurfacesOwnSizeEqualsThePlainDraw) {
+TEST_F(SurfaceTest, AStretchedDrawCoversTheBoxItIsGiven) {
     Surface surface(&targetDC);
     ASSERT_TRUE(surface.loadImage(picturePath()));
-    surface.drawAt(3, 7);
-    const std::vector<std::uint32_t> plain = pixels();
-    platform::fillRect(targetDC, Rect{0, 0, 64, 64}, platform::Brush::solid(0x808080));
-    surface.drawStretchedAt(3, 7, 5, 4);
-    EXPECT_EQ(pixels(), plain);
-    // Twice the size covers twice the box.
     surface.drawStretchedAt(40, 40, 10, 8);
+    EXPECT_EQ(target->rgbAt(40, 40), 0x0000FFu);
+    EXPECT_EQ(target->rgbAt(43, 43), 0xFF0000u);
     EXPECT_EQ(target->rgbAt(49, 47), 0x0000FFu);
     EXPECT_EQ(target->rgbAt(50, 48), kGrey);
 }
@@ -115,13 +114,6 @@ TEST_F(SurfaceTest, TheBackBufferIsCopiedIntoTheWindowPicture) {
     EXPECT_EQ(host.windowPicture().rgbAt(235, 316), 0x0000FFu);
     EXPECT_EQ(host.windowPicture().rgbAt(236, 317), 0xFF0000u);
     EXPECT_EQ(host.windowPicture().rgbAt(0, 0), 0u);
-}
-
-TEST_F(SurfaceTest, BlankSurfacesRefuseSizesNoBitmapCanHave) {
-    Surface surface(&targetDC);
-    EXPECT_FALSE(surface.createBlank(0, 320));
-    EXPECT_FALSE(surface.createBlank(240, 5000));
-    EXPECT_EQ(surface.memoryDC(), nullptr);
 }
 
 // Sprites whose picture is a plain w x h block, for the overlap tests.

@@ -95,24 +95,38 @@ class DesktopPlay : public ::testing::Test {
     // Steers the pointer with the stick until it lies inside the box, on the real clock.
     bool pointAt(const TapArea& box) {
         const platform::DesktopControls& controls = host->controls();
+        const auto push = [](int at, int low, int high) {
+            return at < low + 4 ? 32767 : at > high - 4 ? -32768 : 0;
+        };
         for (int tries = 0; tries < 400; ++tries) {
-            const int x = controls.pointerX(), y = controls.pointerY();
-            if (x >= box.left + 4 && x <= box.right - 4 && y >= box.top + 4 &&
-                y <= box.bottom - 4) {
-                stick(0, 0);
+            const int x = push(controls.pointerX(), box.left, box.right);
+            const int y = push(controls.pointerY(), box.top, box.bottom);
+            stick(x, y);
+            if (x == 0 && y == 0) {
                 frame();
                 return true;
             }
-            stick(x < box.left + 4    ? 32767
-                  : x > box.right - 4 ? -32768
-                                      : 0,
-                  y < box.top + 4      ? 32767
-                  : y > box.bottom - 4 ? -32768
-                                       : 0);
             SDL_Delay(5);
             frame();
         }
         return false;
+    }
+    // Stage 1 started from its intro by the given key, which taps outside flight.
+    void startFlying(SDL_Keycode tapKey) {
+        start(1);
+        frame();
+        press(tapKey);
+        ASSERT_EQ(game->state().flow.screen, GameScreen::Play);
+        frames(2);
+    }
+    // How far the ship moves in each of the next frames.
+    void expectSteps(int dx, int dy, int count) {
+        for (int i = 1; i <= count; ++i) {
+            const int x = ship().getX(), y = ship().getY();
+            frame();
+            EXPECT_EQ(ship().getX() - x, dx) << "frame " << i;
+            EXPECT_EQ(ship().getY() - y, dy) << "frame " << i;
+        }
     }
 
     const PlayerShip& ship() { return *game->state().field.ship; }
@@ -126,34 +140,22 @@ class DesktopPlay : public ::testing::Test {
 };
 
 TEST_F(DesktopPlay, HeldArrowsFlyTheShipAtFullSpeedAndLettingGoStopsIt) {
-    start(1);
-    frame();
-    press(SDLK_RETURN);  // outside flight Enter taps: the intro starts the stage
-    ASSERT_EQ(game->state().flow.screen, GameScreen::Play);
-    frame();
+    startFlying(SDLK_RETURN);  // outside flight Enter taps: the intro starts the stage
     const int startX = ship().getX();
     key(SDLK_RIGHT, true);
     frames(2);  // the stylus comes down after the frame that sees the key
-    for (int i = 1; i <= 5; ++i) {
-        const int x = ship().getX();
-        frame();
-        EXPECT_EQ(ship().getX() - x, 8) << "frame " << i;
-    }
+    expectSteps(8, 0, 5);
     EXPECT_TRUE(ship().isSteering());
     // W A S D steer too: up and right at once.
     key(SDLK_w, true);
     frame();
-    const int y = ship().getY();
-    frame();
-    EXPECT_EQ(ship().getY() - y, -8);
+    expectSteps(8, -8, 1);
     key(SDLK_RIGHT, false);
     key(SDLK_w, false);
     frames(2);
     EXPECT_FALSE(ship().isSteering());
-    const int restX = ship().getX();
-    frames(3);
-    EXPECT_EQ(ship().getX(), restX);
-    EXPECT_GT(restX, startX);
+    expectSteps(0, 0, 3);
+    EXPECT_GT(ship().getX(), startX);
     // With the power bar full the device's direction keys would charge; the arrows steer
     // only, and Left Shift is the Start button that charges.
     game->state().field.ship->setPower(100);
@@ -167,11 +169,7 @@ TEST_F(DesktopPlay, HeldArrowsFlyTheShipAtFullSpeedAndLettingGoStopsIt) {
 }
 
 TEST_F(DesktopPlay, ZFiresXRollsAndLosingTheWindowPausesWithTheCKey) {
-    start(1);
-    frame();
-    press(SDLK_SPACE);
-    ASSERT_EQ(game->state().flow.screen, GameScreen::Play);
-    frames(2);
+    startFlying(SDLK_SPACE);
     const bool firing = ship().getAutoFire();
     press(SDLK_z);
     EXPECT_NE(ship().getAutoFire(), firing);
@@ -225,11 +223,7 @@ TEST_F(DesktopPlay, AGamepadTapsThroughTheMenuThenSteersFiresAndRolls) {
 
     stick(-32768, 0);
     frames(2);
-    for (int i = 1; i <= 3; ++i) {
-        const int x = ship().getX();
-        frame();
-        EXPECT_EQ(ship().getX() - x, -8) << "frame " << i;
-    }
+    expectSteps(-8, 0, 3);
     stick(0, 0);
     frames(2);
     EXPECT_FALSE(ship().isSteering());

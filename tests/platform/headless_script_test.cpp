@@ -1,4 +1,5 @@
-// The headless input script: what a line means and how a bad line is reported.
+// The headless input script: what a line means and how a bad line (event, header or check)
+// is reported.
 #include "platform/headless_script.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,8 @@ namespace {
 
 bool parse(const std::string& text, std::vector<ScriptEvent>& events, std::string& error) {
     std::istringstream in(text);
-    return parseScript(in, events, error);
+    ScriptHeader header;
+    return parseScript(in, events, error, &header);
 }
 
 TEST(HeadlessScript, ReadsEveryKindOfLine) {
@@ -60,7 +62,10 @@ TEST(HeadlessScript, KeepsFileOrderWithinAFrameAndSortsByFrame) {
 }
 
 TEST(HeadlessScript, ReportsTheLineNumberOfAMalformedLine) {
-    const std::pair<const char*, const char*> cases[] = {
+    std::string ten;  // ten high scores are a whole table; an eleventh is one too many
+    for (int i = 0; i < 10; ++i)
+        ten += "highscore 1\n";
+    const std::pair<std::string, const char*> cases[] = {
         {"0 tap 1 1\n\n# ok\nx tap 1 1\n", "line 4:"},
         {"0 jump 1 1\n", "line 1: unknown event 'jump'"},
         {"0 tap 1\n", "line 1:"},
@@ -73,6 +78,21 @@ TEST(HeadlessScript, ReportsTheLineNumberOfAMalformedLine) {
         {"0 dump\n", "line 1:"},
         {"0 quit now\n", "line 1:"},
         {"7\n", "line 1:"},
+        // The recorder's header and check lines.
+        {"seed 1\nseed 1\n", "line 2: seed needs"},
+        {"seed -1\n", "line 1: seed needs"},
+        {"seed 4294967296\n", "line 1: seed needs"},
+        {"stage 9\n", "line 1: stage needs"},
+        {"stage\n", "line 1: stage needs"},
+        {"highscore 5 ABCD\n", "line 1: highscore needs"},
+        {"highscore 5 A\\u00\n", "line 1: highscore needs"},
+        {"highscore x\n", "line 1: highscore needs"},
+        {ten + "highscore 1\n", "line 11: highscore needs"},
+        {"1 tap 3 4\nseed 5\n", "line 2: header lines come before the first event"},
+        {"1 check\n", "line 1: check needs"},
+        {"1 check 12345678901234567\n", "line 1: check needs"},
+        {"1 check 00ff ship\n", "line 1: check needs"},
+        {"1 check 00ff ship=xyz\n", "line 1: check needs"},
     };
     for (const auto& [text, expected] : cases) {
         std::vector<ScriptEvent> events;
@@ -81,6 +101,9 @@ TEST(HeadlessScript, ReportsTheLineNumberOfAMalformedLine) {
         EXPECT_EQ(error.rfind(expected, 0), 0u) << text << " gave: " << error;
         EXPECT_TRUE(events.empty());
     }
+    std::vector<ScriptEvent> events;
+    std::string error;
+    EXPECT_TRUE(parse(ten, events, error)) << error;
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(InstanceLock, SecondCopyIsRefusedAndItsRequestsReachTheFirst) {
     EXPECT_EQ(requests[1], OutsideRequest::Suspend);
 }
 
-TEST(InstanceLock, IsFreeAgainOnceTheRunningCopyEnds) {
+TEST(InstanceLock, IsFreeAgainOnceTheRunningCopyEndsAndNobodyAnswersMeanwhile) {
     TestFolder folder;
     std::string error;
     auto first = InstanceLock::acquire(folder.path(), "game", nullptr, error);
@@ -63,11 +63,6 @@ TEST(InstanceLock, IsFreeAgainOnceTheRunningCopyEnds) {
     EXPECT_FALSE(InstanceLock::sendRequest(folder.path(), "game", OutsideRequest::Raise));
     auto again = InstanceLock::acquire(folder.path(), "game", nullptr, error);
     EXPECT_NE(again, nullptr) << error;
-}
-
-TEST(InstanceLock, NoRunningCopyMeansNobodyAnswers) {
-    TestFolder folder;
-    EXPECT_FALSE(InstanceLock::sendRequest(folder.path(), "game", OutsideRequest::Suspend));
 }
 
 TEST(InstanceLock, ALockThatIsALinkIsNeverFollowed) {

@@ -12,12 +12,13 @@
 namespace cindervane::platform {
 namespace {
 
-TEST(RegularFile, ReadsARegularFileWhole) {
+TEST(RegularFile, ReadsARegularFileWholeThroughALinkToo) {
     TestFolder folder;
     std::ofstream(folder.path() / "f", std::ios::binary) << "abc";
+    std::filesystem::create_symlink("f", folder.path() / "link");  // as a synced score file
     std::vector<std::uint8_t> bytes;
     std::string reason;
-    ASSERT_EQ(readRegularFile(folder.path() / "f", 3, bytes, reason), FileRead::Read);
+    ASSERT_EQ(readRegularFile(folder.path() / "link", 3, bytes, reason), FileRead::Read);
     EXPECT_EQ(bytes, (std::vector<std::uint8_t>{'a', 'b', 'c'}));
     EXPECT_EQ(readRegularFile(folder.path() / "f", 2, bytes, reason), FileRead::TooLarge);
     EXPECT_TRUE(bytes.empty());

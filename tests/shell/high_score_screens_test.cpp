@@ -31,15 +31,7 @@ TEST_F(NickEntry, EveryCharacterKeyTypesItsOwnCharacterAtBothCorners) {
     EXPECT_EQ(state.scores.nick, u"1");
 }
 
-TEST_F(NickEntry, AFourthLetterIsIgnoredAndClearEmptiesTheNick) {
-    for (char16_t c : {u'A', u'C', u'E', u'Z'})
-        press(kCharacterKeys[c - u'A']);
-    EXPECT_EQ(state.scores.nick, u"ACE");
-    press(kClearKey);
-    EXPECT_TRUE(state.scores.nick.empty());
-}
-
-TEST_F(NickEntry, EnterWithTwoLettersDoesNothingAndWithThreeEntersTheScore) {
+TEST_F(NickEntry, EnterWantsThreeLettersAFourthIsIgnoredAndClearEmptiesTheNick) {
     state.scores.highScores->entries[0].score = 500;
     press(kCharacterKeys[0]);
     press(kCharacterKeys[1]);
@@ -47,11 +39,15 @@ TEST_F(NickEntry, EnterWithTwoLettersDoesNothingAndWithThreeEntersTheScore) {
     EXPECT_EQ(state.flow.screen, GameScreen::NickEntry);
     frames(1);
     screenshot("nick_entry_typing");
-    press(kCharacterKeys[2]);
+    press(kClearKey);
+    EXPECT_TRUE(state.scores.nick.empty());
+    for (char16_t c : {u'A', u'C', u'E', u'Z'})
+        press(kCharacterKeys[c - u'A']);
+    EXPECT_EQ(state.scores.nick, u"ACE");
     press(kEnterKey);
     EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
     EXPECT_EQ(state.scores.highScores->entries[1].score, 450);
-    EXPECT_EQ(nickText(state.scores.highScores->entries[1]), "ABC");
+    EXPECT_EQ(nickText(state.scores.highScores->entries[1]), "ACE");
 }
 
 TEST_F(NickEntry, AnEnteredScoreIsOnTheDiskAtOnceBeforeTheGameEnds) {

@@ -12,18 +12,14 @@ namespace {
 
 using ScreenFlow = ShellTest;
 
-TEST_F(ScreenFlow, StartUpLoadsEverythingAndShowsTheLogo) {
-    EXPECT_TRUE(noBoxesShown());
+TEST_F(ScreenFlow, StartUpShowsTheLogoWhichSwitchesPicturesAtFrame75AndEndsAt150IgnoringTaps) {
+    EXPECT_TRUE(noBoxesShown());  // everything loaded
     EXPECT_EQ(state.flow.screen, GameScreen::Logo);
     frames(1);
-    EXPECT_EQ(state.flow.frameCounter, 1);
     // White screen with the maker's logo at (11, 120).
     EXPECT_EQ(host.windowPicture().rgbAt(0, 0), 0xFFFFFFu);
     screenshot("logo");
-}
-
-TEST_F(ScreenFlow, LogoSwitchesPicturesAtFrame75AndEndsAt150IgnoringTaps) {
-    frames(74);
+    frames(73);
     tap(120, 160);
     EXPECT_EQ(state.flow.screen, GameScreen::Logo);
     EXPECT_EQ(fileOf(state.run.logoImage), "O0024.BAI");
@@ -100,6 +96,11 @@ TEST_F(MainMenu, EachAreaIncludingItsEdgePixelsOpensItsScreen) {
     EXPECT_EQ(state.flow.screen, GameScreen::Credits);
     frames(1);
     screenshot("credits");
+    tap(1, 1);  // the credits entered twice load their pictures again
+    tap(30, 278);
+    EXPECT_EQ(state.flow.screen, GameScreen::Credits);
+    EXPECT_EQ(fileOf(state.flow.creditTitleImage), "O0022.BAI");
+    EXPECT_EQ(fileOf(state.flow.helpBackground), "O0018.BAI");
     showMainMenu(state);
     tap(116, 240);  // just outside everything
     EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
@@ -138,17 +139,6 @@ TEST_F(MainMenu, HelpPagesOverlapWherePreviousWins) {
     EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
 }
 
-TEST_F(MainMenu, CreditsEnteredTwiceReloadTheirPictures) {
-    tap(30, 278);
-    const std::string title = fileOf(state.flow.creditTitleImage);
-    tap(1, 1);
-    tap(30, 278);
-    EXPECT_EQ(state.flow.screen, GameScreen::Credits);
-    EXPECT_EQ(title, "O0022.BAI");
-    EXPECT_EQ(fileOf(state.flow.helpBackground), "O0018.BAI");
-    EXPECT_TRUE(noBoxesShown());
-}
-
 class CourseOfAGame : public ShellTest {
   protected:
     CourseOfAGame() {
@@ -157,8 +147,9 @@ class CourseOfAGame : public ShellTest {
     }
 };
 
-TEST_F(CourseOfAGame, TheIntroTextStartsAgainAndATapStartsTheStage) {
+TEST_F(CourseOfAGame, TheIntroTextStartsAgainAndATapNotAKeyStartsTheStage) {
     frames(187 + 140 + 1);
+    keyDown(state, 6);  // keys do nothing outside play
     EXPECT_EQ(state.flow.screen, GameScreen::StageIntro);
     EXPECT_EQ(state.flow.scrollY, -140);
     tap(120, 160);
@@ -184,11 +175,6 @@ TEST_F(CourseOfAGame, PauseResumesWithSoundsStoppedAndGivesUpWithoutTheTable) {
     state.scores.score = 999999;
     tap(100, 180);
     EXPECT_EQ(state.flow.screen, GameScreen::MainMenu);
-}
-
-TEST_F(CourseOfAGame, KeysOnOtherScreensDoNothing) {
-    keyDown(state, 6);
-    EXPECT_EQ(state.flow.screen, GameScreen::StageIntro);
 }
 
 TEST_F(CourseOfAGame, AContinueRestartsTheStageWithScoreAsContinuesAndNoMoney) {
@@ -247,15 +233,11 @@ TEST_F(CourseOfAGame, AfterStageThreeTheEndingTheShopThenTheNextIntro) {
     screenshot("stage_intro_4");
 }
 
-TEST_F(CourseOfAGame, TheContinueAreaDuringPlayDoesNothingUntilTheStageIsCleared) {
+TEST_F(CourseOfAGame, InPlayTheSpeakerSwitchesTheHiddenCornerCountsAndContinueWaits) {
     tap(120, 160);
-    tap(60, 120);
+    tap(60, 120);  // the continue area does nothing until the stage is cleared
     EXPECT_EQ(state.flow.screen, GameScreen::Play);
     EXPECT_EQ(state.flow.stageNumber, 1);
-}
-
-TEST_F(CourseOfAGame, TheSpeakerSwitchAndTheHiddenCorner) {
-    tap(120, 160);
     state.run.soundEffects[2]->play(false);
     tap(0, 20);
     EXPECT_FALSE(state.run.soundOn);

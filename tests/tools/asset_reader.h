@@ -1,6 +1,5 @@
-// Reading the generated files back for the tests, field by field from their headers, the
-// way the game's loader will: a picture's size, depth, colour table and pixels, and a
-// sound's header and samples.
+// Reading the generated files back for the tests: a picture's size, depth, colour table and
+// pixels through the game's own loader, and a sound's header and samples.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "gamelibrary/surface.h"
 
 namespace cindervane::assetgen::test {
 
@@ -52,37 +53,20 @@ struct Picture {
     bool isKey(int x, int y) const { return at(x, y) == kKey; }
 };
 
-// Reads a picture file; nothing when it is missing or its layout is not the game's.
+// Reads a picture with the game's own loader; nothing when the game could not load it.
 inline std::optional<Picture> readPicture(const std::filesystem::path& path) {
-    const std::vector<std::uint8_t> b = readBytes(path);
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || read32(b, 14) != 40) return std::nullopt;
-    Picture p;
-    p.width = static_cast<std::int32_t>(read32(b, 18));
-    p.height = static_cast<std::int32_t>(read32(b, 22));
-    p.bitsPerPixel = static_cast<int>(read16(b, 28));
-    if (p.width <= 0 || p.height <= 0 || (p.bitsPerPixel != 8 && p.bitsPerPixel != 24))
-        return std::nullopt;
-    const std::uint32_t used = read32(b, 46);
-    const std::size_t colours = p.bitsPerPixel == 8 ? (used ? (used & 0xFFFF) : 256) : 0;
-    for (std::size_t i = 0; i < colours; ++i)
-        p.palette.push_back({b[54 + i * 4 + 2], b[54 + i * 4 + 1], b[54 + i * 4]});
-    const std::size_t offset = read32(b, 10);
-    const std::size_t row = ((p.width * p.bitsPerPixel + 31) / 32) * 4;
-    if (offset + row * p.height > b.size()) return std::nullopt;
-    p.pixels.resize(static_cast<std::size_t>(p.width) * p.height);
-    if (p.bitsPerPixel == 8) p.index.resize(p.pixels.size());
-    for (int y = 0; y < p.height; ++y) {
-        const std::size_t start = offset + row * (p.height - 1 - y);  // rows bottom first
+    Surface surface(nullptr);
+    if (!surface.loadImage(path.string())) return std::nullopt;
+    const platform::Bitmap& bitmap = *surface.bitmap();
+    Picture p{bitmap.width(), bitmap.height(), bitmap.bitsPerPixel(), {}, {}, {}};
+    for (const platform::RgbQuad& c : surface.header()->colourTable())
+        p.palette.push_back({c.red, c.green, c.blue});
+    for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * p.width + x;
-            if (p.bitsPerPixel == 8) {
-                p.index[i] = b[start + x];
-                p.pixels[i] = p.index[i] < p.palette.size() ? p.palette[p.index[i]] : Rgb{};
-            } else {
-                p.pixels[i] = {b[start + x * 3 + 2], b[start + x * 3 + 1], b[start + x * 3]};
-            }
+            const std::uint32_t c = bitmap.rgbAt(x, y);
+            p.pixels.push_back({int(c >> 16 & 0xFF), int(c >> 8 & 0xFF), int(c & 0xFF)});
+            if (bitmap.indexed()) p.index.push_back(bitmap.rowFromTop(y)[x]);
         }
-    }
     return p;
 }
 

@@ -36,7 +36,7 @@ void expectOutward(const Mesh& mesh, const Vec3& inside) {
     }
 }
 
-TEST(Mesh, SolidsFaceOutwardWhateverTheWindingOfTheirOutline) {
+TEST(Mesh, SlabsLoftsTubesDomesAndFinsFaceOutwardWhateverTheWindingOfTheirOutline) {
     Mesh clockwise, anticlockwise, bevelled;
     clockwise.slab({{-5, -5}, {5, -5}, {5, 5}, {-5, 5}}, -1, 1, kGrey, kGrey);
     anticlockwise.slab({{-5, 5}, {5, 5}, {5, -5}, {-5, -5}}, -1, 1, kGrey, kGrey);
@@ -46,9 +46,6 @@ TEST(Mesh, SolidsFaceOutwardWhateverTheWindingOfTheirOutline) {
     expectOutward(clockwise, {0, 0, 0});
     expectOutward(anticlockwise, {0, 0, 0});
     expectOutward(bevelled, {0, 0, 0});
-}
-
-TEST(Mesh, LoftsTubesDomesAndFinsFaceOutward) {
     Mesh hull;
     hull.loft(
         {{-10, ellipseHalf(3, 3, -3)}, {0, ellipseHalf(5, 5, -5)}, {10, ellipseHalf(3, 3, -3)}},

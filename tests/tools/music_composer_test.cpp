@@ -1,11 +1,9 @@
-// The stage music: whole bars that fit the playlists' pieces, openings as designed, and
-// every piece its own.
+// The stage music: whole bars, and openings as designed.
 #include "tools/assetgen/sound/music_composer.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 
 #include "tools/assetgen/sound_file.h"
 
@@ -19,18 +17,14 @@ double loudness(const std::vector<std::uint8_t>& samples, std::size_t from, std:
     return std::sqrt(sum / (to - from));
 }
 
-TEST(MusicComposer, EveryPieceIsWholeBarsOfFifteenToFortySeconds) {
-    std::set<std::string_view> files;
+// The files' lengths and that no two pieces are alike are read from the files by the sound
+// file tests.
+TEST(MusicComposer, EveryPieceIsWholeBars) {
     for (const SongDesign& song : kSongs) {
         const MusicComposer composer(song);
         const double bar = kSampleRate * 4 * 60.0 / song.tempo;  // four beats
-        const double seconds = composer.length() / double(kSampleRate);
         EXPECT_NEAR(composer.length() / bar, song.bars, 0.05 * song.bars) << song.file;
-        EXPECT_GE(seconds, 15.0) << song.file;
-        EXPECT_LE(seconds, 40.0) << song.file;
-        EXPECT_TRUE(files.insert(song.file).second) << song.file;
     }
-    EXPECT_EQ(files.size(), 16u);
 }
 
 // A piece that opens with the whole band is as loud in its first two bars as after them;
@@ -52,16 +46,6 @@ TEST(MusicComposer, PiecesOpenAsTheirOpeningSays) {
     }
     EXPECT_GE(full, 3);
     EXPECT_GE(quiet, 6);
-}
-
-TEST(MusicComposer, PiecesDifferFromOneAnother) {
-    const auto a = MusicComposer(kSongs[1]).compose();
-    const auto b = MusicComposer(kSongs[2]).compose();
-    const std::size_t n = std::min(a.size(), b.size());
-    std::size_t same = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        same += a[i] == b[i];
-    EXPECT_LT(same, n / 4);
 }
 
 }  // namespace

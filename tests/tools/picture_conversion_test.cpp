@@ -1,10 +1,9 @@
-// From canvas to picture: sheets keep index 0 for the key and never use index 255, the key
-// colour is never left as a visible colour, and soft edges become hard ones.
+// From canvas to picture: the key colour is never left as a visible colour, soft edges become
+// hard ones, and palettes keep few colours exactly and many near. (That every generated sheet
+// keeps index 0 for the key and leaves 255 free is the picture rules' test.)
 #include "tools/assetgen/picture_conversion.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 namespace cindervane::assetgen {
 namespace {
@@ -29,31 +28,6 @@ TEST(Canvas, PastingReplacesWhatWasThere) {
     EXPECT_NEAR(target.pixel(1, 1).blue, 1.0, 0.01);
     EXPECT_EQ(target.pixel(2, 2).alpha, 0.0);  // clear in the source, clear now
     EXPECT_NEAR(target.pixel(0, 0).red, 1.0, 0.01);
-}
-
-TEST(PictureConversion, SheetsKeepTheKeyAtZeroAndLeave255Free) {
-    // More colours than a palette holds, a clear corner and a pixel of pure blue.
-    Canvas canvas(40, 20);
-    canvas.fillPixels([](int x, int y) {
-        return Colour{x / 39.0, y / 19.0, (x * y % 7) / 6.0, 1};
-    });
-    canvas.setPixel(0, 0, {0, 0, 0, 0});
-    canvas.setPixel(5, 5, {0, 0, 1, 1});
-    const PictureData picture = sheetPicture(canvas);
-    ASSERT_EQ(picture.bitsPerPixel, 8);
-    ASSERT_EQ(picture.palette.size(), 256u);
-    EXPECT_EQ(picture.pixels[0], kKeyIndex);
-    const auto& key = picture.palette[kKeyIndex];
-    EXPECT_EQ(key.red, 0);
-    EXPECT_EQ(key.green, 0);
-    EXPECT_EQ(key.blue, 255);
-    std::set<int> used(picture.pixels.begin(), picture.pixels.end());
-    EXPECT_FALSE(used.count(kFlashIndex));
-    for (std::size_t i = 1; i < picture.pixels.size(); ++i) {
-        ASSERT_NE(picture.pixels[i], kKeyIndex) << i;
-        ASSERT_FALSE(pictureColour(picture, static_cast<int>(i % 40), static_cast<int>(i / 40)) ==
-                     kKeyColour);
-    }
 }
 
 TEST(PictureConversion, KeyedPicturesShowClearPixelsAsTheKeyAndOpaqueOnesOverBlack) {

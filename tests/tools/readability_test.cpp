@@ -79,29 +79,8 @@ TEST(Readability, NoBossOrShipSharesItsStagesColour) {
     }
 }
 
-TEST(Readability, EveryStageHasItsBackgroundShipBossCraftAndShots) {
-    ASSERT_EQ(stageCasts().size(), 8u);
-    for (const StageCast& cast : stageCasts()) {
-        EXPECT_FALSE(cast.background.empty()) << cast.stage;
-        EXPECT_FALSE(cast.ship.file.empty()) << cast.stage;
-        EXPECT_FALSE(cast.boss.empty()) << cast.stage;
-        EXPECT_GT(cast.enemies.size(), 3u) << cast.stage;
-        EXPECT_GT(cast.shots.size(), 5u) << cast.stage;
-    }
-    // The bosses with sections bring them all: two wings, four parts, three sections.
-    EXPECT_EQ(stageCasts()[2].boss.size(), 3u);
-    EXPECT_EQ(stageCasts()[5].boss.size(), 5u);
-    EXPECT_EQ(stageCasts()[7].boss.size(), 4u);
-}
-
 ColourGrid plain(Rgb8 colour, int width = 4, int height = 4) {
     return {width, height, std::vector<Rgb8>(static_cast<std::size_t>(width) * height, colour)};
-}
-
-TEST(ReadabilityMeasures, ContrastFollowsTheLuminanceRatio) {
-    EXPECT_NEAR(contrastRatio(luminance({255, 255, 255}), luminance({0, 0, 0})), 21.0, 1e-6);
-    EXPECT_NEAR(contrastRatio(0.5, 0.5), 1.0, 1e-9);
-    EXPECT_GT(luminance({0, 255, 0}), luminance({255, 0, 0}));
 }
 
 TEST(ReadabilityMeasures, ADarkRimMakesABrightShotReadOnBrightGroundToo) {

@@ -1,5 +1,6 @@
-// The synthesiser: notes at their pitch and length, loops that carry their tails round to
-// the start, and the sound file's header.
+// The synthesiser: notes at their pitch and length, and loops that carry their tails round
+// to the start. (The sound file's header is read back from every file by the sound file
+// tests.)
 #include "tools/assetgen/sound/synth.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/assetgen/sound_file.h"
+#include "tools/assetgen/sound_file.h"  // kSampleRate
 
 namespace cindervane::assetgen {
 namespace {
@@ -50,29 +51,6 @@ TEST(Synth, LoopsCarryTheTailRoundToTheStart) {
     plain.play(late);
     EXPECT_NE(looped.samples()[50], 0.0);
     EXPECT_EQ(plain.samples()[50], 0.0);
-}
-
-TEST(Synth, NoiseIsTheSameOnEveryRun) {
-    Synth a(3000, false), b(3000, false);
-    for (Synth* s : {&a, &b}) {
-        s->rumble(0, 0.1, 0.5, 0.9, 0.2, kHeld);
-        s->snare(0.15, 0.5);
-    }
-    EXPECT_EQ(a.samples(), b.samples());
-}
-
-TEST(SoundFile, HeaderDescribesEightBitMonoAt11025) {
-    const std::vector<std::uint8_t> samples(100, 128);
-    const auto file = encodeSoundFile(samples);
-    ASSERT_EQ(file.size(), 144u);
-    EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "RIFF");
-    EXPECT_EQ(file[4], 136);  // the rest of the file
-    EXPECT_EQ(std::string(file.begin() + 8, file.begin() + 16), "WAVEfmt ");
-    EXPECT_EQ(file[24] | file[25] << 8, 11025);
-    EXPECT_EQ(file[34], 8);
-    EXPECT_EQ(std::string(file.begin() + 36, file.begin() + 40), "data");
-    EXPECT_EQ(file[40], 100);
-    EXPECT_EQ(encodeSoundFile({}).size(), 44u);
 }
 
 }  // namespace
