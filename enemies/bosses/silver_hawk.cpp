@@ -91,8 +91,6 @@ void SilverHawk::dive() {
     setSpeedY(kDiveSpeed);
     setDirX(0);
     setDirY(r < kDiveFrames ? 1 : -1);
-    // Wings folded for the dive, it cannot be hurt until it is back on its row.
-    setInvulnerable(r < 2 * kDiveFrames - 1);
     if (r == 5) fireGuns(8, 9);
     if (r == kDiveFrames) fireGuns(12, 19);
 }

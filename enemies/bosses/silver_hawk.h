@@ -22,9 +22,9 @@ class SilverHawk : public Boss {
 
     // By age: at 1 it waits below the screen, at 25 it climbs fast in the lane away from the
     // ship, at 35 it arrives (once: full hit points, vulnerable) and, once on its row near
-    // the top, weaves (phase 1); at 301 and 501 it dives and climbs back, unhurt until it is
-    // back on its row (phase 2), at 331 it weaves with its second volley set (phase 3), and at 531
-    // its age goes back to 35. Below the fury's hit points it weaves and fires in phase 4 for good.
+    // the top, weaves (phase 1); at 301 and 501 it dives and climbs back
+    // (phase 2), at 331 it weaves with its second volley set (phase 3), and at 531 its age
+    // goes back to 35. Below the fury's hit points it weaves and fires in phase 4 for good.
     // Ends with updateOwned. Must not allocate.
     void move() override;
 
