@@ -40,7 +40,7 @@ constexpr std::array<EnemyGunRow, 65> bodyGuns() {
                                40,
                                2,
                                1,
-                               900,
+                               1040,
                                8,
                                swap ? s.speedY : s.speedX,
                                swap ? s.speedX : s.speedY,
@@ -48,19 +48,19 @@ constexpr std::array<EnemyGunRow, 65> bodyGuns() {
                                kSignY[q]};
         }
     for (int i = 0; i < 12; ++i)
-        rows[24 + i] = {5 + i * 7, 85, 2, 1, 1190, 8, 4, 4, 0, 1, true};
+        rows[24 + i] = {5 + i * 7, 85, 2, 1, 1370, 8, 4, 4, 0, 1, true};
     for (int i = 0; i < 8; ++i)
-        rows[36 + i] = {5 + i * 11, 88, 2, 1, 3170, 5, 0, 7, 0, 1};
+        rows[36 + i] = {5 + i * 11, 88, 2, 1, 3650, 5, 0, 7, 0, 1};
     constexpr Slant kPulseFan[] = {{4, 3}, {3, 4}, {2, 5}, {1, 5}};
     for (int i = 0; i < 4; ++i) {
-        rows[44 + i] = {37, 85, 2, 1, 3560, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, -1, 1};
-        rows[51 - i] = {37, 85, 2, 1, 3560, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, 1, 1};
+        rows[44 + i] = {37, 85, 2, 1, 4090, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, -1, 1};
+        rows[51 - i] = {37, 85, 2, 1, 4090, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, 1, 1};
     }
     for (int i = 0; i < 8; ++i)
-        rows[52 + i] = {2 + i * 11, 80, 2, 1, 2380, 31, 0, 22, 0, 1};
+        rows[52 + i] = {2 + i * 11, 80, 2, 1, 2740, 31, 0, 22, 0, 1};
     for (int i = 0; i < 4; ++i)
-        rows[60 + i] = {10 + i * 22, 88, 2, 1, 3960, 7, 0, 4, 0, 1};
-    rows[64] = {13, 88, 1, 1, 550, 35, 0, 0, 0, 1};
+        rows[60 + i] = {10 + i * 22, 88, 2, 1, 4550, 7, 0, 4, 0, 1};
+    rows[64] = {13, 88, 1, 1, 630, 35, 0, 0, 0, 1};
     return rows;
 }
 constexpr auto kGuns = bodyGuns();

@@ -24,7 +24,7 @@ class Deathbringer : public Boss {
     static constexpr std::int32_t kArrivalAge = 30;
     static constexpr std::int32_t kVolleyRound = 160;
     // How long it draws back, invulnerable, when it first grows fierce.
-    static constexpr std::int32_t kRetreatFrames = 300;
+    static constexpr std::int32_t kRetreatFrames = 150;
 
     explicit Deathbringer(RandomGenerator& random);
 
