@@ -131,8 +131,8 @@ void PoseidonV3::fight() {
                 if (partAlive(slot)) part(slot)->fire();
 
     const bool winged = partAlive(kLeftWing) || partAlive(kRightWing);
-    // The wings shield the body together: it can be hurt once either is gone.
-    setInvulnerable(partAlive(kLeftWing) && partAlive(kRightWing));
+    // The wings shield the body: it can be hurt only once both are gone.
+    setInvulnerable(winged);
     const bool backed = partAlive(kLeftBack) || partAlive(kRightBack);
     if (!winged) setSpeedX(backed ? kWinglessSpeedX : kBareSpeedX);
     bodyVolley(c, !winged);
