@@ -56,6 +56,9 @@ constexpr std::int32_t kLethalBodyMemory = 300;
 // Frames a boss is watched before it is trusted not to dash.
 constexpr std::int32_t kBossStudyFrames = 300;
 constexpr std::string_view kNick = "BOT";
+// The ship's sheet has 13 frames; the roll ends on frame 3.
+constexpr int kShipFrameCount = 13;
+constexpr int kRollLastFrame = 3;
 
 }  // namespace
 
@@ -207,6 +210,11 @@ void Autopilot::fly(GameState& state) {
     frame_ += 1;
     const bool slowed = ship->isHyperFiring() || (ship->isCharging() && ship->chargeBarFull());
     shipSpeed_ = slowed ? std::max(1, ship->getSpeedCapX() / 3) : std::max(1, ship->getSpeedCapX());
+    // The roll steps through the sheet's frames 6 to 12 and on from 0 to 3, a frame at most
+    // each frame; until it is over nothing hurts the ship.
+    rollLeft_ = ship->isEvading()
+                    ? (kRollLastFrame - ship->getFrame() + kShipFrameCount) % kShipFrameCount
+                    : 0;
     gatherThreats(state, *ship);
     if (frame_ >= nextPlan_) {
         // A new look at the field: the plan is flown until the next one, so a slower hand
@@ -294,11 +302,12 @@ void Autopilot::useButtons(GameState& state) {
         bossNear_ = node->object && node->object->isBoss() && onScreen(*node->object);
     if (bossNear_) bossWatched_ += 1;
     // A hit that would end the ship is rolled through as late as can be, so the roll lasts
-    // while the body passes.
+    // while the body passes. Near a boss that dashes, a lesser ram is taken rather than
+    // the roll spent, which its dash may need; a heavy shot is rolled through all the same.
     const int rollWithin = planHit_.lethal ? 1 : kRollWithin;
     if (skill_.rolls && earliest > 0 && earliest <= rollWithin && ship.evadeBarFull() &&
-        (planHit_.lethal || !(bossNear_ && bossDashes_)) && ship.getChargeLevel() < 1 &&
-        !ship.isEvading()) {
+        (planHit_.lethal || !planHit_.body || !(bossNear_ && bossDashes_)) &&
+        ship.getChargeLevel() < 1 && !ship.isEvading()) {
         press(state, kEvadeKey);
     }
     // Near a boss that dashes, or one not yet watched long enough to know it does not, or

@@ -171,6 +171,8 @@ class Autopilot {
     // is away from bosses while the ship has half its hit points or more).
     bool bossNear_ = false;
     int nextPlan_ = 0;
+    // Frames the roll under way still keeps the ship from harm (0 when it is not rolling).
+    int rollLeft_ = 0;
     // The ship's speed this frame, pixels a frame: a third of its top speed while the
     // charge bar is full or the beam is out.
     int shipSpeed_ = kShipSpeed;

@@ -11,8 +11,10 @@ namespace cindervane {
 
 namespace {
 
-// The least armour it wants before each stage (index: the stage ahead).
-constexpr int kArmorFloor[9] = {0, 0, 1, 2, 2, 3, 3, 4, 4};
+// The least armour it wants before each stage (index: the stage ahead). None before stage 2:
+// the first shop's money buys the homing missiles instead, which shorten the long stage 2
+// boss fight, and with it the time its guns have to hit, more than armour would lighten them.
+constexpr int kArmorFloor[9] = {0, 0, 0, 2, 2, 3, 3, 4, 4};
 constexpr int kMaxLevel = 9;
 
 // Damage a frame in hundredths of `damage` dealt every `interval` frames.

@@ -21,6 +21,10 @@ constexpr int kHighestRow = 60;
 constexpr int kFlyingRowAbovePanel = 12;
 // A shot this heavy (hit points) is minded even from a gun whose rhythm is not yet known.
 constexpr std::int32_t kHeavyShot = 1000;
+// Pixels it likes to keep between the ship and a side of the screen, and what each pixel
+// closer costs (as much as that many pixels of detour from under its target).
+constexpr int kSideRoom = 32;
+constexpr std::int64_t kSideCost = 20;
 // Room it keeps round an enemy's body.
 constexpr int kBodyRoom = 8;
 // No body flies faster than this many pixels a frame.
@@ -338,7 +342,8 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
     for (int i = 0; i < threatCount_; ++i) {
         const Threat& threat = threats_[i];
         if (!overlaps(bounds, threat.swept)) continue;
-        for (int t = std::max(1, threat.from); t <= lookAhead; ++t) {
+        // While the roll lasts nothing can hurt the ship: only where it is after it counts.
+        for (int t = std::max(rollLeft_ + 1, threat.from); t <= lookAhead; ++t) {
             const int stray = threat.spread * t / 4;
             const platform::Rect there = shifted(threat.box, threat.vx * t, threat.vy * t);
             if (!overlaps(path[t], {there.left - stray, there.top - stray, there.right + stray,
@@ -361,6 +366,10 @@ std::int64_t Autopilot::planCost(const PlayerShip& ship, int dx, int dy, int hol
     }
     const int away = x < goal.left ? goal.left - x : std::max(0, x - goal.right);
     cost += 3 * away + std::abs(y - goal.y);
+    // Against a side of the screen half the ways out are gone: a body dashing at the ship
+    // or a boss coming down there leaves it nowhere to go, so it keeps clear of the sides.
+    const int fromSide = std::min(x, kScreenWidth - w - x);
+    if (fromSide < kSideRoom) cost += kSideCost * (kSideRoom - fromSide);
     return cost;
 }
 

@@ -17,12 +17,23 @@ gpid=
 trap 'kill $gpid $xpid 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display of our own: Xvfb picks a free number and writes it once it is ready.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xpid=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+# A display of our own: Xvfb picks a free number and writes it once it is ready. Servers
+# started side by side can race for one number and the loser ends, so a server is only
+# taken once a client has reached it, with a few tries.
+for _ in 1 2 3 4 5; do
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    xpid=$!
+    for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$work/display" 2>/dev/null)"
+    if [[ -s $work/display ]] && xdotool getdisplaygeometry >/dev/null 2>&1 &&
+        kill -0 "$xpid" 2>/dev/null; then
+        break
+    fi
+    kill "$xpid" 2>/dev/null || true
+    xpid=
+done
+[[ -n $xpid ]] || fail "Xvfb did not start"
 
 SDL_AUDIODRIVER=dummy "$program" --stage 1 --scale 1 --seed 7 --no-sound --frames 450 \
     --data-dir "$work/data" --record "$work/session" >"$work/log" 2>&1 &

@@ -1,5 +1,5 @@
-// The autopilot's shopping: armour first, then the weapon with the most damage for its price,
-// never over the money or the limits, and never a level given back.
+// The autopilot's shopping: armour first from stage 3 on, then the weapon with the most damage
+// for its price, never over the money or the limits, and never a level given back.
 #include <gtest/gtest.h>
 
 #include "game/autopilot_shop.h"
@@ -36,17 +36,24 @@ class AutopilotShop : public ::testing::Test {
     GameState state;
 };
 
-TEST_F(AutopilotShop, BuysArmourBeforeStageTwoThenTheBestWeaponForItsPrice) {
-    openShop(2, 7000);
-    const auto bought = shopOut();
+TEST_F(AutopilotShop, BuysTheMissilesBeforeStageTwoAndArmourFirstFromStageThree) {
+    // The first shop's money: the missiles add far more for their price than a machine gun
+    // level, the pulse or armour.
+    openShop(2, 4500);
+    auto bought = shopOut();
     ASSERT_FALSE(bought.empty());
-    EXPECT_EQ(bought[0], Armor);
-    EXPECT_EQ(state.scores.shopRows[Armor].level, 1);
-    // 5000 left: two missiles (4000) add far more than a machine gun level or the pulse.
-    EXPECT_GE(state.scores.shopRows[HomingMissile].level, 1);
+    EXPECT_EQ(bought[0], HomingMissile);
+    EXPECT_EQ(state.scores.shopRows[Armor].level, 0);
     EXPECT_EQ(state.scores.shopRows[MachineGun].level, 1);
     EXPECT_EQ(state.scores.shopRows[PulseCannon].level, 0);
     EXPECT_LT(state.scores.money, 1000);
+
+    openShop(3, 7000);
+    bought = shopOut();
+    ASSERT_GE(bought.size(), 2u);
+    EXPECT_EQ(bought[0], Armor);
+    EXPECT_EQ(bought[1], Armor);
+    EXPECT_EQ(state.scores.shopRows[Armor].level, 2);
 }
 
 TEST_F(AutopilotShop, BuysALevelThatAddsNothingOnTheWayToOneThatDoes) {

@@ -1,5 +1,6 @@
 // The autopilot's hand on a started game: through the screens, auto fire, the refill
-// corner, dodging a shot and rolling out of one it cannot dodge, leaving the column of a gun
+// corner, dodging a shot and rolling out of one it cannot dodge (near a dashing boss too),
+// keeping clear of the sides, leaving the column of a gun
 // winding up, keeping the ship fast near a boss and while bodies a ram would end it on come
 // by, and the nick it enters.
 #include <gtest/gtest.h>
@@ -91,8 +92,10 @@ TEST_F(AutopilotTest, SteersOutOfTheWayOfAShotComingDown) {
 }
 
 TEST_F(AutopilotTest, RollsThroughAHeavyShotItCannotDodgeButNotThroughALightOne) {
-    // A shot of the damage just above the ship; whether it rolls.
-    const auto rollsThrough = [this](std::int32_t damage, AutopilotSkill skill) {
+    // A shot of the damage just above the ship, with or without a boss dashing down far above
+    // it; whether it rolls.
+    const auto rollsThrough = [this](std::int32_t damage, AutopilotSkill skill,
+                                     bool dashingBoss = false) {
         startPlay();
         TestEnemyLayout layout;
         layout.guns = 1;
@@ -100,6 +103,12 @@ TEST_F(AutopilotTest, RollsThroughAHeavyShotItCannotDodgeButNotThroughALightOne)
         layout.damage = damage;
         TestEnemy& shooter = spawnTestEnemy(state, layout, 0, -200);
         shooter.setDirY(0);
+        if (dashingBoss) {
+            TestEnemyLayout bossLayout;
+            bossLayout.kind = kPoseidon;
+            bossLayout.boss = true;
+            spawnTestEnemy(state, bossLayout, 10, -120).setSpeedY(9);
+        }
         PlayerShip& ship = *state.field.ship;
         EXPECT_TRUE(ship.evadeBarFull());
         shotAt(shooter, ship.getX() + ship.width() / 2 - 5, ship.getY() - 10, 10);
@@ -110,6 +119,24 @@ TEST_F(AutopilotTest, RollsThroughAHeavyShotItCannotDodgeButNotThroughALightOne)
     EXPECT_TRUE(rollsThrough(700, AutopilotSkill::Expert)) << "an eighth of the hit points";
     EXPECT_FALSE(rollsThrough(300, AutopilotSkill::Expert)) << "the roll is kept for worse";
     EXPECT_FALSE(rollsThrough(700, AutopilotSkill::Novice)) << "the novice never rolls";
+    EXPECT_TRUE(rollsThrough(700, AutopilotSkill::Expert, true))
+        << "a shot is rolled through near a dashing boss too: moving out of its lanes at any "
+           "cost would fly through its shots";
+}
+
+TEST_F(AutopilotTest, KeepsClearOfTheSideOfTheScreenItsTargetIsAt) {
+    // With its target against the left side, it flies under it, but not into the corner
+    // where a dashing body or boss would leave it no way out.
+    startPlay();
+    TestEnemyLayout layout;
+    layout.hp = 1000000;
+    TestEnemy& target = spawnTestEnemy(state, layout, -20, 60);
+    target.setDirY(0);
+    PlayerShip& ship = *state.field.ship;
+    Autopilot pilot;
+    step(pilot, 40);
+    EXPECT_LT(ship.getX(), 40) << "under its target";
+    EXPECT_GE(ship.getX(), 24) << "away from the side";
 }
 
 // A boss whose gun 0 shows its wind-up: its heavy shot falls from a muzzle above the ship

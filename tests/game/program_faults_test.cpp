@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -168,25 +169,56 @@ TEST(ProgramFaults, HangupInterruptAndTerminateCloseTheGameTheNormalWay) {
     }
 }
 
+struct XServer {
+    pid_t pid = -1;
+    std::string display;
+};
+
+// Starts Xvfb on a free display: the server picks it and writes its number once it takes
+// clients (a server killed earlier leaves its socket behind, so a socket proves nothing).
+// Servers started side by side can race for one number and the loser ends, so a server is
+// only taken once a client has reached it, with a few tries.
+XServer startXServer() {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        int ready[2];
+        if (::pipe(ready) != 0) return {};
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(ready[0]);
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, 1);
+            ::dup2(quiet, 2);
+            const std::string fd = std::to_string(ready[1]);
+            ::execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp",
+                    "-screen", "0", "800x700x24", nullptr);
+            ::_exit(127);
+        }
+        ::close(ready[1]);
+        char number[16] = {};
+        const ssize_t got = pid > 0 ? ::read(ready[0], number, sizeof number - 1) : 0;
+        ::close(ready[0]);
+        const std::string display = ":" + std::to_string(std::atoi(number));
+        if (got > 0 &&
+            runCommand("DISPLAY=" + display + " xdotool getdisplaygeometry").exitCode == 0 &&
+            ::waitpid(pid, nullptr, WNOHANG) == 0)
+            return {pid, display};
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+    return {};
+}
+
 // The game on a real X server that then goes away: it closes the normal way (scores written,
 // exit 0) instead of being ended inside the window system's library.
 TEST(ProgramFaults, ALostDisplayClosesTheGameTheNormalWay) {
-    if (::access("/usr/bin/Xvfb", X_OK) != 0) GTEST_SKIP() << "no Xvfb to lose";
+    if (::access("/usr/bin/Xvfb", X_OK) != 0 || ::access("/usr/bin/xdotool", X_OK) != 0)
+        GTEST_SKIP() << "no Xvfb to lose, or no xdotool to see the window";
     TestFolder folder;
-    const std::string display = ":" + std::to_string(200 + ::getpid() % 500);
-    const pid_t server = ::fork();
-    ASSERT_GE(server, 0);
-    if (server == 0) {
-        const int quiet = ::open("/dev/null", O_WRONLY);
-        ::dup2(quiet, 1);
-        ::dup2(quiet, 2);
-        ::execl("/usr/bin/Xvfb", "Xvfb", display.c_str(), "-nolisten", "tcp", "-screen", "0",
-                "800x700x24", nullptr);
-        ::_exit(127);
-    }
-    const fs::path socket = "/tmp/.X11-unix/X" + display.substr(1);
-    for (int i = 0; i < 200 && !fs::exists(socket); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    const XServer server = startXServer();
+    ASSERT_GT(server.pid, 0) << "Xvfb did not start";
+    const std::string& display = server.display;
 
     const fs::path said = folder.path() / "said.txt";
     const pid_t game = ::fork();
@@ -200,12 +232,15 @@ TEST(ProgramFaults, ALostDisplayClosesTheGameTheNormalWay) {
                 folder.path().c_str(), nullptr);
         ::_exit(127);
     }
+    // The display goes once the game's window is up on it (a loaded machine may take seconds).
     const fs::path scores = folder.path() / "hscr000.bas";
-    for (int i = 0; i < 400 && !fs::exists(scores); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    ::kill(server, SIGKILL);
-    ::waitpid(server, nullptr, 0);
+    const ProgramOutcome window = runCommand("DISPLAY=" + display +
+                                             " timeout 20 xdotool search --sync --onlyvisible "
+                                             "--name Cindervane");
+    EXPECT_EQ(window.exitCode, 0) << "no window came up: " << window.output;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ::kill(server.pid, SIGKILL);
+    ::waitpid(server.pid, nullptr, 0);
 
     int status = 0;
     bool ended = false;
