@@ -229,12 +229,22 @@ TEST(HighScoreFaults, AThousandSavesKilledAtRandomMomentsLoseNothing) {
     constexpr int kKills = 1000;
     for (int kill = 0; kill < kKills; ++kill) {
         const std::int32_t base = (kill + 1) * 1000000;
+        // The child says when its first save is done, so that on a loaded machine the kill
+        // still comes while it is saving rather than before it has begun.
+        int started[2];
+        ASSERT_EQ(::pipe(started), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (std::int32_t n = base;; ++n)
+            saveHighScores(tableOf(base), data);
+            [[maybe_unused]] const auto said = ::write(started[1], "s", 1);
+            for (std::int32_t n = base + 1;; ++n)
                 saveHighScores(tableOf(n), data);
         }
+        ::close(started[1]);
+        char byte = 0;
+        [[maybe_unused]] const auto heard = ::read(started[0], &byte, 1);
+        ::close(started[0]);
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
         ::kill(child, SIGKILL);
         int status = 0;
