@@ -14,7 +14,7 @@ namespace cindervane {
 namespace {
 
 constexpr std::int32_t kCoins = 10;
-constexpr std::int32_t kPlating = 4;
+constexpr std::int32_t kPlating = 3;
 
 // A ring's quarter, from straight along one axis towards the next.
 struct Slant {
@@ -40,7 +40,7 @@ constexpr std::array<EnemyGunRow, 65> bodyGuns() {
                                40,
                                2,
                                1,
-                               900,
+                               1040,
                                8,
                                swap ? s.speedY : s.speedX,
                                swap ? s.speedX : s.speedY,
@@ -48,19 +48,19 @@ constexpr std::array<EnemyGunRow, 65> bodyGuns() {
                                kSignY[q]};
         }
     for (int i = 0; i < 12; ++i)
-        rows[24 + i] = {5 + i * 7, 85, 2, 1, 900, 8, 4, 4, 0, 1, true};
+        rows[24 + i] = {5 + i * 7, 85, 2, 1, 1370, 8, 4, 4, 0, 1, true};
     for (int i = 0; i < 8; ++i)
-        rows[36 + i] = {5 + i * 11, 88, 2, 1, 2400, 5, 0, 7, 0, 1};
+        rows[36 + i] = {5 + i * 11, 88, 2, 1, 3650, 5, 0, 7, 0, 1};
     constexpr Slant kPulseFan[] = {{4, 3}, {3, 4}, {2, 5}, {1, 5}};
     for (int i = 0; i < 4; ++i) {
-        rows[44 + i] = {37, 85, 2, 1, 2700, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, -1, 1};
-        rows[51 - i] = {37, 85, 2, 1, 2700, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, 1, 1};
+        rows[44 + i] = {37, 85, 2, 1, 4090, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, -1, 1};
+        rows[51 - i] = {37, 85, 2, 1, 4090, 27, kPulseFan[i].speedX, kPulseFan[i].speedY, 1, 1};
     }
     for (int i = 0; i < 8; ++i)
-        rows[52 + i] = {2 + i * 11, 80, 2, 1, 1800, 31, 0, 22, 0, 1};
+        rows[52 + i] = {2 + i * 11, 80, 2, 1, 2740, 31, 0, 22, 0, 1};
     for (int i = 0; i < 4; ++i)
-        rows[60 + i] = {10 + i * 22, 88, 2, 1, 3000, 7, 0, 4, 0, 1};
-    rows[64] = {13, 88, 1, 1, 120, 35, 0, 0, 0, 1};
+        rows[60 + i] = {10 + i * 22, 88, 2, 1, 4550, 7, 0, 4, 0, 1};
+    rows[64] = {13, 88, 1, 1, 630, 35, 0, 0, 0, 1};
     return rows;
 }
 constexpr auto kGuns = bodyGuns();
@@ -216,7 +216,7 @@ void AlphaZero::firstFormAttack() {
             setPattern(3);
         }
     } else if (getPattern() == 3) {
-        // Standing, the nose's fan and its steeper twin in turn, each through the other's
+        // Standing, the nose's fan and its twin in turn, each through the other's
         // gaps; the wingtip lasers to close.
         if (getAge() % 40 == 10 && getAge() < 130) fireGuns(front, 0, 15);
         if (getAge() % 40 == 30 && getAge() < 130) fireGuns(front, 16, 31);
@@ -228,7 +228,7 @@ void AlphaZero::firstFormAttack() {
     } else {
         // Standing: napalm as the warning, then the broad beam under the front for as long as
         // it burns, with aimed shots from the centre to move a ship beside it; once it is out,
-        // the pulse beams, straight then slanting.
+        // the pulse beams, straight then crossing under the nose.
         if (getAge() == 10) fireGuns(front, 56, 61);
         if (getAge() == 40) fireGuns(front, AlphaZeroSection::kBeamGun, AlphaZeroSection::kBeamGun);
         holdBeam();

@@ -92,8 +92,16 @@ void PoseidonV2::sweep() {
 }
 
 void PoseidonV2::foretellBeams(BeamForecast& forecast) const {
-    // Its counter runs from the frame after its arrival on.
-    if (isAlive() && getAge() >= kArrivalAge) foretellWingAndBodyLasers(forecast);
+    // Its counter runs from the frame after its arrival on. Coming down, its age counts from
+    // the frame its top reaches the screen, a pixel a frame, so the arrival can be foreseen:
+    // the wings' lasers fire ten frames after it.
+    if (!isAlive()) return;
+    if (getAge() >= kArrivalAge) {
+        foretellWingAndBodyLasers(forecast);
+    } else {
+        const std::int32_t toScreen = getY() >= 1 ? 0 : -getY();
+        foretellWingAndBodyLasers(forecast, toScreen + kArrivalAge - getAge());
+    }
 }
 
 void PoseidonV2::move() {

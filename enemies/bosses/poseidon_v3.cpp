@@ -15,7 +15,7 @@ namespace cindervane {
 namespace {
 
 constexpr std::int32_t kCoins = 10;
-constexpr std::int32_t kPlating = 4;
+constexpr std::int32_t kPlating = 3;
 
 // Its own long nose lasers, guns 43 and 44 after the body's 43 it shares with the stage 3
 // boss. The aimed particles and the nose lasers fire from the start; the rest once both wings
@@ -104,8 +104,7 @@ void PoseidonV3::sweep() {
 }
 
 void PoseidonV3::bodyVolley(std::int32_t c, bool bare) {
-    // One aimed particle every twenty frames, from each gun in turn, and the nose lasers twice
-    // a round, whatever is left of it.
+    // Aimed particles and the nose lasers twice a round, whatever is left of it.
     aimedVolley(c);
     if (c % 150 == 60) fireGuns(43, 44);
     if (bare) bareVolley(c);
@@ -132,6 +131,8 @@ void PoseidonV3::fight() {
                 if (partAlive(slot)) part(slot)->fire();
 
     const bool winged = partAlive(kLeftWing) || partAlive(kRightWing);
+    // The wings shield the body: it can be hurt only once both are gone.
+    setInvulnerable(winged);
     const bool backed = partAlive(kLeftBack) || partAlive(kRightBack);
     if (!winged) setSpeedX(backed ? kWinglessSpeedX : kBareSpeedX);
     bodyVolley(c, !winged);

@@ -71,9 +71,11 @@ void WingedBear::fireVolley(std::int32_t c) {
     if (c == 20) fireGuns(10, 17);
     if (c == 70) fireGuns(18, 25);
     if (c == 30 || c == 80) fireGuns(6, 9);
-    if (c % 25 == 15) fireGuns(26 + c / 25, 26 + c / 25);
-    if (c == 40 || c == 90) fireGuns(30, 32);
-    if (c == 95) fireGuns(33, 34);
+    if (c % 20 == 5) fireGuns(26 + (c / 20) % 4, 26 + (c / 20) % 4);
+    // The slanting pulse beams every quarter round, the straight one with three of them.
+    if (c % 25 == 15) fireGuns(31, 32);
+    if (c == 15 || c == 40 || c == 90) fireGuns(30, 30);
+    if (c == 45 || c == 95) fireGuns(33, 34);
 }
 
 void WingedBear::foretellBeams(BeamForecast& forecast) const {

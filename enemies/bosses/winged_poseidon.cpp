@@ -105,6 +105,10 @@ void WingedPoseidon::showLeftWing() {
 }
 
 void WingedPoseidon::bareVolley(std::int32_t c) {
+    if (bareFrames_ < kWindUpFrames) {
+        bareFrames_ += 1;
+        if (bareFrames_ < kWindUpFrames) return;
+    }
     // Missile pairs from the outside in, twice in sixty frames.
     const std::int32_t r = c % 60;
     if (r == 0 || r == 30) {
@@ -127,8 +131,11 @@ void WingedPoseidon::bareVolley(std::int32_t c) {
     if (c % 150 == 100) fireGuns(39, 42);
 }
 
-void WingedPoseidon::foretellWingAndBodyLasers(BeamForecast& forecast) const {
-    auto count = [&](std::int32_t k) { return (volleyCounter_ + k) % kVolleyRound; };
+void WingedPoseidon::foretellWingAndBodyLasers(BeamForecast& forecast, std::int32_t wait) const {
+    // A count no volley is keyed on while the counter still waits.
+    auto count = [&](std::int32_t k) {
+        return k <= wait ? -1 : (volleyCounter_ + k - wait) % kVolleyRound;
+    };
     for (int slot : {kLeftWing, kRightWing}) {
         if (!partAlive(slot)) continue;
         for (int gun : {4, 5})
@@ -138,12 +145,15 @@ void WingedPoseidon::foretellWingAndBodyLasers(BeamForecast& forecast) const {
     if (partAlive(kLeftWing) || partAlive(kRightWing)) return;
     for (int gun = 8; gun <= 11; ++gun) {
         const std::int32_t due = gun <= 9 ? 20 : 50;
-        foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) { return count(k) % 60 == due; });
+        foretellGun(forecast, *this, -1, gun, [&](std::int32_t k) {
+            return bareFrames_ + k >= kWindUpFrames && count(k) % 60 == due;
+        });
     }
 }
 
 void WingedPoseidon::aimedVolley(std::int32_t c) {
     if (c % 20 == 7) fireGuns(28 + (c / 20) % 8, 28 + (c / 20) % 8);
+    if (c % 20 == 17) fireGuns(28 + (c / 20 + 4) % 8, 28 + (c / 20 + 4) % 8);
 }
 
 }  // namespace cindervane

@@ -26,12 +26,13 @@ class WingedPoseidon : public Boss {
         hasher.add(volleyCounter_);
         hasher.add(phaseTimer_);
         hasher.add(nextSide_ == Side::Right);
+        hasher.add(bareFrames_);
     }
 
     // Drawn only: the lasers of the wings (guns 4 and 5 of each, on the wing volleys) and, with
     // both wings gone, the body's (8 and 9, then 10 and 11, twice a minute of the counter),
-    // for a boss whose counter advances in each of the coming frames.
-    void foretellWingAndBodyLasers(BeamForecast& forecast) const;
+    // for a boss whose counter advances in each of the coming frames after the first `wait`.
+    void foretellWingAndBodyLasers(BeamForecast& forecast, std::int32_t wait = 0) const;
 
     // Whether the wings fire on this count of the volley counter.
     static bool isWingVolley(std::int32_t c);
@@ -50,13 +51,17 @@ class WingedPoseidon : public Boss {
     // Phase 2: the same to the right with the left wing.
     void showLeftWing();
     // The body's own volleys once its wings are gone: missile pairs from the outside in,
-    // lasers, the nose fan, pulse beams, napalm and particles thrown to the sides.
+    // lasers, the nose fan, pulse beams, napalm and particles thrown to the sides. Called in
+    // every frame from the one the last wing fell; the body wakes a wind-up later, so its
+    // first lasers can be foretold in full.
     void bareVolley(std::int32_t c);
-    // One aimed particle every twenty frames, from each of its eight guns in turn.
+    // Two aimed particles every twenty frames, ten apart, from its eight guns in turn.
     void aimedVolley(std::int32_t c);
 
     std::int32_t volleyCounter_ = 0;
     std::int32_t phaseTimer_ = 0;
+    // Frames since the last wing fell, counted up to the wind-up.
+    std::int32_t bareFrames_ = 0;
     Side nextSide_ = Side::Right;
 };
 

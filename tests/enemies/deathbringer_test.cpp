@@ -1,6 +1,6 @@
 // The stage 7 boss: its slow glide to the middle while invulnerable, its arrival with full hit
-// points, its plating, its sway, its fierce volleys below the threshold and every gun firing
-// in a round. (Its fight to the end is in the beam warnings' test.)
+// points, its plating, its sway, its withdrawal and fierce volleys below the threshold and
+// every gun firing in a round. (Its fight to the end is in the beam warnings' test.)
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -74,14 +74,22 @@ TEST_F(DeathbringerTest, HitsCostNothingUntilItArrivesWithFullHitPoints) {
     }
 }
 
-TEST_F(DeathbringerTest, BelowTheThresholdItGrowsFierceAndFiresMore) {
+TEST_F(DeathbringerTest, BelowTheThresholdItDrawsBackUnhurtThenReturnsFierceAndFiresMore) {
     moves(30);
     boss.setHp(375000);
     const int calm = shotsInARound();
     EXPECT_FALSE(boss.isFierce()) << "not below the threshold";
+    const int y = boss.getY();
     boss.setHp(374999);
-    boss.move();
+    for (int i = 0; i < Deathbringer::kRetreatFrames; ++i) {
+        for (int each : shotsOfAMove())
+            ASSERT_EQ(each, 0) << "silent while it draws back, frame " << i;
+        ASSERT_EQ(boss.getInvulnerable(), i + 1 < Deathbringer::kRetreatFrames) << i;
+        ASSERT_LT(boss.getY(), y + (i + 1 < Deathbringer::kRetreatFrames ? 0 : 1));
+    }
     EXPECT_TRUE(boss.isFierce());
+    EXPECT_FALSE(boss.getInvulnerable());
+    EXPECT_EQ(boss.getY(), y) << "back where it hung";
     const int fierce = shotsInARound();
     EXPECT_GT(fierce, calm + calm / 2);
 }

@@ -113,7 +113,7 @@ TEST_F(PoseidonV2Test, ItShowsTheRightWingThenSweepsThenShowsTheLeft) {
     EXPECT_EQ(boss.getDirX(), 1) << "it slides right to show the left wing";
 }
 
-TEST_F(PoseidonV2Test, ALostWingsPhaseIsSkippedAndWithoutWingsTheBodyFliesFasterAndFires) {
+TEST_F(PoseidonV2Test, ALostWingsPhaseIsSkippedAndWithoutWingsTheBodyFliesFasterAndWakesToFire) {
     arrive();
     rightWing().die();
     boss.move();
@@ -128,7 +128,11 @@ TEST_F(PoseidonV2Test, ALostWingsPhaseIsSkippedAndWithoutWingsTheBodyFliesFaster
         EXPECT_EQ(boss.gun(g)->projectile(0)->isAlive(), false) << g;
 
     leftWing().die();
-    boss.setVolleyCounter(299);
+    // The body wakes a wind-up after its last wing fell, on the count of its first missiles.
+    boss.setVolleyCounter(300 - kWindUpFrames);
+    for (int i = 1; i < kWindUpFrames; ++i)
+        boss.move();
+    EXPECT_FALSE(boss.gun(0)->projectile(0)->isAlive()) << "not awake yet";
     boss.move();
     EXPECT_EQ(boss.getPattern(), 0) << "no left wing to show either";
     EXPECT_EQ(boss.getSpeedX(), 2);
@@ -142,13 +146,25 @@ TEST_F(PoseidonV2Test, TheWingsFireOnTheirCountsOnly) {
     arrive();
     std::set<std::int32_t> left;
     std::set<std::int32_t> right;
+    // A wing fired when a shot of its gun 4, dead before the move, is alive after it.
+    auto shots = [](const Enemy& wing) {
+        std::vector<bool> alive;
+        for (int p = 0; p < wing.gun(4)->getProjectileCount(); ++p)
+            alive.push_back(wing.gun(4)->projectile(p)->isAlive());
+        return alive;
+    };
+    auto fired = [&](const std::vector<bool>& before, const Enemy& wing) {
+        const std::vector<bool> after = shots(wing);
+        for (std::size_t p = 0; p < after.size(); ++p)
+            if (after[p] && !before[p]) return true;
+        return false;
+    };
     for (int i = 0; i < 300; ++i) {
-        // Gun 4 of a wing counts every call, whether it fires or not.
-        const std::int32_t leftTick = leftWing().gun(4)->getFireTick();
-        const std::int32_t rightTick = rightWing().gun(4)->getFireTick();
+        const std::vector<bool> leftBefore = shots(leftWing());
+        const std::vector<bool> rightBefore = shots(rightWing());
         boss.move();
-        if (leftWing().gun(4)->getFireTick() != leftTick) left.insert(boss.getVolleyCounter());
-        if (rightWing().gun(4)->getFireTick() != rightTick) right.insert(boss.getVolleyCounter());
+        if (fired(leftBefore, leftWing())) left.insert(boss.getVolleyCounter());
+        if (fired(rightBefore, rightWing())) right.insert(boss.getVolleyCounter());
     }
     EXPECT_EQ(left, expected);
     EXPECT_EQ(right, expected);
