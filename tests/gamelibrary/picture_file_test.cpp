@@ -137,8 +137,9 @@ TEST_F(PictureFileTest, DamagedFilesAreRefusedAndNothingIsKept) {
     // ever) nor a device.
     const auto pipe = folder.path() / "O0028.BAI";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const std::string path : {(folder.path() / "MISSING.BAI").string(), folder.path().string(),
-                                   pipe.string(), std::string("/dev/zero")}) {
+    for (const std::string& path :
+         {(folder.path() / "MISSING.BAI").string(), folder.path().string(), pipe.string(),
+          std::string("/dev/zero")}) {
         EXPECT_FALSE(file.read(path)) << path;
         EXPECT_FALSE(file.loaded()) << path;
     }

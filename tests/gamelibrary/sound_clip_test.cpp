@@ -175,7 +175,7 @@ TEST(SoundClip, FilesOfTheHeaderSizeAreEmptySoundsAndShorterOrOddFilesAreNone) {
     std::filesystem::resize_file(folder / "huge.BAS", std::uintmax_t{1} << 34);
     ASSERT_EQ(::mkfifo((folder / "pipe.BAS").c_str(), 0600), 0);
     SoundClip other(c.output);
-    for (const std::filesystem::path path :
+    for (const std::filesystem::path& path :
          {folder / "short.BAS", folder / "missing.BAS", folder, folder / "huge.BAS",
           folder / "pipe.BAS", std::filesystem::path("/dev/zero")})
         EXPECT_FALSE(other.load(path)) << path;
