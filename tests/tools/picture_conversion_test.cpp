@@ -42,6 +42,32 @@ TEST(PictureConversion, KeyedPicturesShowClearPixelsAsTheKeyAndOpaqueOnesOverBla
     EXPECT_FALSE(pictureColour(opaque, 1, 0) == kKeyColour);
 }
 
+// Every pixel of a sheet of few colours reads back as the colour it was painted, and a clear
+// one as the key: each pixel points at its own colour's palette entry.
+TEST(PictureConversion, ASheetOfFewColoursReadsBackPixelForPixel) {
+    const Colour paints[] = {{1, 0, 0, 1}, {0, 1, 0, 1}, {1, 1, 0, 1},      {0.2, 0.4, 0.6, 1},
+                             {1, 1, 1, 1}, {0, 0, 0, 1}, {0.5, 0.5, 0.5, 0}};
+    constexpr int kCount = static_cast<int>(std::size(paints));
+    Canvas canvas(kCount, kCount);
+    for (int y = 0; y < kCount; ++y)
+        for (int x = 0; x < kCount; ++x)
+            canvas.setPixel(x, y, paints[(x + 2 * y) % kCount]);
+    const PictureData sheet = sheetPicture(canvas);
+    ASSERT_EQ(sheet.bitsPerPixel, 8);
+    for (int y = 0; y < kCount; ++y)
+        for (int x = 0; x < kCount; ++x) {
+            const Colour& painted = paints[(x + 2 * y) % kCount];
+            const Rgb8 read = pictureColour(sheet, x, y);
+            if (painted.alpha < 0.5) {
+                EXPECT_TRUE(read == kKeyColour) << x << "," << y;
+                continue;
+            }
+            EXPECT_NEAR(read.red, painted.red * 255, 1) << x << "," << y;
+            EXPECT_NEAR(read.green, painted.green * 255, 1) << x << "," << y;
+            EXPECT_NEAR(read.blue, painted.blue * 255, 1) << x << "," << y;
+        }
+}
+
 TEST(PaletteQuantiser, KeepsAFewColoursExactly) {
     PaletteQuantiser quantiser(254);
     const std::vector<Rgb8> colours = {{10, 20, 30}, {200, 0, 0}, {10, 20, 30}, {0, 255, 0}};
