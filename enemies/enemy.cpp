@@ -71,9 +71,7 @@ void Enemy::die() {
     Craft::die();
     for (int i = 0; i < partCount_; ++i) {
         Enemy* piece = parts_[i].get();
-        if (!piece || !piece->isAlive()) continue;
-        piece->die();
-        piece->setHp(0);
+        if (piece && piece->isAlive()) piece->die();  // its hit points go to 0 with it
     }
 }
 

@@ -10,10 +10,7 @@ void sweepEnemies(FieldState& field) {
         ObjectList<Enemy>::Node* next = node->next;
         Enemy* enemy = node->object.get();
         if (enemy) {
-            if (field.stageCleared && enemy->isAlive()) {
-                enemy->die();
-                enemy->setHp(0);
-            }
+            if (field.stageCleared && enemy->isAlive()) enemy->die();
             if (finished && !enemy->isFinished()) finished = false;
         }
         if (finished) {
